@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Runs the cross tree's tests under one wineserver (kept alive for the run,
+# ended afterwards) on the current display. Called by test.sh.
+set -euo pipefail
+root=$(cd "$(dirname "$(readlink -f "$0")")/.." && pwd)
+build=${QUORVANE_WIN_BUILD:?}
+source "$root/scripts/wine-env.sh" "$build"
+log="$build/ctest-wine.log"
+# Start Wine's services first: a persistent wineserver with nothing started
+# holds ctest's output pipe open.
+wineserver -p
+wine cmd /c exit >/dev/null 2>&1 || true
+status=0
+ctest --test-dir "$build" --output-on-failure --timeout 300 >"$log" 2>&1 || status=$?
+wineserver -k || true
+wineserver -w || true
+if [ $status -eq 0 ]; then
+  echo "wine: $(grep -E 'tests passed' "$log" | tail -n1)"
+else
+  cat "$log" >&2
+  echo "wine: FAILED (log: $log)" >&2
+fi
+exit $status

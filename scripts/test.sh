@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs what the tests need, builds both trees and runs every test:
+# the core's unit tests natively, then the Windows-side tests under Wine.
+# Prints one summary line per suite; the full output only on failure.
+set -euo pipefail
+root=$(cd "$(dirname "$(readlink -f "$0")")/.." && pwd)
+cd "$root"
+scripts/install-deps.sh
+
+run_ctest() {  # name, build dir, extra ctest args...
+  local name=$1 dir=$2; shift 2
+  local log="$dir/ctest-$name.log"
+  if ctest --test-dir "$dir" --output-on-failure --timeout 300 "$@" >"$log" 2>&1; then
+    echo "$name: $(grep -E 'tests passed' "$log" | tail -n1)"
+  else
+    cat "$log" >&2
+    echo "$name: FAILED (log: $log)" >&2
+    return 1
+  fi
+}
+
+scripts/build.sh native
+run_ctest native build/native -j"$(nproc)"
+
+scripts/build.sh win
+scripts/setup-wine-prefix.sh build/win
+export QUORVANE_WIN_BUILD="$root/build/win"
+scripts/with-display.sh scripts/run-wine-tests.sh

@@ -1,0 +1,18 @@
+# Sourced: the environment every Wine process of one build tree runs in.
+# Usage: source scripts/wine-env.sh BUILD_DIR
+# QUORVANE_CODEPAGE=default keeps Wine's own ANSI code page (1252);
+# otherwise processes run with code page 936, as on the users' systems.
+_qv_build=$(cd "${1:?build dir}" && pwd)
+export WINEPREFIX="$_qv_build/wineprefix"
+export HOME="$_qv_build/winehome"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export WINEARCH=win64
+if [ "${QUORVANE_CODEPAGE:-936}" = "default" ]; then
+  export LC_ALL=C.UTF-8
+  unset LOCPATH
+else
+  export LOCPATH="$_qv_build/locale"
+  { export LC_ALL=zh_CN.UTF-8; } 2>/dev/null  # bash itself cannot load it; Wine can
+fi
+unset _qv_build

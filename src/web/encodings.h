@@ -1,0 +1,28 @@
+#pragma once
+// Conversions between the web's UTF-8 and the program's local text, and the
+// percent-encoding that puts a text into a URL.
+#include <functional>
+#include <string_view>
+
+#include "web/text.h"
+
+namespace quorvane {
+
+LocalText utf8ToLocal(std::string_view utf8);          // stops at a NUL
+Utf16Text utf8ToUtf16(std::string_view utf8);
+LocalText utf16ToLocal(std::u16string_view units);
+ByteArray localToUtf8(std::string_view local);
+// Includes the terminating NUL unit, as the platform call returns it.
+Utf16Text codePageToUtf16(std::string_view text, unsigned codePage = 65001);
+// `units` may end in a NUL unit; conversion stops there.
+ByteArray utf16ToCodePage(std::u16string_view units, unsigned codePage = 0);
+
+// Every byte of the UTF-8 form as "%XX"; with keepPlain, "," "-" "." "/",
+// digits and ASCII letters stay as they are.
+LocalText urlEncode(std::string_view local, bool keepPlain = false);
+
+// urlEncode lets pending window events run after every byte it encodes. The
+// UI thread installs the pump; on any other thread it is not called.
+void installUiEventPump(std::function<void()> pump);
+
+}  // namespace quorvane

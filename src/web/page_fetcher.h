@@ -1,0 +1,14 @@
+#pragma once
+#include "web/text.h"
+
+namespace quorvane {
+
+// What the search and contact code need from the web: a GET of one URL, the
+// body read as local text, "" on any failure.
+class PageFetcher {
+ public:
+  virtual ~PageFetcher() = default;
+  virtual LocalText fetchPageText(const LocalText& url) = 0;
+};
+
+}  // namespace quorvane
