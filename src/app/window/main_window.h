@@ -1,0 +1,66 @@
+#pragma once
+// The main window as the rest of the program sees it: its controls by their
+// layout names, the result table behind the grid, the tick selection, and a
+// way to run work on the window's own thread.
+#include <windows.h>
+
+#include <functional>
+
+#include "app/result_table.h"
+#include "web/text.h"
+
+namespace quorvane {
+
+// Every control of the main window and of its region panel, by layout name.
+enum class Control {
+  // header
+  分组框1, 透明标签1, 组合框1, 透明标签2, 旺旺输入框, 进入店铺, 关键词输入框, 搜索, 清空,
+  // window
+  透明标签3, 高级表格1, 透明标签4, 联系旺旺列表框, 刷新, 联系选中, 搜索结果, 选中过滤, 已选中标签,
+  停止搜索, 删除缓存, 批量联系, 选择地区, 图片框1,
+  // region panel
+  启动高级搜索, 图形按钮1,
+  选择框1, 选择框2, 选择框3, 选择框4, 选择框5, 选择框6, 选择框7, 选择框8,
+  安徽, 福建, 甘肃, 广东, 广西, 贵州, 海南, 河北, 河南, 湖北, 湖南, 江苏, 江西, 吉林, 辽宁,
+  宁夏, 青海, 山东, 山西, 陕西, 云南, 四川, 西藏, 新疆, 浙江, 澳门, 香港, 台湾, 内蒙古, 黑龙江,
+};
+
+class MainWindow {
+ public:
+  virtual ~MainWindow() = default;
+
+  virtual HWND handle() const = 0;
+  virtual HWND control(Control c) const = 0;
+
+  // Control texts are local (GBK) text; the window shows them through the
+  // wide APIs, so they read right whatever the system's ANSI code page is.
+  virtual LocalText text(Control c) const = 0;
+  virtual void setText(Control c, const LocalText& text) = 0;
+  virtual bool ticked(Control c) const = 0;  // check boxes
+  virtual void setTicked(Control c, bool ticked) = 0;
+  virtual int selectedIndex(Control c) const = 0;  // drop-down lists; -1 for none
+  virtual void setSelectedIndex(Control c, int index) = 0;
+  virtual void clearItems(Control c) = 0;
+  virtual void addItem(Control c, const LocalText& item) = 0;
+  virtual bool enabled(Control c) const = 0;
+  virtual void setEnabled(Control c, bool enabled) = 0;
+
+  // The grid's contents; safe to write from any thread.
+  virtual ResultTable& table() = 0;
+  // Empties SelectionList, sets SelectionCount to 0 and rewrites 已选中标签.
+  virtual void resetSelection() = 0;
+  // SelectionList as text: each ticked row number followed by ",".
+  virtual LocalText selectionList() const = 0;
+
+  virtual void slideRegionPanelOut() = 0;
+
+  // 时钟1 of the main window (the account-chooser watcher); 0 when stopped.
+  virtual unsigned timerInterval() const = 0;
+  virtual void setTimerInterval(unsigned milliseconds) = 0;
+
+  // Runs `task` on the window's thread; callable from any thread. Tasks posted
+  // after the window is gone are dropped.
+  virtual void runOnUiThread(std::function<void()> task) = 0;
+};
+
+}  // namespace quorvane

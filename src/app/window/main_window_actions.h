@@ -1,0 +1,25 @@
+#pragma once
+// The main window's events that other subsystems carry out. The window calls
+// each on its own thread; each subsystem implements its own in one file:
+// search_actions.cpp, contact_actions.cpp, account_actions.cpp.
+#include "app/window/main_window.h"
+
+namespace quorvane {
+
+// search_actions.cpp
+void onSearchRequested(MainWindow& window);  // 搜索, 启动高级搜索, Enter while 搜索 is enabled
+void onStopSearchClicked(MainWindow& window);
+void stopSearchForExit(MainWindow& window);  // "退出": before the window is destroyed
+
+// contact_actions.cpp
+void onContactSelectedClicked(MainWindow& window);
+void onOpenShopRequested(MainWindow& window);  // 进入店铺, Enter in 旺旺输入框
+void onClearHistoryClicked(MainWindow& window);
+void onBatchContactClicked(MainWindow& window);
+void onMainTimerTick(MainWindow& window);  // 时钟1
+void closeBatchWindowForExit(MainWindow& window);  // "退出": after the search stopped
+
+// account_actions.cpp
+void onRefreshAccountsClicked(MainWindow& window);  // 刷新, and once at creation
+
+}  // namespace quorvane
