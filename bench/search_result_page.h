@@ -176,14 +176,23 @@ inline std::string shopEntry(const PageShop& shop, size_t index) {
 // A whole result page of about `approximateBytes` bytes, on one line.
 inline std::string resultPage(const std::vector<PageShop>& shops, int totalPages, size_t approximateBytes) {
   std::string shopList;
-  for (size_t i = 0; i < shops.size(); ++i) shopList += (i > 0 ? "," : "") + shopEntry(shops[i], i);
+  for (size_t i = 0; i < shops.size(); ++i) {
+    if (i > 0) shopList += ",";
+    shopList += shopEntry(shops[i], i);
+  }
   std::string pager = "\"pager\":{\"status\":\"show\",\"data\":{\"pageSize\":20,\"totalPage\":" + std::to_string(totalPages) +
                       ",\"currentPage\":1,\"totalCount\":" + std::to_string(totalPages * 20) + "}}";
   size_t bulk = approximateBytes > shopList.size() ? approximateBytes - shopList.size() : 0;
   std::string navigation;
-  for (size_t i = 0; navigation.size() < bulk / 2; ++i) navigation += (i > 0 ? "," : "") + page_detail::navigationEntry(i);
+  for (size_t i = 0; navigation.size() < bulk / 2; ++i) {
+    if (i > 0) navigation += ",";
+    navigation += page_detail::navigationEntry(i);
+  }
   std::string trailer;
-  for (size_t i = 0; trailer.size() < bulk / 2; ++i) trailer += (i > 0 ? "," : "") + page_detail::trailerEntry(i);
+  for (size_t i = 0; trailer.size() < bulk / 2; ++i) {
+    if (i > 0) trailer += ",";
+    trailer += page_detail::trailerEntry(i);
+  }
   return "g_page_config = {\"pageName\":\"shopsearch\",\"mainInfo\":{\"currentUrl\":\"https://s.market.example/search?app=shopsearch\","
          "\"modLinks\":{\"filter\":\"//s.market.example/search?app=shopsearch&amp;isb=0\"}},\"mods\":{\"nav\":{\"status\":\"show\","
          "\"data\":{\"common\":[" +
@@ -195,7 +204,7 @@ inline std::string resultPage(const std::vector<PageShop>& shops, int totalPages
 // One line of about `bytes` bytes where each of the seven field patterns
 // finds its opening but never its end: every match attempt runs to the end
 // of the text. Each terminator occurs once near the start, before the
-// openings, so no shortcut can rule a match out without reading it all.
+// openings, so only a scan of all the rest can rule a match out.
 inline std::string unterminatedCapturePage(size_t bytes) {
   std::string text = "{\"status\":\"ok\",\"provcity\":\"\\u0000\",\"openings\":,\"totalsold\":\"totalPage\":\"rawTitle\":\""
                      "\"nick\":\"\"procnt\":rank seller-rank-ind\\\":\\\"";
@@ -204,6 +213,13 @@ inline std::string unterminatedCapturePage(size_t bytes) {
   const std::string filler = "\xD6\xD0\xCE\xC4\xB5\xEA\xC6\xCC \xE5\x5C\xC8\x41 abc:123 {x} \"q\" 4.85% ";
   while (text.size() < bytes) text += filler;
   return text;
+}
+
+// The same line, then a line feed and every terminator: the ends exist, so
+// only running the capture across the whole first line shows that none of
+// them can be reached ("." stops at a line feed).
+inline std::string captureCutByLineBreakPage(size_t bytes) {
+  return unterminatedCapturePage(bytes) + "\n\",\\\",\"provcity\"";
 }
 
 }  // namespace quorvane::fixtures

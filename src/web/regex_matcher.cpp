@@ -22,17 +22,36 @@ std::optional<Utf16Text> toUnits(std::string_view local) {
   return units;
 }
 
+// A subject in both forms: the local text and the units the engine runs on.
+struct ConvertedSubject {
+  LocalText local;
+  Utf16Text units;
+  std::optional<GbkUnitOffsets> offsets;  // nullopt: cut by converting back
+};
+
+// The search runs seven patterns over each page, so the last subject
+// converted on this thread is kept for the next matcher that gets it.
+std::shared_ptr<const ConvertedSubject> convertSubject(std::string_view subject) {
+  thread_local std::shared_ptr<const ConvertedSubject> last;
+  if (last && last->local == subject) return last;
+  std::optional<Utf16Text> units = toUnits(subject);
+  if (!units) return nullptr;
+  auto converted = std::make_shared<ConvertedSubject>();
+  converted->local = LocalText(subject);
+  converted->units = std::move(*units);
+  converted->offsets = GbkUnitOffsets::of(converted->local, converted->units.size());
+  last = converted;
+  return converted;
+}
+
 }  // namespace
 
 // What one execute left behind. Never changed after it is built, so copies
 // of a matcher can share it.
 struct RegexMatcher::State {
   LocalText pattern;
-  bool ran = false;
-  LocalText subject;
-  Utf16Text units;
+  std::shared_ptr<const ConvertedSubject> subject;  // null until a pattern ran
   regex::MatchList matches;
-  std::optional<GbkUnitOffsets> offsets;  // nullopt: cut by converting back
 
   bool hasGroup(int match, int group) const {
     return match >= 1 && static_cast<size_t>(match) <= matches.size() && group >= 0 &&
@@ -45,16 +64,16 @@ struct RegexMatcher::State {
     size_t start = matches.start(match - 1, group);
     size_t end = matches.end(match - 1, group);
     if (position) *position = static_cast<int>(byteOffset(start));
-    if (offsets) {
-      size_t first = offsets->byteOffset(subject, start);
-      return subject.substr(first, offsets->byteOffset(subject, end) - first);
+    if (subject->offsets) {
+      size_t first = byteOffset(start);
+      return subject->local.substr(first, byteOffset(end) - first);
     }
-    return utf16ToLocal(std::u16string_view(units).substr(start, end - start));
+    return utf16ToLocal(std::u16string_view(subject->units).substr(start, end - start));
   }
 
   size_t byteOffset(size_t unit) const {
-    if (offsets) return offsets->byteOffset(subject, unit);
-    return utf16ToLocal(std::u16string_view(units).substr(0, unit)).size();
+    if (subject->offsets) return subject->offsets->byteOffset(subject->local, unit);
+    return utf16ToLocal(std::u16string_view(subject->units).substr(0, unit)).size();
   }
 };
 
@@ -69,25 +88,23 @@ bool RegexMatcher::execute(std::string_view pattern, std::string_view subject, b
   next->pattern = LocalText(pattern);
   state_ = next;
   std::optional<Utf16Text> patternUnits = toUnits(pattern);
-  std::optional<Utf16Text> subjectUnits = toUnits(subject);
-  if (!patternUnits || !subjectUnits) return false;
+  if (!patternUnits) return false;
   regex::Regex expression(*patternUnits, {!caseSensitive, multiline, global});
   if (!expression.ok()) return false;
-  next->subject = LocalText(subject);
-  next->units = std::move(*subjectUnits);
-  next->matches = expression.findAll(next->units);
-  next->offsets = GbkUnitOffsets::of(next->subject, next->units.size());
-  next->ran = true;
+  std::shared_ptr<const ConvertedSubject> converted = convertSubject(subject);
+  if (!converted) return false;
+  next->matches = expression.findAll(converted->units);
+  next->subject = std::move(converted);
   return true;
 }
 
 LocalText RegexMatcher::pattern() const { return state_->pattern; }
 
 LocalText RegexMatcher::replace(std::string_view replacement) const {
-  if (!state_->ran) return {};
+  if (!state_->subject) return {};
   std::optional<Utf16Text> replacementUnits = toUnits(replacement);
   if (!replacementUnits) return {};
-  return utf16ToLocal(regex::replaceMatches(state_->units, state_->matches, *replacementUnits));
+  return utf16ToLocal(regex::replaceMatches(state_->subject->units, state_->matches, *replacementUnits));
 }
 
 int RegexMatcher::matchCount() const { return static_cast<int>(state_->matches.size()); }

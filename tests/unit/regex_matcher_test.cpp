@@ -235,6 +235,16 @@ TEST(RegexMatcherHostile, UnterminatedCapturesOverTenMegabytesFindNothing) {
   }
 }
 
+TEST(RegexMatcherHostile, CapturesCutByALineFeedAfterTenMegabytesFindNothing) {
+  std::string page = fixtures::captureCutByLineBreakPage(10 << 20);
+  RegexMatcher matcher;
+  for (const std::string& pattern :
+       {kTotalPages, kShopName, kSellerId, kItemCount, kMonthlySales, kSellerRank, kMainCategory}) {
+    EXPECT_TRUE(matcher.execute(pattern, page, false)) << pattern;
+    EXPECT_EQ(matcher.matchCount(), 0) << pattern;
+  }
+}
+
 TEST(RegexMatcherHostile, AMillionOpeningsWithoutAnEndFindNothing) {
   std::string page = "\",";
   while (page.size() < (12 << 20)) page += "\"rawTitle\":\"";
