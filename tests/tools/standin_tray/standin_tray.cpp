@@ -265,6 +265,13 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
   StandinTray tray(wideArgument(1), wideArgument(2));
   g_tray = &tray;
   if (!tray.create(instance)) return 1;
+  std::wstring readyEvent = wideArgument(3);
+  if (!readyEvent.empty()) {
+    if (HANDLE ready = OpenEventW(EVENT_MODIFY_STATE, FALSE, readyEvent.c_str())) {
+      SetEvent(ready);
+      CloseHandle(ready);
+    }
+  }
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
   return 0;

@@ -42,20 +42,21 @@ StandinTray::StandinTray(std::vector<std::string> visible, std::vector<std::stri
     : tipsPath_(temporaryPath(L"tips")), recordPath_(temporaryPath(L"record")) {
   DeleteFileW(recordPath_.c_str());
   if (!writeTips(visible, hidden)) return;
+  std::wstring readyName = L"standin_tray_ready_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
+                          std::to_wstring(GetTickCount64());
+  HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, readyName.c_str());
+  if (!ready) return;
   std::wstring exe = executablePath();
-  std::wstring commandLine = L"\"" + exe + L"\" \"" + tipsPath_ + L"\" \"" + recordPath_ + L"\"";
+  std::wstring commandLine =
+      L"\"" + exe + L"\" \"" + tipsPath_ + L"\" \"" + recordPath_ + L"\" \"" + readyName + L"\"";
   STARTUPINFOW startup = {};
   startup.cb = sizeof startup;
-  if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &process_))
-    return;
-  WaitForInputIdle(process_.hProcess, kStartupLimitMs);
-  for (DWORD waited = 0; !window_ && waited < kStartupLimitMs; waited += 20) {
-    window_ = findWindowOfProcess();
-    if (!window_) {
-      if (WaitForSingleObject(process_.hProcess, 20) == WAIT_OBJECT_0) break;
-    }
+  if (CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                     &process_)) {
+    HANDLE either[2] = {ready, process_.hProcess};
+    if (WaitForMultipleObjects(2, either, FALSE, kStartupLimitMs) == WAIT_OBJECT_0) window_ = findWindowOfProcess();
   }
+  CloseHandle(ready);
 }
 
 StandinTray::~StandinTray() {

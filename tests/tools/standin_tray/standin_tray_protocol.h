@@ -1,7 +1,10 @@
 #pragma once
 // How tests talk to the stand-in shell tray (standin_tray.exe).
 //
-// Command line: standin_tray.exe TIPS_FILE [RECORD_FILE]
+// Command line: standin_tray.exe TIPS_FILE [RECORD_FILE [READY_EVENT]]
+//
+// READY_EVENT names an event that the stand-in sets once every window below
+// exists and its buttons are shown ("" for none).
 //
 // TIPS_FILE holds one button tip per line, as local (GBK) bytes; LF or CR LF
 // ends a line. The lines go to the visible icons' toolbar
