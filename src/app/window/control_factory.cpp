@@ -47,13 +47,12 @@ WindowClassAndStyle classAndStyleOf(ControlKind kind) {
 // box then takes the layout's height through its selection-field height.
 constexpr int kDropDownListHeight = 200;
 
+// The closed box is its selection field plus a 3-pixel frame above and below.
+constexpr int kComboFrame = 6;
+
 void fitClosedHeight(HWND combo, int height) {
-  RECT box{};
-  GetWindowRect(combo, &box);
-  int field = static_cast<int>(SendMessageW(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
-  int frame = (box.bottom - box.top) - field;
-  if (field > 0 && height > frame)
-    SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - frame);
+  if (height > kComboFrame)
+    SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - kComboFrame);
 }
 
 }  // namespace
