@@ -139,6 +139,8 @@ LocalText ToolbarReader::remoteText(OpenedProcess& process, int commandId) {
   auto length = send(TB_GETBUTTONTEXTW, static_cast<WPARAM>(commandId), 0);
   if (!length || *length <= 0 || *length > kLongestText) return "";
   size_t units = static_cast<size_t>(*length) + 1;
+  // Blocks are whole pages, so a tip that grows between the two messages
+  // still lands inside ours; only the first `units` are read back.
   void* remote = process.block(units * sizeof(wchar_t));
   if (!remote) return "";
   auto answer = send(TB_GETBUTTONTEXTW, static_cast<WPARAM>(commandId), reinterpret_cast<LPARAM>(remote));
