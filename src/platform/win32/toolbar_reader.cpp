@@ -47,7 +47,7 @@ class ToolbarReader::OpenedProcess {
  public:
   OpenedProcess(RemoteProcessMemory& memory, HWND toolbar) : memory_(memory), handle_(memory.Open(toolbar)) {}
   ~OpenedProcess() {
-    if (!blockInUse_) memory_.Free(handle_, block_);
+    if (!blockAbandoned_) memory_.Free(handle_, block_);
     memory_.Close(handle_);
   }
   OpenedProcess(const OpenedProcess&) = delete;
@@ -60,12 +60,12 @@ class ToolbarReader::OpenedProcess {
   // A fresh block of `size` bytes in the process, in place of the last one;
   // null on failure and once a block has been abandoned.
   void* block(size_t size) {
-    if (blockInUse_) return nullptr;
+    if (blockAbandoned_) return nullptr;
     memory_.Free(handle_, block_);
     block_ = memory_.Alloc(handle_, size);
     return block_;
   }
-  void abandonBlock() { blockInUse_ = true; }
+  void abandonBlock() { blockAbandoned_ = true; }
 
   std::optional<ToolbarButtonLayout> buttonLayout() {
     auto wow64 = memory_.IsWow64(handle_);
@@ -77,7 +77,7 @@ class ToolbarReader::OpenedProcess {
   RemoteProcessMemory& memory_;
   HANDLE handle_;
   void* block_ = nullptr;
-  bool blockInUse_ = false;
+  bool blockAbandoned_ = false;
 };
 
 bool ToolbarReader::Attach(HWND window, bool crossProcess) {
