@@ -94,7 +94,7 @@ std::optional<std::string> EchoedRequest::header(std::string_view name) const {
   for (const std::string& line : headerLines) {
     if (line.size() > name.size() && line[name.size()] == ':' &&
         std::equal(name.begin(), name.end(), line.begin(),
-                   [](char a, char b) { return std::tolower(a) == std::tolower(b); })) {
+                   [](unsigned char a, unsigned char b) { return std::tolower(a) == std::tolower(b); })) {
       std::size_t value = line.find_first_not_of(' ', name.size() + 1);
       return value == std::string::npos ? "" : line.substr(value);
     }
