@@ -55,13 +55,16 @@ class WebClient : public PageFetcher {
   ByteArray webFetch(const WebFetchArguments& arguments);
 
   // webFetch with the same arguments, the body read as UTF-8 and returned as
-  // local text; "" for an empty body.
+  // local text; "" for an empty body. Name the type when passing arguments,
+  // fetchPageText(WebFetchArguments{.url = u, ...}): a bare brace list would
+  // also fit the URL overload.
   LocalText fetchPageText(const WebFetchArguments& arguments);
   LocalText fetchPageText(const LocalText& url) override;
 
   // From any thread: a call in flight returns at once with an empty body and
   // its arguments untouched, and every later call does so without touching
   // the network. The request's handles are closed from the aborting thread.
+  // An aborted client stays aborted: a new piece of work takes a new client.
   void abort();
   bool aborted() const;
 
