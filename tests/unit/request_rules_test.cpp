@@ -5,6 +5,7 @@
 #include "web/request_flags.h"
 #include "web/request_header_text.h"
 #include "web/request_method.h"
+#include "web/request_proxy.h"
 
 namespace quorvane {
 
@@ -117,6 +118,17 @@ TEST(RequestMethod, GivenBodyBytesWinOverTheBodyTextAndTravelUnchanged) {
   ByteArray bytes("\x00\xFF\r\n", 4);
   EXPECT_EQ(requestBody(1, "ignored", bytes), ByteArray("\x00\xFF\r\n", 4));
   EXPECT_EQ(bytes, ByteArray("\x00\xFF\r\n", 4));
+}
+
+TEST(RequestProxy, PlainHttpGoesThroughTheGivenProxy) {
+  EXPECT_EQ(requestProxyList("http://h/x", LocalText("p:8080")), "http=p:8080");
+  EXPECT_EQ(requestProxyList("h/x", LocalText("p:8080")), "http=p:8080");
+}
+
+TEST(RequestProxy, DirectWhenOmittedEmptyOrHttps) {
+  EXPECT_EQ(requestProxyList("http://h/x", std::nullopt), std::nullopt);
+  EXPECT_EQ(requestProxyList("http://h/x", LocalText()), std::nullopt);
+  EXPECT_EQ(requestProxyList("HTTPS://h/x", LocalText("p:8080")), std::nullopt);
 }
 
 }  // namespace quorvane
