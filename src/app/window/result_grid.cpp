@@ -64,13 +64,13 @@ void ResultGrid::attach(HWND listView, HWND owner) {
   ListView_SetExtendedListViewStyle(
       list_, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER);
   for (int column = 0; column < ResultTable::kColumnCount; ++column) {
-    LVCOLUMNW spec{};
-    spec.mask = LVCF_WIDTH | LVCF_FMT | LVCF_TEXT | LVCF_SUBITEM;
-    spec.fmt = LVCFMT_LEFT;
-    spec.cx = kDefaultColumnWidth;
-    spec.pszText = const_cast<wchar_t*>(L"");
-    spec.iSubItem = column;
-    ListView_InsertColumn(list_, column, &spec);
+    LVCOLUMNW header{};
+    header.mask = LVCF_WIDTH | LVCF_FMT | LVCF_TEXT | LVCF_SUBITEM;
+    header.fmt = LVCFMT_LEFT;
+    header.cx = kDefaultColumnWidth;
+    header.pszText = const_cast<wchar_t*>(L"");
+    header.iSubItem = column;
+    ListView_InsertColumn(list_, column, &header);
   }
   createTickImages();
   ListView_SetItemCountEx(list_, table_.rowCount() - 1, LVSICF_NOINVALIDATEALL);
@@ -119,12 +119,12 @@ void ResultGrid::refreshHeader() {
   for (int column = 0; column < ResultTable::kColumnCount; ++column) {
     Cell title = table_.cell(0, column);
     std::wstring text = toWide(title.text);
-    LVCOLUMNW spec{};
-    spec.mask = LVCF_TEXT | LVCF_FMT;
-    spec.fmt = (title.textFormat & DT_CENTER) ? LVCFMT_CENTER : LVCFMT_LEFT;
-    if (column == 0) spec.fmt = LVCFMT_LEFT;  // the first column cannot be centred
-    spec.pszText = text.data();
-    ListView_SetColumn(list_, column, &spec);
+    LVCOLUMNW header{};
+    header.mask = LVCF_TEXT | LVCF_FMT;
+    header.fmt = (title.textFormat & DT_CENTER) ? LVCFMT_CENTER : LVCFMT_LEFT;
+    if (column == 0) header.fmt = LVCFMT_LEFT;  // the first column cannot be centred
+    header.pszText = text.data();
+    ListView_SetColumn(list_, column, &header);
   }
 }
 
