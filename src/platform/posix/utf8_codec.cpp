@@ -1,0 +1,114 @@
+#include "platform/posix/utf8_codec.h"
+
+namespace quorvane::platform {
+namespace {
+
+constexpr char16_t kReplacement = 0xFFFD;
+
+bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+// The range the second byte must lie in after `lead`; it excludes overlong
+// forms, encoded surrogates and values above U+10FFFF. {0, 0} for a byte
+// that cannot start a sequence.
+struct SecondByteRange {
+  unsigned char low, high;
+  int length;
+};
+
+SecondByteRange rangeAfter(unsigned char lead) {
+  if (lead >= 0xC2 && lead <= 0xDF) return {0x80, 0xBF, 2};
+  if (lead == 0xE0) return {0xA0, 0xBF, 3};
+  if (lead == 0xED) return {0x80, 0x9F, 3};
+  if (lead >= 0xE1 && lead <= 0xEF) return {0x80, 0xBF, 3};
+  if (lead == 0xF0) return {0x90, 0xBF, 4};
+  if (lead >= 0xF1 && lead <= 0xF3) return {0x80, 0xBF, 4};
+  if (lead == 0xF4) return {0x80, 0x8F, 4};
+  return {0, 0, 0};
+}
+
+void appendCodePoint(char32_t point, Utf16Text& out) {
+  if (point < 0x10000) {
+    out.push_back(static_cast<char16_t>(point));
+    return;
+  }
+  point -= 0x10000;
+  out.push_back(static_cast<char16_t>(0xD800 + (point >> 10)));
+  out.push_back(static_cast<char16_t>(0xDC00 + (point & 0x3FF)));
+}
+
+// Decodes the sequence at `at`; returns how many bytes it took. A malformed
+// sequence takes its valid prefix (at least one byte) and gives U+FFFD.
+size_t decodeOne(std::string_view bytes, size_t at, Utf16Text& out) {
+  const auto lead = static_cast<unsigned char>(bytes[at]);
+  if (lead < 0x80) {
+    out.push_back(lead);
+    return 1;
+  }
+  const SecondByteRange range = rangeAfter(lead);
+  const int mask[] = {0, 0, 0x1F, 0x0F, 0x07};
+  char32_t point = lead & mask[range.length];
+  size_t taken = 1;
+  for (int i = 1; i < range.length; ++i) {
+    if (at + taken >= bytes.size()) break;
+    const auto next = static_cast<unsigned char>(bytes[at + taken]);
+    const bool fits = i == 1 ? next >= range.low && next <= range.high : isContinuation(next);
+    if (!fits) break;
+    point = (point << 6) | (next & 0x3F);
+    ++taken;
+  }
+  if (range.length == 0 || taken < static_cast<size_t>(range.length)) {
+    out.push_back(kReplacement);
+  } else {
+    appendCodePoint(point, out);
+  }
+  return taken;
+}
+
+void appendUtf8(char32_t point, ByteArray& out) {
+  if (point < 0x80) {
+    out.push_back(static_cast<char>(point));
+  } else if (point < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (point >> 6)));
+    out.push_back(static_cast<char>(0x80 | (point & 0x3F)));
+  } else if (point < 0x10000) {
+    out.push_back(static_cast<char>(0xE0 | (point >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((point >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (point & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | (point >> 18)));
+    out.push_back(static_cast<char>(0x80 | ((point >> 12) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | ((point >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (point & 0x3F)));
+  }
+}
+
+bool isHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
+bool isLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+
+}  // namespace
+
+Utf16Text decodeUtf8(std::string_view bytes) {
+  Utf16Text out;
+  out.reserve(bytes.size());
+  for (size_t at = 0; at < bytes.size();) at += decodeOne(bytes, at, out);
+  return out;
+}
+
+ByteArray encodeUtf8(std::u16string_view units) {
+  ByteArray out;
+  out.reserve(units.size() * 3);
+  for (size_t i = 0; i < units.size(); ++i) {
+    const char16_t unit = units[i];
+    if (isHighSurrogate(unit) && i + 1 < units.size() && isLowSurrogate(units[i + 1])) {
+      appendUtf8(0x10000 + ((unit - 0xD800) << 10) + (units[i + 1] - 0xDC00), out);
+      ++i;
+    } else if (isHighSurrogate(unit) || isLowSurrogate(unit)) {
+      appendUtf8(kReplacement, out);
+    } else {
+      appendUtf8(unit, out);
+    }
+  }
+  return out;
+}
+
+}  // namespace quorvane::platform

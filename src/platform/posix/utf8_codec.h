@@ -1,0 +1,14 @@
+#pragma once
+// UTF-8 as the Windows converter reads and writes it: every malformed
+// stretch (a maximal subpart of a sequence, or a stray byte) becomes one
+// U+FFFD, and so does a lone surrogate on the way out.
+#include <string_view>
+
+#include "web/text.h"
+
+namespace quorvane::platform {
+
+Utf16Text decodeUtf8(std::string_view bytes);
+ByteArray encodeUtf8(std::u16string_view units);
+
+}  // namespace quorvane::platform

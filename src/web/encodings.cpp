@@ -1,0 +1,105 @@
+#include "web/encodings.h"
+
+#include <mutex>
+#include <thread>
+
+#include "platform/code_pages.h"
+
+namespace quorvane {
+namespace {
+
+using platform::kCompositeCheck;
+using platform::kLocalCodePage;
+using platform::kUtf8CodePage;
+
+template <typename Text>
+Text upToFirstNul(Text text) {
+  return text.substr(0, text.find(typename Text::value_type{0}));
+}
+
+// The pump and the thread allowed to run it.
+struct UiEventPump {
+  std::mutex guard;
+  std::function<void()> pump;
+  std::thread::id owner;
+};
+
+UiEventPump& uiEventPump() {
+  static UiEventPump instance;
+  return instance;
+}
+
+std::function<void()> pumpForThisThread() {
+  UiEventPump& slot = uiEventPump();
+  std::lock_guard lock(slot.guard);
+  if (!slot.pump || slot.owner != std::this_thread::get_id()) return {};
+  return slot.pump;
+}
+
+bool staysPlain(unsigned char byte) {
+  return (byte >= 0x2C && byte <= 0x39) || (byte >= 'A' && byte <= 'Z') ||
+         (byte >= 'a' && byte <= 'z');
+}
+
+void appendEscaped(unsigned char byte, LocalText& out) {
+  static constexpr char kHexDigits[] = "0123456789ABCDEF";
+  out.push_back('%');
+  out.push_back(kHexDigits[byte >> 4]);
+  out.push_back(kHexDigits[byte & 0x0F]);
+}
+
+}  // namespace
+
+Utf16Text utf8ToUtf16(std::string_view utf8) {
+  return platform::multiByteToUtf16(utf8, kUtf8CodePage);
+}
+
+LocalText utf16ToLocal(std::u16string_view units) {
+  return upToFirstNul(platform::utf16ToMultiByte(units, kLocalCodePage, kCompositeCheck));
+}
+
+// A NUL byte in UTF-8 is always a NUL character, which ends the local text:
+// nothing after it needs converting.
+LocalText utf8ToLocal(std::string_view utf8) {
+  return utf16ToLocal(utf8ToUtf16(upToFirstNul(utf8)));
+}
+
+Utf16Text codePageToUtf16(std::string_view text, unsigned codePage) {
+  Utf16Text units = platform::multiByteToUtf16(upToFirstNul(text), codePage);
+  if (!units.empty()) units.push_back(u'\0');
+  return units;
+}
+
+ByteArray utf16ToCodePage(std::u16string_view units, unsigned codePage) {
+  return platform::utf16ToMultiByte(upToFirstNul(units), codePage, 0);
+}
+
+ByteArray localToUtf8(std::string_view local) {
+  return utf16ToCodePage(codePageToUtf16(local, kLocalCodePage), kUtf8CodePage);
+}
+
+LocalText urlEncode(std::string_view local, bool keepPlain) {
+  const ByteArray utf8 = localToUtf8(local);
+  const std::function<void()> pump = pumpForThisThread();
+  LocalText encoded;
+  encoded.reserve(utf8.size() * 3);
+  for (char c : utf8) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (keepPlain && staysPlain(byte)) {
+      encoded.push_back(c);
+    } else {
+      appendEscaped(byte, encoded);
+    }
+    if (pump) pump();
+  }
+  return encoded;
+}
+
+void installUiEventPump(std::function<void()> pump) {
+  UiEventPump& slot = uiEventPump();
+  std::lock_guard lock(slot.guard);
+  slot.pump = std::move(pump);
+  slot.owner = std::this_thread::get_id();
+}
+
+}  // namespace quorvane
