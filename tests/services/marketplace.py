@@ -155,9 +155,16 @@ def handler_for(market, service):
     return Handler
 
 
-class TlsServer(ThreadingHTTPServer):
-    """Does each TLS handshake on the connection's own thread."""
+class QuietServer(ThreadingHTTPServer):
+    """A client that hangs up early (a stopped search) is no error here."""
     daemon_threads = True
+
+    def handle_error(self, request, client_address):
+        pass
+
+
+class TlsServer(QuietServer):
+    """Does each TLS handshake on the connection's own thread."""
 
     def __init__(self, address, handler, context):
         super().__init__(address, handler)
@@ -171,8 +178,8 @@ class TlsServer(ThreadingHTTPServer):
         super().finish_request(request, client_address)
 
 
-class PlainServer(ThreadingHTTPServer):
-    daemon_threads = True
+class PlainServer(QuietServer):
+    pass
 
 
 def write_ports(path, search_port, presence_port):
