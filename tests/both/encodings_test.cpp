@@ -2,6 +2,7 @@
 // Windows one under Wine. A difference between them fails here.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <thread>
 
 #include "platform/code_pages.h"
@@ -145,6 +146,45 @@ TEST(LocalToUtf8, EveryGbkCharacterSurvivesTheRoundTrip) {
     }
   }
   EXPECT_GT(checked, 23000);
+}
+
+// FNV-1a over every conversion of the code page: the ports agree on all of
+// it when they agree on the digest.
+uint64_t digest(uint64_t hash, std::string_view bytes) {
+  for (char c : bytes) hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001B3ull;
+  return (hash ^ 0xFF) * 0x100000001B3ull;  // separates one result from the next
+}
+
+constexpr uint64_t kFnvBasis = 0xCBF29CE484222325ull;
+
+TEST(CodePageTables, EveryUnitBecomesTheSameLocalBytesOnBothPorts) {
+  uint64_t hash = kFnvBasis;
+  for (unsigned unit = 1; unit < 0x10000; ++unit) {
+    if (unit >= 0xD800 && unit < 0xE000) continue;
+    const Utf16Text one(1, static_cast<char16_t>(unit));
+    hash = digest(hash, platform::utf16ToMultiByte(one, kLocalCodePage, kCompositeCheck));
+  }
+  EXPECT_EQ(hash, 17979089156942283509ull);
+}
+
+TEST(CodePageTables, EveryByteAndBytePairReadsTheSameOnBothPorts) {
+  uint64_t hash = kFnvBasis;
+  auto add = [&hash](const Utf16Text& units) {
+    for (char16_t unit : units) {
+      const char two[2] = {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+      hash = digest(hash, std::string_view(two, 2));
+    }
+  };
+  for (unsigned byte = 0; byte < 0x100; ++byte) {
+    add(platform::multiByteToUtf16(std::string(1, static_cast<char>(byte)), kLocalCodePage));
+  }
+  for (unsigned lead = 0x80; lead < 0x100; ++lead) {
+    for (unsigned trail = 0; trail < 0x100; ++trail) {
+      const std::string pair{static_cast<char>(lead), static_cast<char>(trail)};
+      add(platform::multiByteToUtf16(pair, kLocalCodePage));
+    }
+  }
+  EXPECT_EQ(hash, 16673213276246544996ull);
 }
 
 TEST(CodePageConversion, CodePageToUtf16EndsInANulUnit) {

@@ -1,0 +1,59 @@
+// Input: [options][pattern length][pattern][subject], pattern and subject
+// read as UTF-8 (malformed bytes become U+FFFD). Option bits: 0 ignore case,
+// 1 multiline, 2 global. The run must stay within libFuzzer's time limit
+// (the engine is linear in the subject) and report consistent bounds.
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "fuzz_check.h"
+#include "web/encodings.h"
+#include "web/regex/regex.h"
+
+using namespace quorvane;
+
+namespace {
+
+void checkBounds(const regex::MatchList& matches, size_t subjectSize, bool global) {
+  FUZZ_CHECK(global || matches.size() <= 1);
+  std::int32_t previousEnd = 0;
+  for (size_t match = 0; match < matches.size(); ++match) {
+    FUZZ_CHECK(matches.participated(match, 0));
+    const std::int32_t start = matches.start(match, 0), end = matches.end(match, 0);
+    FUZZ_CHECK(start >= previousEnd && start <= end && static_cast<size_t>(end) <= subjectSize);
+    previousEnd = end;
+    for (int group = 1; group <= matches.groupCount(); ++group) {
+      if (!matches.participated(match, group)) {
+        FUZZ_CHECK(matches.end(match, group) < 0);
+        continue;
+      }
+      const std::int32_t groupStart = matches.start(match, group);
+      const std::int32_t groupEnd = matches.end(match, group);
+      FUZZ_CHECK(groupStart <= groupEnd && groupEnd >= 0);
+      FUZZ_CHECK(static_cast<size_t>(groupEnd) <= subjectSize);
+    }
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size < 2) return 0;
+  const uint8_t options = data[0];
+  const size_t patternLength = data[1];
+  const std::string_view rest(reinterpret_cast<const char*>(data) + 2, size - 2);
+  if (patternLength > rest.size()) return 0;
+  const Utf16Text pattern = utf8ToUtf16(rest.substr(0, patternLength));
+  const Utf16Text subject = utf8ToUtf16(rest.substr(patternLength));
+
+  const bool global = options & 4;
+  const regex::Regex compiled(pattern, {(options & 1) != 0, (options & 2) != 0, global});
+  const regex::MatchList matches = compiled.findAll(subject);
+  if (!compiled.ok()) {
+    FUZZ_CHECK(matches.empty());
+    return 0;
+  }
+  FUZZ_CHECK(matches.empty() || matches.groupCount() == compiled.groupCount());
+  checkBounds(matches, subject.size(), global);
+  return 0;
+}
