@@ -1,7 +1,23 @@
 #include <windows.h>
+#include <commctrl.h>
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+#include "app/window/main_window_impl.h"
+
+using quorvane::MainWindowImpl;
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+  InitCommonControlsEx(&controls);
+  MainWindowImpl::registerWindowClass(instance);
+  std::unique_ptr<MainWindowImpl> window = MainWindowImpl::create(instance);
+  if (!window) return 0;
+
   MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    // Tab moves between the main window's controls as in a dialog.
+    if (window->handle() && IsDialogMessageW(window->handle(), &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
   return 0;
 }

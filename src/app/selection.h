@@ -1,0 +1,50 @@
+#pragma once
+// The user's ticks on the result grid: SelectionList (each ticked row number
+// in decimal followed by ",", in ticking order) and SelectionCount. The tick
+// in column 0 of a row is true exactly when the row is an entry of the list.
+#include <functional>
+
+#include "app/result_table.h"
+#include "web/text.h"
+
+namespace quorvane {
+
+class Selection {
+ public:
+  // Called after every single change, so a label can follow row by row.
+  using ChangeListener = std::function<void()>;
+
+  const LocalText& list() const { return list_; }
+  int count() const { return count_; }
+  bool contains(int row) const;
+  // "已选中数量：" + count + " 个", the text of 已选中标签.
+  LocalText label() const;
+
+  void add(int row);
+  // Removes only the whole entry for `row`: removing 2 leaves "12," alone.
+  // Returns false, changing nothing, when the row is not an entry.
+  bool remove(int row);
+  void reset();
+
+  void setChangeListener(ChangeListener listener) { listener_ = std::move(listener); }
+
+ private:
+  void changed() const;
+
+  LocalText list_;
+  int count_ = 0;
+  ChangeListener listener_;
+};
+
+// The exact texts the tick filter admits in columns 7 and 8.
+extern const char* const kOnlineStatus;       // "旺旺在线"
+extern const char* const kNotContactedStatus; // "未联系"
+
+// Space in the grid: toggles the ticks of every row from firstRow to lastRow.
+// With the filter on, only online, not yet contacted rows get ticked; ticked
+// rows are unticked whatever they hold. firstRow -1 (no selection) does
+// nothing; the title row is never ticked.
+void toggleSelectedRows(ResultTable& table, Selection& selection, int firstRow, int lastRow,
+                        bool filter);
+
+}  // namespace quorvane

@@ -1,0 +1,309 @@
+#include "app/window/main_window_impl.h"
+
+#include <commctrl.h>
+#include <uxtheme.h>
+#include <windowsx.h>
+
+#include "app/window/control_factory.h"
+#include "app/window/control_forwarding.h"
+#include "app/window/main_window_actions.h"
+#include "app/window/program_icon.h"
+#include "app/window/wide_text.h"
+#include "app/window/window_messages.h"
+
+namespace quorvane {
+
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"QuorvaneMainWindow";
+constexpr char kTrayTip[] = "Telvaro\xCB\xD1\xCB\xF7\xD7\xA8\xD3\xC3";  // "Telvaro搜索专用"
+constexpr COLORREF kLinkColour = RGB(0, 0, 0);
+constexpr COLORREF kLinkHighlight = 0xFF;  // red
+// A fixed-size window: no sizing border, no maximise button.
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+HFONT createUiFont(bool underlined) {
+  // 9-point SimSun, the face the layout's widths are measured for.
+  return CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, underlined, FALSE, DEFAULT_CHARSET,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                     DEFAULT_PITCH | FF_DONTCARE, L"SimSun");
+}
+
+POINT centredOnWorkArea(int width, int height) {
+  RECT area{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+  return {area.left + std::max(0L, (area.right - area.left - width) / 2),
+          area.top + std::max(0L, (area.bottom - area.top - height) / 2)};
+}
+
+}  // namespace
+
+MainWindowImpl::MainWindowImpl(HINSTANCE instance) : instance_(instance) {}
+
+MainWindowImpl::~MainWindowImpl() {
+  if (window_) DestroyWindow(window_);
+  grid_.detach();
+  for (HGDIOBJ object : {static_cast<HGDIOBJ>(font_), static_cast<HGDIOBJ>(underlinedFont_)})
+    if (object) DeleteObject(object);
+  for (HICON icon : {bigIcon_, smallIcon_})
+    if (icon) DestroyIcon(icon);
+}
+
+void MainWindowImpl::registerWindowClass(HINSTANCE instance) {
+  WNDCLASSEXW cls{};
+  cls.cbSize = sizeof(cls);
+  cls.lpfnWndProc = windowProc;
+  cls.hInstance = instance;
+  cls.hIcon = loadProgramIcon(instance, false);
+  cls.hIconSm = loadProgramIcon(instance, true);
+  cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  cls.lpszClassName = kWindowClass;
+  RegisterClassExW(&cls);
+  RegionPanel::registerWindowClass(instance);
+}
+
+std::unique_ptr<MainWindowImpl> MainWindowImpl::create(HINSTANCE instance) {
+  std::unique_ptr<MainWindowImpl> self(new MainWindowImpl(instance));
+  using namespace window_layout;
+  POINT at = centredOnWorkArea(kWidth, kInitialHeight);
+  HWND window = CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, toWide(kCaption).c_str(), kWindowStyle,
+                                at.x, at.y, kWidth, kInitialHeight, nullptr, nullptr, instance, self.get());
+  if (!window) return nullptr;
+  return self;
+}
+
+LRESULT CALLBACK MainWindowImpl::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<MainWindowImpl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<MainWindowImpl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    self->window_ = nullptr;
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  return self->handleMessage(message, wParam, lParam);
+}
+
+LRESULT MainWindowImpl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE:
+      createControls();
+      onCreated();
+      return 0;
+    case WM_CLOSE:
+      onCloseRequested();
+      return 0;
+    case WM_DESTROY:
+      onDestroyed();
+      return 0;
+    case WM_COMMAND:
+      onCommand(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case WM_NOTIFY:
+      return onNotify(*reinterpret_cast<const NMHDR*>(lParam));
+    case WM_CTLCOLORSTATIC:
+      return onStaticColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_DRAWITEM:
+      if (wParam == static_cast<WPARAM>(controlId(Control::图形按钮1)))
+        RegionPanel::drawImageButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+      return TRUE;
+    case WM_MOUSEMOVE:
+      onMouseMovedOverWindow();
+      return 0;
+    case WM_TIMER:
+      if (wParam == kTimer1Id) onMainTimerTick(*this);
+      return 0;
+    case kTrayIconMessage:
+      if (wParam == kTrayIconId) onTrayIconEvent(lParam);
+      return 0;
+    case kRunUiTasksMessage:
+      uiTasks_.drain();
+      return 0;
+    case kTableChangedMessage:
+      grid_.applyChanges();
+      return 0;
+    case kEnterPressedMessage:
+      if (int index = controlIndexOfId(static_cast<int>(wParam)); index >= 0)
+        onEnterPressed(static_cast<Control>(index));
+      return 0;
+    case kRegionLinkMessage:
+      onRegionLinkMouse(static_cast<UINT>(wParam));
+      return 0;
+    case kGridSpaceMessage:
+      onGridSpacePressed();
+      return 0;
+  }
+  if (message == taskbarCreatedMessage_ && message != 0) {
+    trayIcon_.readd();
+    return 0;
+  }
+  return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+HWND MainWindowImpl::parentFor(ControlParent parent) const {
+  switch (parent) {
+    case ControlParent::Header:
+      return control(Control::分组框1);
+    case ControlParent::Panel:
+      return control(Control::图片框1);
+    case ControlParent::Window:
+      break;
+  }
+  return window_;
+}
+
+void MainWindowImpl::createControls() {
+  font_ = createUiFont(false);
+  underlinedFont_ = createUiFont(true);
+  for (const ControlLayout& layout : mainWindowLayout()) {
+    HFONT font = layout.name == Control::选择地区 ? underlinedFont_ : font_;
+    controls_[indexOf(layout.name)] = createControl(layout, parentFor(layout.parent), instance_, font);
+  }
+  forwardNotifications(control(Control::分组框1), window_);
+  reportEnter(control(Control::关键词输入框));
+  reportEnter(control(Control::旺旺输入框));
+  reportLinkMouse(control(Control::选择地区));
+  fillCreditRanges();
+  setTicked(Control::选中过滤, true);
+  panel_.attach(control(Control::图片框1), [this](Control c) { return control(c); });
+  grid_.attach(control(Control::高级表格1), window_);
+  selection_.setChangeListener([this] { showSelectionCount(); });
+  uiTasks_.open(window_);
+  taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
+  setTimerInterval(window_layout::kTimer1Interval);
+  arrangeZOrder();
+}
+
+void MainWindowImpl::fillCreditRanges() {
+  for (const char* item : creditRangeItems()) addItem(Control::组合框1, item);
+  setSelectedIndex(Control::组合框1, 0);
+}
+
+// The header frame lies behind everything it overlaps; the region panel lies
+// above the grid it slides over.
+void MainWindowImpl::arrangeZOrder() {
+  constexpr UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+  SetWindowPos(control(Control::分组框1), HWND_BOTTOM, 0, 0, 0, 0, keep);
+  SetWindowPos(control(Control::图片框1), HWND_TOP, 0, 0, 0, 0, keep);
+}
+
+void MainWindowImpl::onCreated() {
+  SetProcessAffinityMask(GetCurrentProcess(), 1);
+  SetThemeAppProperties(STAP_ALLOW_NONCLIENT | STAP_ALLOW_CONTROLS);
+  ShowWindow(window_, SW_SHOW);
+  RECT box{};
+  GetWindowRect(window_, &box);
+  SetWindowPos(window_, nullptr, 0, 0, box.right - box.left, window_layout::kHeight,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  smallIcon_ = loadProgramIcon(instance_, true);
+  trayIcon_.add(window_, smallIcon_, kTrayTip);
+  grid_.setUp();
+  panel_.park();
+  onRefreshAccountsClicked(*this);
+}
+
+void MainWindowImpl::onCloseRequested() { ShowWindow(window_, SW_HIDE); }
+
+void MainWindowImpl::onDestroyed() {
+  KillTimer(window_, kTimer1Id);
+  uiTasks_.close();
+  grid_.detach();
+  trayIcon_.remove();
+  PostQuitMessage(0);
+}
+
+void MainWindowImpl::onTrayIconEvent(LPARAM mouseMessage) {
+  switch (static_cast<UINT>(mouseMessage)) {
+    case WM_LBUTTONUP:
+      if (!IsWindowVisible(window_)) ShowWindow(window_, SW_SHOW);
+      break;
+    case WM_RBUTTONUP:
+      if (trayIcon_.popUpMenu() == kExitCommand) onExitChosen();
+      break;
+  }
+}
+
+void MainWindowImpl::onExitChosen() {
+  stopSearchForExit(*this);
+  closeBatchWindowForExit(*this);
+  DestroyWindow(window_);
+}
+
+void MainWindowImpl::onMouseMovedOverWindow() {
+  if (regionLinkColour_ == kLinkHighlight) setRegionLinkColour(kLinkColour);
+}
+
+void MainWindowImpl::onRegionLinkMouse(UINT mouseMessage) {
+  if (mouseMessage == WM_LBUTTONDOWN) panel_.toggle();
+  if (mouseMessage == WM_MOUSEMOVE && regionLinkColour_ == kLinkColour) setRegionLinkColour(kLinkHighlight);
+}
+
+void MainWindowImpl::setRegionLinkColour(COLORREF colour) {
+  regionLinkColour_ = colour;
+  InvalidateRect(control(Control::选择地区), nullptr, TRUE);
+}
+
+void MainWindowImpl::onCommand(int id, int code) {
+  if (id == static_cast<int>(kExitCommand)) return onExitChosen();
+  int index = controlIndexOfId(id);
+  if (index < 0 || code != BN_CLICKED) return;
+  onControlClicked(static_cast<Control>(index));
+}
+
+void MainWindowImpl::onControlClicked(Control c) {
+  switch (c) {
+    case Control::搜索:
+    case Control::启动高级搜索:
+      return onSearchRequested(*this);
+    case Control::清空:
+      return setText(Control::关键词输入框, "");
+    case Control::进入店铺:
+      return onOpenShopRequested(*this);
+    case Control::刷新:
+      return onRefreshAccountsClicked(*this);
+    case Control::联系选中:
+      return onContactSelectedClicked(*this);
+    case Control::停止搜索:
+      return onStopSearchClicked(*this);
+    case Control::删除缓存:
+      return onClearHistoryClicked(*this);
+    case Control::批量联系:
+      return onBatchContactClicked(*this);
+    case Control::图形按钮1:
+      return panel_.slideOut();
+    default:
+      if (RegionPanel::isGroupBox(c)) panel_.applyProvinceGroup(c);
+  }
+}
+
+void MainWindowImpl::onEnterPressed(Control edit) {
+  if (edit == Control::关键词输入框 && enabled(Control::搜索)) onSearchRequested(*this);
+  if (edit == Control::旺旺输入框) onOpenShopRequested(*this);
+}
+
+void MainWindowImpl::onGridSpacePressed() {
+  toggleSelectedRows(table_, selection_, grid_.firstSelectedRow(), grid_.lastSelectedRow(),
+                     ticked(Control::选中过滤));
+}
+
+LRESULT MainWindowImpl::onNotify(const NMHDR& header) {
+  LRESULT result = 0;
+  if (grid_.onNotify(header, result)) return result;
+  return 0;
+}
+
+// Labels are transparent: their text stands on the window's own surface.
+LRESULT MainWindowImpl::onStaticColour(HDC dc, HWND label) {
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, label == control(Control::选择地区) ? regionLinkColour_ : GetSysColor(COLOR_WINDOWTEXT));
+  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+void MainWindowImpl::showSelectionCount() { setText(Control::已选中标签, selection_.label()); }
+
+}  // namespace quorvane

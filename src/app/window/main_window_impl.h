@@ -1,0 +1,95 @@
+#pragma once
+// The main window itself: creates its controls from the layout, runs the
+// creation sequence, and turns each window event into one named handler.
+#include <windows.h>
+
+#include <array>
+#include <memory>
+
+#include "app/result_table.h"
+#include "app/selection.h"
+#include "app/window/main_window.h"
+#include "app/window/main_window_layout.h"
+#include "app/window/region_panel.h"
+#include "app/window/result_grid.h"
+#include "app/window/tray_icon.h"
+#include "app/window/ui_task_queue.h"
+
+namespace quorvane {
+
+class MainWindowImpl final : public MainWindow {
+ public:
+  static void registerWindowClass(HINSTANCE instance);
+  // Creates the window hidden; its creation handler then shows it.
+  static std::unique_ptr<MainWindowImpl> create(HINSTANCE instance);
+  ~MainWindowImpl() override;
+
+  HWND handle() const override { return window_; }
+  HWND control(Control c) const override { return controls_[indexOf(c)]; }
+  LocalText text(Control c) const override;
+  void setText(Control c, const LocalText& text) override;
+  bool ticked(Control c) const override;
+  void setTicked(Control c, bool ticked) override;
+  int selectedIndex(Control c) const override;
+  void setSelectedIndex(Control c, int index) override;
+  void clearItems(Control c) override;
+  void addItem(Control c, const LocalText& item) override;
+  bool enabled(Control c) const override;
+  void setEnabled(Control c, bool enabled) override;
+  ResultTable& table() override { return table_; }
+  void resetSelection() override;
+  LocalText selectionList() const override { return selection_.list(); }
+  void slideRegionPanelOut() override;
+  unsigned timerInterval() const override { return timerInterval_; }
+  void setTimerInterval(unsigned milliseconds) override;
+  void runOnUiThread(std::function<void()> task) override;
+
+ private:
+  explicit MainWindowImpl(HINSTANCE instance);
+  static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  // building the window
+  void createControls();
+  HWND parentFor(ControlParent parent) const;
+  void fillCreditRanges();
+  void arrangeZOrder();
+
+  // window events
+  void onCreated();
+  void onCloseRequested();
+  void onDestroyed();
+  void onTrayIconEvent(LPARAM mouseMessage);
+  void onExitChosen();
+  void onMouseMovedOverWindow();
+  void onCommand(int id, int code);
+  void onControlClicked(Control c);
+  void onEnterPressed(Control edit);
+  void onRegionLinkMouse(UINT mouseMessage);
+  void onGridSpacePressed();
+  LRESULT onNotify(const NMHDR& header);
+  LRESULT onStaticColour(HDC dc, HWND label);
+
+  void setRegionLinkColour(COLORREF colour);
+  void showSelectionCount();
+
+  HINSTANCE instance_;
+  HWND window_ = nullptr;
+  std::array<HWND, kControlCount> controls_{};
+  HFONT font_ = nullptr;
+  HFONT underlinedFont_ = nullptr;
+  HICON bigIcon_ = nullptr;
+  HICON smallIcon_ = nullptr;
+  UINT taskbarCreatedMessage_ = 0;
+  unsigned timerInterval_ = 0;
+  COLORREF regionLinkColour_ = RGB(0, 0, 0);
+
+  ResultTable table_;
+  Selection selection_;
+  ResultGrid grid_{table_};
+  RegionPanel panel_;
+  TrayIcon trayIcon_;
+  UiTaskQueue uiTasks_;
+};
+
+}  // namespace quorvane

@@ -1,0 +1,63 @@
+#pragma once
+// 高级表格1: a virtual (owner-data) list view over the ResultTable. Grid row
+// r (1..10000) is list item r-1; row 0, the titles, is the list's header.
+// The list asks for each visible cell when it paints, so 10 000 filled rows
+// cost no more than a screenful.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <mutex>
+
+#include "app/result_table.h"
+
+namespace quorvane {
+
+class ResultGrid {
+ public:
+  explicit ResultGrid(ResultTable& table) : table_(table) {}
+  ResultGrid(const ResultGrid&) = delete;
+  ResultGrid& operator=(const ResultGrid&) = delete;
+  ~ResultGrid();
+
+  // Takes over the list view; space presses reach `owner` as kGridSpaceMessage.
+  void attach(HWND listView, HWND owner);
+  void detach();
+  // Titles, text formats, the tick column and the column widths.
+  void setUp();
+
+  void setColumnWidth(int column, int width);
+  // The first and last grid row of the user's selection; -1 when none.
+  int firstSelectedRow() const;
+  int lastSelectedRow() const;
+
+  // Any thread: remembers the rows and posts one kTableChangedMessage to the
+  // owner until the window thread has caught up.
+  void noteChange(int firstRow, int lastRow);
+  // Window thread: repaints what changed since.
+  void applyChanges();
+
+  // WM_NOTIFY from the list view; returns true when handled, with `result`.
+  bool onNotify(const NMHDR& header, LRESULT& result);
+
+  static constexpr int kTickImageUnticked = 0;
+  static constexpr int kTickImageTicked = 1;
+
+ private:
+  void onGetDisplayInfo(NMLVDISPINFOW& info) const;
+  LRESULT onCustomDraw(NMLVCUSTOMDRAW& draw) const;
+  void refreshHeader();
+  void createTickImages();
+  static LRESULT CALLBACK keyboardProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+
+  ResultTable& table_;
+  HWND list_ = nullptr;
+  HWND owner_ = nullptr;
+  HIMAGELIST tickImages_ = nullptr;
+  bool columnIsTick_[ResultTable::kColumnCount] = {};
+
+  std::mutex changesMutex_;
+  int changedFirst_ = -1, changedLast_ = -1;
+  bool changeSignalled_ = false;
+};
+
+}  // namespace quorvane

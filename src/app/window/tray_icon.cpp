@@ -1,0 +1,70 @@
+#include "app/window/tray_icon.h"
+
+#include <shellapi.h>
+
+#include <algorithm>
+
+#include "app/window/wide_text.h"
+#include "app/window/window_messages.h"
+
+namespace quorvane {
+
+namespace {
+constexpr char kMenuCaption[] = "\xB2\xCB\xB5\xA5";  // "菜单"
+constexpr char kExitCaption[] = "\xCD\xCB\xB3\xF6";  // "退出"
+
+HMENU createMenuBar() {
+  HMENU bar = CreateMenu();
+  HMENU menu = CreatePopupMenu();
+  AppendMenuW(menu, MF_STRING, kExitCommand, toWide(kExitCaption).c_str());
+  AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(menu), toWide(kMenuCaption).c_str());
+  return bar;
+}
+}  // namespace
+
+TrayIcon::~TrayIcon() {
+  remove();
+  if (menuBar_) DestroyMenu(menuBar_);
+}
+
+void TrayIcon::add(HWND owner, HICON icon, const LocalText& tip) {
+  data_.cbSize = sizeof(data_);
+  data_.hWnd = owner;
+  data_.uID = kTrayIconId;
+  data_.uFlags = NIF_ICON | NIF_MESSAGE | NIF_TIP;
+  data_.uCallbackMessage = kTrayIconMessage;
+  data_.hIcon = icon;
+  std::wstring wideTip = toWide(tip);
+  wideTip.resize(std::min(wideTip.size(), std::size(data_.szTip) - 1));
+  std::copy(wideTip.begin(), wideTip.end(), data_.szTip);
+  data_.szTip[wideTip.size()] = L'\0';
+  if (!menuBar_) menuBar_ = createMenuBar();
+  added_ = Shell_NotifyIconW(NIM_ADD, &data_) != FALSE;
+}
+
+void TrayIcon::readd() {
+  if (data_.hWnd) added_ = Shell_NotifyIconW(NIM_ADD, &data_) != FALSE;
+}
+
+void TrayIcon::remove() {
+  if (!data_.hWnd) return;
+  Shell_NotifyIconW(NIM_DELETE, &data_);
+  added_ = false;
+  data_.hWnd = nullptr;
+}
+
+UINT TrayIcon::popUpMenu() {
+  if (!data_.hWnd || !menuBar_) return 0;
+  POINT at{};
+  GetCursorPos(&at);
+  // Without the foreground the menu would not close when the user clicks
+  // elsewhere; the null message afterwards lets a second click work at once.
+  SetForegroundWindow(data_.hWnd);
+  UINT command = static_cast<UINT>(
+      TrackPopupMenu(GetSubMenu(menuBar_, 0), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
+                     at.x, at.y, 0, data_.hWnd, nullptr));
+  PostMessageW(data_.hWnd, WM_NULL, 0, 0);
+  return command;
+}
+
+}  // namespace quorvane

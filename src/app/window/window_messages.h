@@ -1,0 +1,24 @@
+#pragma once
+// The program's own window messages and command ids. The test driver posts
+// kTrayIconMessage to stand in for the shell's notification-area events.
+#include <windows.h>
+
+namespace quorvane {
+
+// The notification-area icon's callback: wParam = kTrayIconId, lParam = the
+// mouse message (WM_LBUTTONUP shows the window, WM_RBUTTONUP pops the menu).
+constexpr UINT kTrayIconMessage = WM_APP + 1;
+constexpr UINT kTrayIconId = 1;
+constexpr UINT kRunUiTasksMessage = WM_APP + 2;     // drains runOnUiThread tasks
+constexpr UINT kTableChangedMessage = WM_APP + 3;   // the grid's rows changed
+constexpr UINT kEnterPressedMessage = WM_APP + 4;   // wParam = control id of an edit box
+constexpr UINT kRegionLinkMessage = WM_APP + 5;     // wParam = WM_LBUTTONDOWN or WM_MOUSEMOVE
+constexpr UINT kGridSpaceMessage = WM_APP + 6;      // space went down in the grid
+
+constexpr UINT kExitCommand = 40001;  // "退出" in the icon menu
+constexpr UINT_PTR kTimer1Id = 1;     // 时钟1
+
+// Control ids: kFirstControlId + the Control's index.
+constexpr int kFirstControlId = 1000;
+
+}  // namespace quorvane

@@ -1,0 +1,140 @@
+// The list view lives in another process: every structure a message points
+// to is written into memory allocated there, and read back from it.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "ui_driver.h"
+
+namespace quorvane::ui {
+
+namespace {
+constexpr size_t kRemoteSize = 4096;
+constexpr size_t kTextOffset = 1024;  // the text buffer follows the structure
+constexpr int kTextCapacity = static_cast<int>((kRemoteSize - kTextOffset) / sizeof(wchar_t));
+
+int itemOfRow(int row) { return row - 1; }
+}  // namespace
+
+RemoteGrid::RemoteGrid(HWND listView) : list_(listView) {
+  DWORD owner = 0;
+  GetWindowThreadProcessId(list_, &owner);
+  process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, owner);
+  if (process_) remote_ = VirtualAllocEx(process_, nullptr, kRemoteSize, MEM_COMMIT, PAGE_READWRITE);
+}
+
+RemoteGrid::~RemoteGrid() {
+  if (remote_) VirtualFreeEx(process_, remote_, 0, MEM_RELEASE);
+  if (process_) CloseHandle(process_);
+}
+
+bool RemoteGrid::sendWithRemote(UINT message, WPARAM wParam, const void* in, size_t inSize, void* out,
+                                size_t outSize, LRESULT* result) const {
+  if (!remote_) return false;
+  SIZE_T moved = 0;
+  if (in && !WriteProcessMemory(process_, remote_, in, inSize, &moved)) return false;
+  DWORD_PTR answer = 0;
+  if (!SendMessageTimeoutW(list_, message, wParam, reinterpret_cast<LPARAM>(remote_), SMTO_ABORTIFHUNG,
+                           5000, &answer))
+    return false;
+  if (result) *result = static_cast<LRESULT>(answer);
+  return !out || ReadProcessMemory(process_, remote_, out, outSize, &moved);
+}
+
+int RemoteGrid::rowCount() const { return ListView_GetItemCount(list_) + 1; }
+
+int RemoteGrid::columnCount() const {
+  return Header_GetItemCount(ListView_GetHeader(list_));
+}
+
+std::wstring RemoteGrid::title(int column) const {
+  LVCOLUMNW spec{};
+  spec.mask = LVCF_TEXT;
+  spec.pszText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote_) + kTextOffset);
+  spec.cchTextMax = kTextCapacity;
+  if (!sendWithRemote(LVM_GETCOLUMNW, static_cast<WPARAM>(column), &spec, sizeof(spec), nullptr, 0))
+    return {};
+  std::wstring text(static_cast<size_t>(kTextCapacity), L'\0');
+  SIZE_T moved = 0;
+  ReadProcessMemory(process_, static_cast<char*>(remote_) + kTextOffset, text.data(),
+                    text.size() * sizeof(wchar_t), &moved);
+  text.resize(wcsnlen(text.c_str(), text.size()));
+  return text;
+}
+
+bool RemoteGrid::titleCentred(int column) const {
+  LVCOLUMNW spec{};
+  spec.mask = LVCF_FMT;
+  LVCOLUMNW answer{};
+  if (!sendWithRemote(LVM_GETCOLUMNW, static_cast<WPARAM>(column), &spec, sizeof(spec), &answer,
+                      sizeof(answer)))
+    return false;
+  return (answer.fmt & LVCFMT_JUSTIFYMASK) == LVCFMT_CENTER;
+}
+
+int RemoteGrid::columnWidth(int column) const { return ListView_GetColumnWidth(list_, column); }
+
+std::wstring RemoteGrid::cell(int row, int column) const {
+  LVITEMW item{};
+  item.iSubItem = column;
+  item.pszText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote_) + kTextOffset);
+  item.cchTextMax = kTextCapacity;
+  LRESULT length = 0;
+  if (!sendWithRemote(LVM_GETITEMTEXTW, static_cast<WPARAM>(itemOfRow(row)), &item, sizeof(item),
+                      nullptr, 0, &length) || length <= 0)
+    return {};
+  std::wstring text(static_cast<size_t>(length), L'\0');
+  SIZE_T moved = 0;
+  ReadProcessMemory(process_, static_cast<char*>(remote_) + kTextOffset, text.data(),
+                    text.size() * sizeof(wchar_t), &moved);
+  return text;
+}
+
+bool RemoteGrid::ticked(int row) const {
+  LVITEMW item{};
+  item.mask = LVIF_IMAGE;
+  item.iItem = itemOfRow(row);
+  LVITEMW answer{};
+  if (!sendWithRemote(LVM_GETITEMW, 0, &item, sizeof(item), &answer, sizeof(answer))) return false;
+  return answer.iImage == 1;
+}
+
+std::vector<int> RemoteGrid::selectedRows() const {
+  std::vector<int> rows;
+  for (int item = ListView_GetNextItem(list_, -1, LVNI_SELECTED); item >= 0;
+       item = ListView_GetNextItem(list_, item, LVNI_SELECTED))
+    rows.push_back(item + 1);
+  return rows;
+}
+
+void RemoteGrid::clearSelection() {
+  LVITEMW item{};
+  item.stateMask = LVIS_SELECTED;
+  item.state = 0;
+  sendWithRemote(LVM_SETITEMSTATE, static_cast<WPARAM>(-1), &item, sizeof(item), nullptr, 0);
+}
+
+void RemoteGrid::select(int firstRow, int lastRow) {
+  clearSelection();
+  for (int row = firstRow; row <= lastRow; ++row) {
+    LVITEMW item{};
+    item.stateMask = LVIS_SELECTED | (row == firstRow ? LVIS_FOCUSED : 0);
+    item.state = item.stateMask;
+    sendWithRemote(LVM_SETITEMSTATE, static_cast<WPARAM>(itemOfRow(row)), &item, sizeof(item), nullptr, 0);
+  }
+}
+
+COLORREF RemoteGrid::pixelInCell(int row, int column) const {
+  RECT bounds{LVIR_BOUNDS, column, 0, 0};
+  RECT answer{};
+  if (!sendWithRemote(LVM_GETSUBITEMRECT, static_cast<WPARAM>(itemOfRow(row)), &bounds, sizeof(bounds),
+                      &answer, sizeof(answer)))
+    return CLR_INVALID;
+  POINT at{answer.right - 4, (answer.top + answer.bottom) / 2};
+  ClientToScreen(list_, &at);
+  HDC screen = GetDC(nullptr);
+  COLORREF colour = GetPixel(screen, at.x, at.y);
+  ReleaseDC(nullptr, screen);
+  return colour;
+}
+
+}  // namespace quorvane::ui
