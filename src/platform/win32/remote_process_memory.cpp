@@ -1,0 +1,49 @@
+#include "platform/win32/remote_process_memory.h"
+
+namespace quorvane::platform {
+namespace {
+
+// PROCESS_ALL_ACCESS as defined before Windows Vista: accepted by every
+// version, and more than reading a toolbar needs.
+constexpr DWORD kAllAccessBeforeVista = 0x1F0FFF;
+
+}  // namespace
+
+HANDLE RemoteProcessMemory::Open(HWND window) {
+  DWORD processId = 0;
+  if (!GetWindowThreadProcessId(window, &processId) || processId == 0) return nullptr;
+  return OpenProcess(kAllAccessBeforeVista, FALSE, processId);
+}
+
+bool RemoteProcessMemory::Write(HANDLE process, void* address, const void* data, std::size_t size) {
+  SIZE_T written = 0;
+  return WriteProcessMemory(process, address, data, size, &written) && written == size;
+}
+
+void RemoteProcessMemory::Close(HANDLE process) {
+  if (process) CloseHandle(process);
+}
+
+std::optional<ByteArray> RemoteProcessMemory::Read(HANDLE process, const void* address, std::size_t size) {
+  ByteArray block(size, '\0');
+  SIZE_T read = 0;
+  if (!ReadProcessMemory(process, address, block.data(), size, &read) || read != size) return std::nullopt;
+  return block;
+}
+
+void* RemoteProcessMemory::Alloc(HANDLE process, std::size_t size) {
+  if (!process || size == 0) return nullptr;
+  return VirtualAllocEx(process, nullptr, size, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+}
+
+void RemoteProcessMemory::Free(HANDLE process, void* address) {
+  if (process && address) VirtualFreeEx(process, address, 0, MEM_RELEASE);
+}
+
+std::optional<bool> RemoteProcessMemory::IsWow64(HANDLE process) {
+  BOOL wow64 = FALSE;
+  if (!process || !IsWow64Process(process, &wow64)) return std::nullopt;
+  return wow64 != FALSE;
+}
+
+}  // namespace quorvane::platform

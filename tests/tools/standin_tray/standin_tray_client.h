@@ -1,0 +1,49 @@
+#pragma once
+// Runs the stand-in shell tray for a test: starts it with the given tips,
+// changes them while it runs, reads what Shell_NotifyIcon told it, and ends
+// it again when the object goes.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace standin_tray {
+
+// One Shell_NotifyIcon call as the stand-in received it.
+struct NotifyRecord {
+  DWORD operation = 0;  // NIM_ADD, NIM_MODIFY, NIM_DELETE, ...
+  HWND window = nullptr;
+  UINT id = 0;
+  UINT flags = 0;  // NIF_ flags
+  UINT callbackMessage = 0;
+  std::string tip;  // local text; "" when not given
+};
+
+class StandinTray {
+ public:
+  // Button tips are local (GBK) text, in button order: `visible` for the
+  // visible icons' toolbar, `hidden` for the overflow one.
+  // Starts the stand-in and waits until its tray window is up; running()
+  // tells whether it came up.
+  explicit StandinTray(std::vector<std::string> visible, std::vector<std::string> hidden = {});
+  ~StandinTray();
+  StandinTray(const StandinTray&) = delete;
+  StandinTray& operator=(const StandinTray&) = delete;
+
+  bool running() const { return window_ != nullptr; }
+  HWND window() const { return window_; }
+  // Replaces every button's tip before it returns; the number of buttons
+  // shown (icons added through Shell_NotifyIcon included), -1 on failure.
+  int show(std::vector<std::string> visible, std::vector<std::string> hidden = {});
+  std::vector<NotifyRecord> notifyRecords() const;
+
+ private:
+  bool writeTips(const std::vector<std::string>& visible, const std::vector<std::string>& hidden) const;
+  HWND findWindowOfProcess() const;
+
+  std::wstring tipsPath_, recordPath_;
+  PROCESS_INFORMATION process_ = {};
+  HWND window_ = nullptr;
+};
+
+}  // namespace standin_tray

@@ -1,0 +1,37 @@
+#pragma once
+// How tests talk to the stand-in shell tray (standin_tray.exe).
+//
+// Command line: standin_tray.exe TIPS_FILE [RECORD_FILE [READY_EVENT]]
+//
+// READY_EVENT names an event that the stand-in sets once every window below
+// exists and its buttons are shown ("" for none).
+//
+// TIPS_FILE holds one button tip per line, as local (GBK) bytes; LF or CR LF
+// ends a line. The lines go to the visible icons' toolbar
+// (Shell_TrayWnd > TrayNotifyWnd > SysPager > ToolbarWindow32) until a line
+// reading exactly "[overflow]"; the lines after it go to the hidden icons'
+// toolbar (NotifyIconOverflowWindow > ToolbarWindow32).
+//
+// Sending kReloadTipsMessage to the stand-in's Shell_TrayWnd re-reads
+// TIPS_FILE and rebuilds both toolbars before the send returns; the answer is
+// the number of buttons now shown, or -1 when the file cannot be read.
+//
+// Every Shell_NotifyIcon call of any process reaches the stand-in as
+// WM_COPYDATA and is answered with TRUE. Icons added that way appear as
+// buttons after the file's ones on the visible toolbar (tip = the icon's tip),
+// change with NIM_MODIFY and go with NIM_DELETE. Each call is appended to
+// RECORD_FILE, before the call returns, as one line:
+//   OP HWND ID FLAGS CALLBACK TIP
+// OP is the NIM_ code in decimal, HWND the calling window, ID the icon id,
+// FLAGS the NIF_ flags, CALLBACK the callback message (these three in hex);
+// TIP is the tip as local (GBK) text in hex, or "-" when empty or not given.
+// To click an icon, post CALLBACK to HWND with wParam ID and lParam the mouse
+// message (WM_LBUTTONUP, WM_RBUTTONUP, ...), as the shell does.
+#include <windows.h>
+
+namespace standin_tray {
+
+constexpr UINT kReloadTipsMessage = WM_APP + 1;
+constexpr const char* kOverflowMarker = "[overflow]";
+
+}  // namespace standin_tray
