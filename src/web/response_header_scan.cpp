@@ -1,0 +1,36 @@
+#include "web/response_header_scan.h"
+
+#include "web/cookie_jar.h"
+#include "web/header_value.h"
+#include "web/text_between.h"
+#include "web/text_pieces.h"
+
+namespace quorvane {
+namespace {
+
+bool contains(std::string_view text, std::string_view part) {
+  return text.find(part) != std::string_view::npos;
+}
+
+// The first name=value after "Set-Cookie:" (name matched without regard to
+// case), up to the first ";" or the end of the line.
+LocalText firstCookieOf(const LocalText& line) {
+  return trimSpaces(textBetween(line + ";", "Set-Cookie:", ";"));
+}
+
+}  // namespace
+
+void scanResponseHeaders(std::string_view rawHeaders, LocalText& cookies,
+                         LocalText& receivedCookies, LocalText& location) {
+  location.clear();
+  receivedCookies.clear();
+  for (const LocalText& line : splitText(rawHeaders, "\r\n")) {
+    if (contains(line, "Location:")) location = headerValue(line);
+    if (contains(line, "Set-Cookie")) receivedCookies += firstCookieOf(line) + "; ";
+  }
+  if (receivedCookies.size() >= 2) receivedCookies.resize(receivedCookies.size() - 2);
+  if (location.empty()) location = LocalText(rawHeaders);
+  mergeCookies(cookies, receivedCookies);
+}
+
+}  // namespace quorvane
