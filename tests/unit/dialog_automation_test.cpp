@@ -63,7 +63,7 @@ TEST(AccountChooser, WithNoAccountSelectedOnlyABareSuffixMatches) {
 TEST(AccountChooser, IgnoresDialogsOfAnotherClassOrTitle) {
   FakeImClientWindows client;
   WindowId other = client.addTopLevel("ChooserLike", kChooser);
-  client.addItem(other, 201, FakeWindow{"ListBox", "", {}, {"alice" + kSuffix}});
+  client.addItem(other, 201, FakeWindow::listBox({"alice" + kSuffix}));
   client.addChooser(kChooser + " ", {"alice" + kSuffix});
   answerAccountChooser(client, "alice");
   EXPECT_TRUE(client.log.empty());

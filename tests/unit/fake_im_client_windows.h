@@ -19,6 +19,18 @@ struct FakeWindow {
   std::vector<LocalText> listItems;  // list boxes only
   int selected = -1;
   bool open = true;
+
+  static FakeWindow of(std::string windowClass, LocalText title) {
+    FakeWindow w;
+    w.windowClass = std::move(windowClass);
+    w.title = std::move(title);
+    return w;
+  }
+  static FakeWindow listBox(std::vector<LocalText> items) {
+    FakeWindow w = of("ListBox", "");
+    w.listItems = std::move(items);
+    return w;
+  }
 };
 
 class FakeImClientWindows : public platform::ImClientWindows {
@@ -28,7 +40,7 @@ class FakeImClientWindows : public platform::ImClientWindows {
   std::vector<std::string> log;    // "select 1", "click 7", "close 3"
 
   WindowId addTopLevel(std::string windowClass, LocalText title) {
-    WindowId id = add(FakeWindow{std::move(windowClass), std::move(title)});
+    WindowId id = add(FakeWindow::of(std::move(windowClass), std::move(title)));
     topLevel.push_back(id);
     return id;
   }
@@ -41,8 +53,8 @@ class FakeImClientWindows : public platform::ImClientWindows {
   WindowId addChooser(const LocalText& title, std::vector<LocalText> items, WindowId* list = nullptr,
                       WindowId* ok = nullptr) {
     WindowId chooser = addTopLevel("#32770", title);
-    WindowId l = addItem(chooser, 201, FakeWindow{"ListBox", "", {}, std::move(items)});
-    WindowId o = addItem(chooser, 1, FakeWindow{"Button", "OK"});
+    WindowId l = addItem(chooser, 201, FakeWindow::listBox(std::move(items)));
+    WindowId o = addItem(chooser, 1, FakeWindow::of("Button", "OK"));
     if (list) *list = l;
     if (ok) *ok = o;
     return chooser;

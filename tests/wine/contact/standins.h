@@ -151,7 +151,8 @@ inline void closeStandinWindows() {
 inline void startImClient(const std::string& url = "aliim:test") {
   std::wstring exe = imClient().exe(L"standin_im_client.exe");
   std::wstring command = L"\"" + exe + L"\" \"" + wide(url) + L"\"";
-  STARTUPINFOW si{sizeof si};
+  STARTUPINFOW si{};
+  si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
   if (CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
     CloseHandle(pi.hThread);
