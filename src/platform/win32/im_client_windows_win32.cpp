@@ -3,6 +3,7 @@
 #include <cwchar>
 #include <string>
 
+#include "platform/code_pages.h"
 #include "platform/im_client_windows.h"
 
 namespace quorvane::platform {
@@ -29,23 +30,13 @@ LRESULT sendW(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
   return static_cast<LRESULT>(result);
 }
 
-constexpr UINT kLocalCodePage = 936;
-
 std::wstring wide(const LocalText& local) {
-  const int n = MultiByteToWideChar(kLocalCodePage, 0, local.data(), static_cast<int>(local.size()), nullptr, 0);
-  std::wstring units(static_cast<size_t>(n > 0 ? n : 0), L'\0');
-  if (n > 0) MultiByteToWideChar(kLocalCodePage, 0, local.data(), static_cast<int>(local.size()), units.data(), n);
-  return units;
+  const Utf16Text units = multiByteToUtf16(local, kLocalCodePage);
+  return std::wstring(units.begin(), units.end());
 }
 
 LocalText local(const std::wstring& units) {
-  const int n = WideCharToMultiByte(kLocalCodePage, 0, units.data(), static_cast<int>(units.size()), nullptr, 0,
-                                    nullptr, nullptr);
-  LocalText text(static_cast<size_t>(n > 0 ? n : 0), '\0');
-  if (n > 0)
-    WideCharToMultiByte(kLocalCodePage, 0, units.data(), static_cast<int>(units.size()), text.data(), n, nullptr,
-                        nullptr);
-  return text;
+  return utf16ToMultiByte(std::u16string(units.begin(), units.end()), kLocalCodePage, 0);
 }
 
 // An item's text from a list box that may belong to another process. The
