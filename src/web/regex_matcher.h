@@ -23,7 +23,9 @@ class RegexMatcher {
   LocalText pattern() const;
   LocalText replace(std::string_view replacement) const;
   int matchCount() const;
-  // `position`, when given, receives a 0-based byte offset into the subject.
+  // `position`, when given, receives the 0-based byte offset of the text in
+  // the subject, or -1 for a match or group that does not exist or took no
+  // part. Numbers outside the matches give "".
   LocalText matchText(int match, int* position = nullptr) const;
   LocalText subMatchText(int match, int group, int* position = nullptr) const;
   int subMatchCount() const;

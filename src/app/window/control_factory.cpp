@@ -32,9 +32,12 @@ WindowClassAndStyle classAndStyleOf(ControlKind kind) {
     case ControlKind::CheckBox:
       return {WC_BUTTONW, kChild | WS_TABSTOP | BS_AUTOCHECKBOX, 0};
     case ControlKind::Grid:
+      // A thin border: with a sunken edge the nine columns would no longer
+      // fit beside the scroll bar, and a horizontal bar would appear.
       return {WC_LISTVIEWW,
-              kChild | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
-              WS_EX_CLIENTEDGE};
+              kChild | WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS |
+                  LVS_NOSORTHEADER,
+              0};
     case ControlKind::Panel:
       return {kRegionPanelClass, kChild | WS_CLIPCHILDREN | WS_BORDER, WS_EX_CONTROLPARENT};
     case ControlKind::ImageButton:

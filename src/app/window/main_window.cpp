@@ -220,7 +220,12 @@ void MainWindowImpl::onDestroyed() {
 void MainWindowImpl::onTrayIconEvent(LPARAM mouseMessage) {
   switch (static_cast<UINT>(mouseMessage)) {
     case WM_LBUTTONUP:
-      if (!IsWindowVisible(window_)) ShowWindow(window_, SW_SHOW);
+      if (!IsWindowVisible(window_)) {
+        ShowWindow(window_, SW_SHOW);
+        SetForegroundWindow(window_);
+      } else if (IsIconic(window_)) {
+        ShowWindow(window_, SW_RESTORE);
+      }
       break;
     case WM_RBUTTONUP:
       if (trayIcon_.popUpMenu() == kExitCommand) onExitChosen();

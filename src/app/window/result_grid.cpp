@@ -81,6 +81,10 @@ void ResultGrid::attach(HWND listView, HWND owner) {
 void ResultGrid::detach() {
   if (!list_) return;
   table_.setChangeListener(nullptr);
+  {
+    std::lock_guard lock(changesMutex_);
+    owner_ = nullptr;  // a write already past the listener posts nothing more
+  }
   RemoveWindowSubclass(list_, keyboardProc, 0);
   list_ = nullptr;
 }

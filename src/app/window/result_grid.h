@@ -31,7 +31,8 @@ class ResultGrid {
   int lastSelectedRow() const;
 
   // Any thread: remembers the rows and posts one kTableChangedMessage to the
-  // owner until the window thread has caught up.
+  // owner until the window thread has caught up. Writers must stop before
+  // the grid object goes (the exit procedure stops the search first).
   void noteChange(int firstRow, int lastRow);
   // Window thread: repaints what changed since.
   void applyChanges();

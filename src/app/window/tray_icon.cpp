@@ -39,17 +39,16 @@ void TrayIcon::add(HWND owner, HICON icon, const LocalText& tip) {
   std::copy(wideTip.begin(), wideTip.end(), data_.szTip);
   data_.szTip[wideTip.size()] = L'\0';
   if (!menuBar_) menuBar_ = createMenuBar();
-  added_ = Shell_NotifyIconW(NIM_ADD, &data_) != FALSE;
+  Shell_NotifyIconW(NIM_ADD, &data_);
 }
 
 void TrayIcon::readd() {
-  if (data_.hWnd) added_ = Shell_NotifyIconW(NIM_ADD, &data_) != FALSE;
+  if (data_.hWnd) Shell_NotifyIconW(NIM_ADD, &data_);
 }
 
 void TrayIcon::remove() {
   if (!data_.hWnd) return;
   Shell_NotifyIconW(NIM_DELETE, &data_);
-  added_ = false;
   data_.hWnd = nullptr;
 }
 

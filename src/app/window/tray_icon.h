@@ -28,7 +28,6 @@ class TrayIcon {
  private:
   NOTIFYICONDATAW data_{};
   HMENU menuBar_ = nullptr;  // "菜单" as a top-level menu, never shown as a bar
-  bool added_ = false;
 };
 
 }  // namespace quorvane

@@ -66,7 +66,7 @@ CaseTable buildCaseTable() {
 
 }  // namespace
 
-char16_t canonicalCase(char16_t unit) {
+char16_t canonicalCaseAboveAscii(char16_t unit) {
   static const CaseTable table = buildCaseTable();
   return table[unit];
 }

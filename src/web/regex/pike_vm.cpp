@@ -55,7 +55,8 @@ PikeVm::PikeVm(const Program& program)
 }
 
 bool PikeVm::search(std::u16string_view subject, size_t from, std::vector<std::int32_t>& captures) {
-  if (from > subject.size() || !requiredLiteralsPresent(subject, from)) return false;
+  if (from > subject.size()) return false;
+  if (prefix_.empty() && !requiredLiteralsPresent(subject, from)) return false;
   current_.clear();
   bool matched = false;
   size_t at = from;
@@ -65,7 +66,7 @@ bool PikeVm::search(std::u16string_view subject, size_t from, std::vector<std::i
       if (program_.anchoredAtTextStart && at != 0) break;
       if (!prefix_.empty()) {
         at = prefix_.find(subject, at);
-        if (at == kNotFound) break;
+        if (at == kNotFound || !requiredLiteralsPresent(subject, at)) break;
       }
     }
     if (!matched && startAllowed(subject, at)) addThread(current_, 0, subject, at, unsetSlots_.data());

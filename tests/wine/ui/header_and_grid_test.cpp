@@ -43,6 +43,21 @@ TEST_F(MainWindowInput, EnterInTheKeywordBoxKeepsItsText) {
   EXPECT_TRUE(app->running());
 }
 
+HWND focusOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+  return info.hwndFocus;
+}
+
+TEST_F(MainWindowInput, TabMovesFromTheKeywordBoxToTheSearchButton) {
+  HWND keyword = controlAt(header, L"Edit", 650, 19);
+  click(keyword);
+  ASSERT_TRUE(waitUntil([&] { return focusOf(window) == keyword; }));
+  pressKey(keyword, VK_TAB);
+  EXPECT_TRUE(waitUntil([&] { return focusOf(window) == controlAt(header, L"Button", 1017, 19); }));
+}
+
 TEST_F(MainWindowInput, SpaceWithoutSelectionTicksNothing) {
   grid->clearSelection();
   pressKey(grid->handle(), VK_SPACE);

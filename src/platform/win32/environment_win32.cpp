@@ -1,0 +1,43 @@
+#include <windows.h>
+
+#include <string>
+
+#include "platform/environment.h"
+
+namespace quorvane::platform {
+namespace {
+
+std::wstring wide(const char* ascii) {
+  std::wstring text;
+  for (; *ascii; ++ascii) text.push_back(static_cast<wchar_t>(static_cast<unsigned char>(*ascii)));
+  return text;
+}
+
+LocalText local(const std::wstring& text) {
+  int n = WideCharToMultiByte(936, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+  LocalText bytes(static_cast<size_t>(n > 0 ? n : 0), '\0');
+  if (n > 0) WideCharToMultiByte(936, 0, text.data(), static_cast<int>(text.size()), bytes.data(), n, nullptr, nullptr);
+  return bytes;
+}
+
+}  // namespace
+
+std::optional<LocalText> environmentVariable(const char* name) {
+  const std::wstring key = wide(name);
+  std::wstring value(256, L'\0');
+  for (;;) {
+    SetLastError(ERROR_SUCCESS);
+    DWORD n = GetEnvironmentVariableW(key.c_str(), value.data(), static_cast<DWORD>(value.size()));
+    if (n == 0) {
+      if (GetLastError() == ERROR_ENVVAR_NOT_FOUND) return std::nullopt;
+      return LocalText();
+    }
+    if (n < value.size()) {
+      value.resize(n);
+      return local(value);
+    }
+    value.resize(n);  // n counts the terminating NUL when the buffer was too small
+  }
+}
+
+}  // namespace quorvane::platform

@@ -1,0 +1,27 @@
+#pragma once
+// What one search covers: the keyword as typed, the ticked provinces in table
+// order, and the highest seller credit rank to accept.
+#include <functional>
+#include <vector>
+
+#include "web/text.h"
+
+namespace quorvane {
+
+struct SearchCriteria {
+  LocalText keyword;
+  std::vector<LocalText> provinces;
+  int creditLimit = -1;  // the credit list's item index; -1 accepts nothing
+};
+
+// Every ticked province's name followed by one comma, in table order.
+// `isTicked` is asked with each index of ProvinceTable.
+LocalText tickedProvinceList(const std::function<bool(int province)>& isTicked);
+
+// The list split at its commas; empty pieces are dropped.
+std::vector<LocalText> splitProvinceList(const LocalText& list);
+
+// A search needs a keyword (spaces count) and at least one province.
+bool isComplete(const SearchCriteria& criteria);
+
+}  // namespace quorvane

@@ -1,0 +1,227 @@
+#include "search/search_worker.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "fake_marketplace.h"
+#include "search/presence_lookup.h"
+#include "search/search_urls.h"
+
+namespace quorvane {
+namespace {
+
+using testing::FakeFetcher;
+using testing::FakeShop;
+using testing::presenceAnswer;
+using testing::probePage;
+using testing::resultPage;
+
+const LocalText kAnhui = "\xB0\xB2\xBB\xD5";
+const LocalText kFujian = "\xB8\xA3\xBD\xA8";
+const LocalText kOnlineText = "\xCD\xFA\xCD\xFA\xD4\xDA\xCF\xDF";
+const LocalText kOfflineText = "\xCD\xFA\xCD\xFA\xC0\xEB\xCF\xDF";
+const LocalText kContacted = "\xD2\xD1\xC1\xAA\xCF\xB5";
+const LocalText kNotContacted = "\xCE\xB4\xC1\xAA\xCF\xB5";
+const ServiceHosts kHosts{"search.test", "presence.test"};
+
+struct Labels : SearchObserver {
+  std::vector<LocalText> seen;
+  std::function<void()> onLabel;
+  void countLabelChanged(const LocalText& label) override {
+    seen.push_back(label);
+    if (onLabel) onLabel();
+  }
+};
+
+class SearchWorkerRun : public ::testing::Test {
+ protected:
+  FakeFetcher web;
+  ResultTable table;
+  Labels labels;
+  StopFlag stop;
+  ContactHistory history{::testing::TempDir() + "search_worker_test_data.txt"};
+
+  void SetUp() override { std::remove(history.path().c_str()); }
+  void TearDown() override { std::remove(history.path().c_str()); }
+
+  // Serves one province: the probe says `pages.size()` pages; pages[0] is
+  // the first page (offset 0).
+  void serve(const LocalText& keyword, const LocalText& province, const std::vector<std::vector<FakeShop>>& pages) {
+    web.answers[probeUrl(kHosts.search, keyword, province)] = probePage(std::to_string(pages.size()));
+    for (size_t i = 0; i < pages.size(); ++i)
+      web.answers[resultPageUrl(kHosts.search, keyword, province, static_cast<std::int64_t>(i) * 20)] =
+          resultPage(pages[i]);
+  }
+  void presence(const LocalText& id, const std::string& status) {
+    web.answers[presenceUrl(kHosts.presence, id, IdEncoding::KeepPlain)] = presenceAnswer(status);
+  }
+  void search(const LocalText& keyword, std::vector<LocalText> provinces, int limit) {
+    SearchWorker(SearchCriteria{keyword, std::move(provinces), limit}, kHosts, history, web, table, labels, stop)
+        .run();
+  }
+};
+
+TEST_F(SearchWorkerRun, ProbesThenFetchesPagesLastToFirstAndAsksPresencePerShop) {
+  serve("k", kAnhui, {{{"A1", "a1", "1", "2", "0"}}, {{"A2", "a2", "1", "2", "0"}}, {{"A3", "a3", "1", "2", "0"}}});
+  search("k", {kAnhui}, 5);
+  EXPECT_EQ(web.requested,
+            (std::vector<std::string>{probeUrl("search.test", "k", kAnhui), resultPageUrl("search.test", "k", kAnhui, 40),
+                                      presenceUrl("presence.test", "a3", IdEncoding::KeepPlain),
+                                      resultPageUrl("search.test", "k", kAnhui, 20),
+                                      presenceUrl("presence.test", "a2", IdEncoding::KeepPlain),
+                                      resultPageUrl("search.test", "k", kAnhui, 0),
+                                      presenceUrl("presence.test", "a1", IdEncoding::KeepPlain)}));
+  EXPECT_EQ(table.text(1, 2), "a3");
+  EXPECT_EQ(table.text(3, 2), "a1");
+}
+
+TEST_F(SearchWorkerRun, WritesColumnsOneToSixAndNumbersRowsAcrossProvinces) {
+  serve("k", kAnhui, {{{"\xB5\xEA", "a1", "12", "34", "2", "Toys"}, {"A2", "a2", "5", "6", "1", ""}}});
+  serve("k", kFujian, {{{"F1", "f1", "7", "8", "0", "Food"}}});
+  search("k", {kAnhui, kFujian}, 5);
+  EXPECT_EQ(table.text(1, 0), "");
+  EXPECT_EQ(table.text(1, 1), "\xB5\xEA");
+  EXPECT_EQ(table.text(1, 2), "a1");
+  EXPECT_EQ(table.text(1, 3), "12");
+  EXPECT_EQ(table.text(1, 4), "34");
+  EXPECT_EQ(table.text(1, 5), "2\xD0\xC4");  // 2心
+  EXPECT_EQ(table.text(1, 6), "Toys");
+  EXPECT_EQ(table.text(2, 6), "\xBF\xD5");  // 空
+  EXPECT_EQ(table.text(3, 2), "f1");
+  EXPECT_EQ(table.text(4, 2), "");
+  EXPECT_EQ(labels.seen, (std::vector<LocalText>{countLabel(1), countLabel(2), countLabel(3)}));
+  EXPECT_EQ(countLabel(3), "\xCF\xEE\xC4\xBF\xCA\xFD\xA3\xBA" "3/\xCC\xF5");
+}
+
+TEST_F(SearchWorkerRun, TheFirstShopAboveTheLimitEndsItsProvince) {
+  // Page 2 (fetched first) holds the low ranks; page 1 starts above the limit.
+  serve("k", kAnhui, {{{"hi", "hi", "1", "1", "2"}, {"low", "low", "1", "1", "0"}},
+                      {{"a", "a", "1", "1", "1"}, {"b", "b", "1", "1", "3"}, {"c", "c", "1", "1", "0"}}});
+  serve("k", kFujian, {{{"f", "f", "1", "1", "1"}}});
+  search("k", {kAnhui, kFujian}, 1);
+  EXPECT_EQ(table.text(1, 2), "a");
+  EXPECT_EQ(table.text(2, 2), "f") << "the rest of the page and the first page are skipped";
+  EXPECT_EQ(table.text(3, 2), "");
+  for (const std::string& url : web.requested) EXPECT_NE(url, resultPageUrl("search.test", "k", kAnhui, 0));
+}
+
+TEST_F(SearchWorkerRun, CreditZeroAcceptsRankZeroOnly) {
+  serve("k", kAnhui, {{{"b", "b", "1", "1", "1"}, {"a", "a", "1", "1", "0"}}});
+  search("k", {kAnhui}, 0);
+  EXPECT_EQ(table.text(1, 2), "");
+  serve("k", kFujian, {{{"a", "a", "1", "1", "0"}, {"b", "b", "1", "1", "1"}}});
+  search("k", {kFujian}, 0);
+  EXPECT_EQ(table.text(1, 2), "a");
+  EXPECT_EQ(table.text(2, 2), "");
+}
+
+TEST_F(SearchWorkerRun, NoSelectedLimitWritesNoRowAndEndsEveryProvinceAtItsFirstShop) {
+  serve("k", kAnhui, {{{"a", "a"}}, {{"b", "b"}}});
+  serve("k", kFujian, {{{"f", "f"}}});
+  search("k", {kAnhui, kFujian}, -1);
+  EXPECT_EQ(table.text(1, 2), "");
+  EXPECT_EQ(web.requested.size(), 4u) << "probe and last page of each province";
+  EXPECT_TRUE(labels.seen.empty());
+}
+
+TEST_F(SearchWorkerRun, APresenceAndTheHistoryDecideTheStatusColumnsAndColours) {
+  ASSERT_TRUE(history.save("", "xxon-and-known\r\noff-known\r\n"));
+  serve("k", kAnhui, {{{"", "on-and-known"}, {"", "on-new"}, {"", "off-known"}, {"", "off-new"}, {"", "unknown"}}});
+  presence("on-and-known", "1");
+  presence("on-new", "1");
+  presence("off-known", "0");
+  presence("off-new", "0");
+  presence("unknown", "");
+  search("k", {kAnhui}, 5);
+  EXPECT_EQ(table.text(1, 7), kOnlineText);
+  EXPECT_EQ(table.text(1, 8), kContacted);
+  EXPECT_EQ(table.cell(1, 3).background, kContactedGrey);
+  EXPECT_EQ(table.text(2, 8), kNotContacted);
+  EXPECT_EQ(table.cell(2, 3).textColour, kOnlineGreen);
+  EXPECT_EQ(table.text(3, 7), kOfflineText);
+  EXPECT_EQ(table.text(3, 8), kContacted);
+  EXPECT_EQ(table.text(4, 8), kNotContacted);
+  EXPECT_EQ(table.cell(4, 3).background, kWhite);
+  EXPECT_EQ(table.cell(4, 3).textColour, kBlack);
+  EXPECT_EQ(table.text(5, 7), "");
+  EXPECT_EQ(table.text(5, 8), "");
+}
+
+TEST_F(SearchWorkerRun, ReadsTheHistoryOnceAtTheStart) {
+  serve("k", kAnhui, {{{"", "a"}, {"", "b"}}});
+  presence("a", "0");
+  presence("b", "0");
+  labels.onLabel = [&] { history.save("", "b\r\n"); };
+  search("k", {kAnhui}, 5);
+  EXPECT_EQ(table.text(2, 8), kNotContacted);
+}
+
+TEST_F(SearchWorkerRun, AProvinceWithoutAPageCountIsSkipped) {
+  web.answers[probeUrl("search.test", "k", kAnhui)] = probePage("x");
+  serve("k", kFujian, {{{"f", "f"}}});
+  search("k", {kAnhui, kFujian}, 5);
+  EXPECT_EQ(table.text(1, 2), "f");
+  EXPECT_EQ(web.requested.size(), 4u);
+}
+
+TEST_F(SearchWorkerRun, ShopsFoundTwiceGetTwoRows) {
+  serve("k", kAnhui, {{{"s", "same"}}});
+  serve("k", kFujian, {{{"s", "same"}}});
+  search("k", {kAnhui, kFujian}, 5);
+  EXPECT_EQ(table.text(1, 2), "same");
+  EXPECT_EQ(table.text(2, 2), "same");
+}
+
+TEST_F(SearchWorkerRun, EndsOnceTheGridsLastRowIsFilled) {
+  std::vector<std::vector<FakeShop>> pages(501, std::vector<FakeShop>(20, FakeShop{"s", "id"}));
+  serve("k", kAnhui, pages);
+  serve("k", kFujian, {{{"f", "f"}}});
+  search("k", {kAnhui, kFujian}, 5);
+  EXPECT_EQ(table.text(10000, 2), "id");
+  EXPECT_EQ(labels.seen.back(), countLabel(10000));
+  EXPECT_EQ(labels.seen.size(), 10000u);
+  for (const std::string& url : web.requested) EXPECT_EQ(url.find(kFujian), std::string::npos);
+}
+
+TEST_F(SearchWorkerRun, AStopBeforeTheFirstRequestAsksNothing) {
+  serve("k", kAnhui, {{{"a", "a"}}});
+  stop.request();
+  search("k", {kAnhui}, 5);
+  EXPECT_TRUE(web.requested.empty());
+}
+
+TEST_F(SearchWorkerRun, AStopDuringARequestEndsTheSearchBeforeTheNextOne) {
+  serve("k", kAnhui, {{{"a", "a"}, {"b", "b"}}, {{"c", "c"}}});
+  web.onRequest = [&](const std::string& url) {
+    if (url == resultPageUrl("search.test", "k", kAnhui, 20)) stop.request();
+  };
+  search("k", {kAnhui}, 5);
+  EXPECT_EQ(web.requested.size(), 2u);
+  EXPECT_EQ(table.text(1, 2), "");
+}
+
+TEST_F(SearchWorkerRun, AStopDuringAPresenceRequestLeavesTheStatusColumnsEmpty) {
+  serve("k", kAnhui, {{{"a", "a"}, {"b", "b"}}});
+  presence("a", "1");
+  web.onRequest = [&](const std::string& url) {
+    if (url.find("uids=a") != std::string::npos) stop.request();
+  };
+  search("k", {kAnhui}, 5);
+  EXPECT_EQ(table.text(1, 2), "a");
+  EXPECT_EQ(table.text(1, 7), "");
+  EXPECT_EQ(table.text(2, 2), "");
+}
+
+TEST_F(SearchWorkerRun, AHugePageCountIsPagedUntilStopped) {
+  web.answers[probeUrl("search.test", "k", kAnhui)] = probePage("1000000000");
+  web.onRequest = [&](const std::string&) {
+    if (web.requested.size() == 50) stop.request();
+  };
+  search("k", {kAnhui}, 5);
+  EXPECT_EQ(web.requested.size(), 50u);
+  EXPECT_EQ(web.requested[1], resultPageUrl("search.test", "k", kAnhui, 19'999'999'980));
+}
+
+}  // namespace
+}  // namespace quorvane

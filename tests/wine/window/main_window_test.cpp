@@ -1,0 +1,242 @@
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+#include "app/window/main_window_impl.h"
+#include "app/window/window_messages.h"
+#include "ui_driver.h"
+
+namespace quorvane {
+namespace {
+
+const LocalText kShirt = "\xD2\xC2\xB7\xFE";  // "衣服"
+const LocalText kOnline = "\xCD\xFA\xCD\xFA\xD4\xDA\xCF\xDF";
+const LocalText kNotContacted = "\xCE\xB4\xC1\xAA\xCF\xB5";
+
+void pumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 10000) {
+  const ULONGLONG end = GetTickCount64() + timeoutMs;
+  MSG msg;
+  while (!done() && GetTickCount64() < end) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageW(&msg);
+    }
+    Sleep(1);
+  }
+}
+
+void pumpPending() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+}
+
+int queued(UINT message) {
+  int count = 0;
+  MSG msg;
+  std::vector<MSG> taken;
+  while (PeekMessageW(&msg, nullptr, message, message, PM_REMOVE)) taken.push_back(msg), ++count;
+  for (const MSG& m : taken) PostMessageW(m.hwnd, m.message, m.wParam, m.lParam);
+  return count;
+}
+
+void registerOnce() {
+  static bool registered = [] {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    MainWindowImpl::registerWindowClass(GetModuleHandleW(nullptr));
+    return true;
+  }();
+  (void)registered;
+}
+
+// One window for the suite (taking the notification-area icon away again
+// costs seconds under Wine); each test starts from the state as created.
+class InProcessWindow : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    registerOnce();
+    shared = MainWindowImpl::create(GetModuleHandleW(nullptr)).release();
+  }
+  static void TearDownTestSuite() {
+    delete shared;
+    shared = nullptr;
+    pumpPending();
+  }
+  void SetUp() override {
+    ASSERT_NE(shared, nullptr);
+    window = shared;
+    window->table().clear({1, 0, ResultTable::kRowCount - 1, ResultTable::kColumnCount - 1});
+    window->table().setBackground({1, 1, ResultTable::kRowCount - 1, ResultTable::kColumnCount - 1}, kWhite);
+    window->table().setTextColour({1, 1, ResultTable::kRowCount - 1, ResultTable::kColumnCount - 1}, kBlack);
+    window->resetSelection();
+    window->setTicked(Control::选中过滤, true);
+    window->setEnabled(Control::搜索, true);
+    window->setTimerInterval(200);
+    pumpPending();
+  }
+  static MainWindowImpl* shared;
+  HWND grid() const { return window->control(Control::高级表格1); }
+  std::wstring gridText(int row, int column) {
+    wchar_t buffer[256] = {};
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = buffer;
+    item.cchTextMax = 256;
+    SendMessageW(grid(), LVM_GETITEMTEXTW, static_cast<WPARAM>(row - 1), reinterpret_cast<LPARAM>(&item));
+    return buffer;
+  }
+  void selectRows(int first, int last) {
+    ListView_SetItemState(grid(), -1, 0, LVIS_SELECTED);
+    for (int row = first; row <= last; ++row) ListView_SetItemState(grid(), row - 1, LVIS_SELECTED, LVIS_SELECTED);
+  }
+  void pressSpace() {
+    SendMessageW(grid(), WM_KEYDOWN, VK_SPACE, 0);
+    pumpPending();
+  }
+  MainWindowImpl* window = nullptr;
+};
+MainWindowImpl* InProcessWindow::shared = nullptr;
+
+TEST_F(InProcessWindow, ControlTextsRoundTripAsLocalText) {
+  window->setText(Control::关键词输入框, kShirt);
+  EXPECT_EQ(window->text(Control::关键词输入框), kShirt);
+  EXPECT_EQ(ui::text(window->control(Control::关键词输入框)), ui::fromLocal(kShirt));
+  window->setText(Control::搜索结果, "\xCF\xEE\xC4\xBF\xCA\xFD\xA3\xBA" "20\xCC\xF5");
+  EXPECT_EQ(window->text(Control::搜索结果), "\xCF\xEE\xC4\xBF\xCA\xFD\xA3\xBA" "20\xCC\xF5");
+}
+
+TEST_F(InProcessWindow, TicksListsAndEnabledStatesFollowTheirSetters) {
+  EXPECT_TRUE(window->ticked(Control::选中过滤));
+  window->setTicked(Control::浙江, true);
+  EXPECT_TRUE(window->ticked(Control::浙江));
+  window->clearItems(Control::联系旺旺列表框);
+  window->addItem(Control::联系旺旺列表框, "[" + kShirt + "]");
+  EXPECT_EQ(window->selectedIndex(Control::联系旺旺列表框), -1);
+  window->setSelectedIndex(Control::联系旺旺列表框, 0);
+  EXPECT_EQ(window->selectedIndex(Control::联系旺旺列表框), 0);
+  EXPECT_EQ(window->text(Control::联系旺旺列表框), "[" + kShirt + "]");
+  EXPECT_EQ(window->selectedIndex(Control::组合框1), 0);
+  window->setEnabled(Control::搜索, false);
+  EXPECT_FALSE(window->enabled(Control::搜索));
+  EXPECT_TRUE(window->enabled(Control::启动高级搜索));
+}
+
+TEST_F(InProcessWindow, TimerStartsAt200AndCanBeStopped) {
+  EXPECT_EQ(window->timerInterval(), 200u);
+  window->setTimerInterval(0);
+  EXPECT_EQ(window->timerInterval(), 0u);
+}
+
+TEST_F(InProcessWindow, TableWritesShowInTheGrid) {
+  window->table().setText(1, 1, kShirt);
+  window->table().setText(10000, 8, kNotContacted);
+  pumpPending();
+  EXPECT_EQ(gridText(1, 1), ui::fromLocal(kShirt));
+  EXPECT_EQ(gridText(10000, 8), ui::fromLocal(kNotContacted));
+}
+
+TEST_F(InProcessWindow, WorkerWritesPostOneRedrawAtATimeAndNeverBlock) {
+  std::atomic<bool> done{false};
+  std::thread worker([&] {
+    for (int row = 1; row <= 10000; ++row) {
+      for (int column = 1; column <= 8; ++column) window->table().setText(row, column, std::to_string(row));
+      window->table().setTextColour({row, 1, row, 8}, kOnlineGreen);
+    }
+    done = true;
+  });
+  worker.join();  // the window's thread pumps nothing meanwhile: writes must not wait for it
+  EXPECT_TRUE(done);
+  EXPECT_LE(queued(kTableChangedMessage), 1);
+  pumpPending();
+  EXPECT_EQ(gridText(10000, 3), L"10000");
+  EXPECT_EQ(gridText(1, 8), L"1");
+}
+
+TEST_F(InProcessWindow, TasksFromAnotherThreadRunOnTheWindowThreadInOrder) {
+  std::vector<int> order;
+  std::vector<DWORD> threads;
+  std::thread worker([&] {
+    for (int i = 0; i < 100; ++i)
+      window->runOnUiThread([&, i] {
+        order.push_back(i);
+        threads.push_back(GetCurrentThreadId());
+      });
+  });
+  worker.join();
+  pumpUntil([&] { return order.size() == 100; });
+  ASSERT_EQ(order.size(), 100u);
+  for (int i = 0; i < 100; ++i) EXPECT_EQ(order[static_cast<size_t>(i)], i);
+  for (DWORD id : threads) EXPECT_EQ(id, GetCurrentThreadId());
+}
+
+TEST(InProcessWindowGone, TasksPostedAfterTheWindowIsGoneAreDropped) {
+  registerOnce();
+  std::unique_ptr<MainWindowImpl> window = MainWindowImpl::create(GetModuleHandleW(nullptr));
+  ASSERT_NE(window, nullptr);
+  bool ran = false;
+  window->runOnUiThread([&] { ran = true; });  // pending when the window goes
+  DestroyWindow(window->handle());
+  window->runOnUiThread([&] { ran = true; });
+  pumpPending();
+  EXPECT_FALSE(ran);
+  EXPECT_EQ(window->handle(), nullptr);
+}
+
+TEST_F(InProcessWindow, SpaceTicksSelectedRowsAndTheLabelFollows) {
+  window->setTicked(Control::选中过滤, false);
+  selectRows(12, 12);
+  pressSpace();
+  selectRows(3, 3);
+  pressSpace();
+  selectRows(2, 2);
+  pressSpace();
+  EXPECT_EQ(window->selectionList(), "12,3,2,");
+  pressSpace();
+  EXPECT_EQ(window->selectionList(), "12,3,");
+  EXPECT_EQ(window->text(Control::已选中标签), "\xD2\xD1\xD1\xA1\xD6\xD0\xCA\xFD\xC1\xBF\xA3\xBA" "2 \xB8\xF6");
+  EXPECT_TRUE(window->table().tick(12));
+}
+
+TEST_F(InProcessWindow, FilterAdmitsOnlyOnlineRowsNotYetContacted) {
+  for (int row = 1; row <= 3; ++row) window->table().setText(row, 8, kNotContacted);
+  window->table().setText(1, 7, kOnline);
+  window->table().setText(3, 7, kOnline);
+  window->table().setText(3, 8, "\xD2\xD1\xC1\xAA\xCF\xB5");  // 已联系
+  selectRows(1, 3);
+  pressSpace();
+  EXPECT_EQ(window->selectionList(), "1,");
+}
+
+TEST_F(InProcessWindow, ResetSelectionEmptiesTheListAndTheLabel) {
+  window->setTicked(Control::选中过滤, false);
+  selectRows(4, 6);
+  pressSpace();
+  window->resetSelection();
+  EXPECT_EQ(window->selectionList(), "");
+  EXPECT_EQ(window->text(Control::已选中标签), "\xD2\xD1\xD1\xA1\xD6\xD0\xCA\xFD\xC1\xBF\xA3\xBA" "0 \xB8\xF6");
+}
+
+TEST_F(InProcessWindow, CellColoursAreDrawn) {
+  window->table().setBackground({1, 1, 1, 8}, kContactedGrey);
+  window->table().setText(2, 1, kShirt);
+  SetForegroundWindow(window->handle());
+  pumpPending();
+  UpdateWindow(grid());
+  ui::RemoteGrid remote(grid());
+  EXPECT_EQ(remote.pixelInCell(1, 2), RGB(220, 220, 220));
+  EXPECT_EQ(remote.pixelInCell(2, 2), RGB(255, 255, 255));
+}
+
+TEST_F(InProcessWindow, SlidingOutAHiddenPanelLeavesItHidden) {
+  window->slideRegionPanelOut();
+  RECT box = ui::positionInParent(window->control(Control::图片框1));
+  EXPECT_EQ(box.left, 1221);
+}
+
+}  // namespace
+}  // namespace quorvane
