@@ -1,13 +1,133 @@
+#include <windows.h>
+
+#include "app/window/batch_id_window.h"
 #include "app/window/main_window_actions.h"
+#include "app/window/wide_text.h"
+#include "contact/batch_contact.h"
+#include "contact/contact_history.h"
+#include "contact/contact_round.h"
+#include "contact/contact_selected.h"
+#include "contact/dialog_automation.h"
+#include "contact/shop_page.h"
+#include "platform/im_client_windows.h"
+#include "platform/shell.h"
+#include "platform/web_client.h"
+#include "search/presence_lookup.h"
+#include "search/service_hosts.h"
+#include "web/encodings.h"
 
 namespace quorvane {
+namespace {
 
-// Contacting arrives with the contact subsystem; until then these do nothing.
-void onContactSelectedClicked(MainWindow&) {}
-void onOpenShopRequested(MainWindow&) {}
-void onClearHistoryClicked(MainWindow&) {}
-void onBatchContactClicked(MainWindow&) {}
-void onMainTimerTick(MainWindow&) {}
-void closeBatchWindowForExit(MainWindow&) {}
+constexpr char kClearQuestion[] = "\xC8\xB7\xB6\xA8\xC7\xE5\xB3\xFD\xBB\xBA\xB4\xE6\xA3\xBF";  // "确定清除缓存？"
+constexpr char kClearTitle[] = "\xC7\xE5\xB3\xFD";                                           // "清除"
+
+class MainWindowSellers : public SelectedSellers {
+ public:
+  explicit MainWindowSellers(MainWindow& window) : window_(window) {}
+  ResultTable& table() override { return window_.table(); }
+  LocalText selectionList() const override { return window_.selectionList(); }
+  void resetSelection() override { window_.resetSelection(); }
+  unsigned watcherInterval() const override { return window_.timerInterval(); }
+  void setWatcherInterval(unsigned milliseconds) override { window_.setTimerInterval(milliseconds); }
+
+ private:
+  MainWindow& window_;
+};
+
+class HistoryFile : public HistoryStore {
+ public:
+  LocalText load() override { return history_.load(); }
+  void save(const LocalText& previous, const LocalText& newEntries) override { history_.save(previous, newEntries); }
+
+ private:
+  ContactHistory history_ = ContactHistory::besideExecutable();
+};
+
+// While the ticked rows are contacted, the window's events still run (the URL
+// encoder lets them), but the user's clicks and keys must not reach it: a
+// new search or a tick in the middle of the round would change the rows
+// under it.
+class UserInputPaused {
+ public:
+  explicit UserInputPaused(HWND window) : window_(window), focus_(GetFocus()) { EnableWindow(window_, FALSE); }
+  ~UserInputPaused() {
+    EnableWindow(window_, TRUE);
+    if (focus_ && IsWindow(focus_)) SetFocus(focus_);
+  }
+  UserInputPaused(const UserInputPaused&) = delete;
+  UserInputPaused& operator=(const UserInputPaused&) = delete;
+
+ private:
+  HWND window_;
+  HWND focus_;
+};
+
+// Runs the window events that are waiting, as the URL encoder does after each
+// byte. A quit request is left in the queue for the main loop.
+void runPendingWindowEvents() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+void ensureEventPump() {
+  static const bool installed = [] {
+    installUiEventPump(runPendingWindowEvents);
+    return true;
+  }();
+  (void)installed;
+}
+
+void launchImChat(const LocalText& url) { platform::shellOpen(url); }
+
+LocalText batchPresence(const LocalText& id) {
+  platform::WebClient web;
+  return PresenceLookup(web, serviceHostsFromEnvironment().presence, id, IdEncoding::EscapeAll);
+}
+
+LocalText selectedAccount(const MainWindow& window) { return window.text(Control::联系旺旺列表框); }
+
+}  // namespace
+
+void onContactSelectedClicked(MainWindow& window) {
+  ContactRound round;
+  if (!round.claimed()) return;
+  ensureEventPump();
+  MainWindowSellers sellers(window);
+  HistoryFile history;
+  UserInputPaused paused(window.handle());
+  contactSelectedSellers(sellers, history, launchImChat, [&round] { return round.stopRequested(); });
+}
+
+void onOpenShopRequested(MainWindow& window) {
+  ensureEventPump();
+  openShopPage(window.text(Control::旺旺输入框), "https://" + serviceHostsFromEnvironment().search,
+               platform::plainHttpGet, platform::shellOpen);
+}
+
+void onClearHistoryClicked(MainWindow& window) {
+  if (MessageBoxW(window.handle(), toWide(kClearQuestion).c_str(), toWide(kClearTitle).c_str(), MB_OKCANCEL) == IDOK)
+    ContactHistory::besideExecutable().remove();
+}
+
+void onBatchContactClicked(MainWindow& window) {
+  ensureEventPump();
+  HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window.handle(), GWLP_HINSTANCE));
+  BatchIdWindow::open(instance, {[&window] { return selectedAccount(window); }, batchPresence, launchImChat});
+}
+
+void onMainTimerTick(MainWindow& window) { answerAccountChooser(platform::desktopWindows(), selectedAccount(window)); }
+
+void closeBatchWindowForExit(MainWindow&) {
+  ContactRound::stopRunning();
+  BatchIdWindow::close();
+}
 
 }  // namespace quorvane

@@ -1,0 +1,190 @@
+#include "app/window/batch_id_window.h"
+
+#include "app/window/program_icon.h"
+#include "app/window/wide_text.h"
+#include "contact/contact_round.h"
+#include "contact/dialog_automation.h"
+#include "platform/im_client_windows.h"
+
+namespace quorvane {
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"QuorvaneBatchIdWindow";
+constexpr char kCaption[] = "\xC5\xFA\xC1\xBF\xCD\xFA\xCD\xFAID";  // "批量旺旺ID"
+constexpr int kLeft = 50, kTop = 50, kWidth = 392, kHeight = 427;
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+constexpr UINT_PTR kChooserTimer = 1;    // 时钟1
+constexpr UINT_PTR kAddFriendTimer = 2;  // 时钟2
+constexpr UINT kTimerInterval = 200;
+
+constexpr int kFirstControlId = 100;
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+
+struct BatchControlLayout {
+  BatchIdWindow::Control name;
+  const wchar_t* className;
+  DWORD style;
+  DWORD exStyle;
+  int left, top, width, height;
+  const char* caption;
+};
+
+using C = BatchIdWindow::Control;
+constexpr BatchControlLayout kLayout[] = {
+    {C::编辑框1, L"EDIT", kChild | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN, WS_EX_CLIENTEDGE,
+     0, 0, 387, 352, ""},
+    {C::按钮1, L"BUTTON", kChild | BS_PUSHBUTTON, 0, 12, 361, 97, 29, "\xC1\xAA\xCF\xB5"},  // "联系"
+    {C::清除, L"BUTTON", kChild | BS_PUSHBUTTON, 0, 139, 361, 97, 29, "\xC7\xE5\xB3\xFD"},  // "清除"
+    {C::选择框1, L"BUTTON", kChild | BS_AUTOCHECKBOX, 0, 256, 368, 120, 16,
+     "\xD7\xD4\xB6\xAF\xB9\xD8\xB1\xD5\xCC\xED\xBC\xD3\xBA\xC3\xD3\xD1"},  // "自动关闭添加好友"
+};
+
+int controlId(C c) { return kFirstControlId + static_cast<int>(c); }
+
+BatchIdWindow* theWindow = nullptr;
+
+}  // namespace
+
+void BatchIdWindow::open(HINSTANCE instance, BatchIdWindowServices services) {
+  if (theWindow) {
+    if (IsIconic(theWindow->window_)) ShowWindow(theWindow->window_, SW_RESTORE);
+    ShowWindow(theWindow->window_, SW_SHOW);
+    SetForegroundWindow(theWindow->window_);
+    return;
+  }
+  static const bool registered = [instance] {
+    WNDCLASSEXW cls{};
+    cls.cbSize = sizeof(cls);
+    cls.lpfnWndProc = windowProc;
+    cls.hInstance = instance;
+    cls.hIcon = loadProgramIcon(instance, false);
+    cls.hIconSm = loadProgramIcon(instance, true);
+    cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    cls.lpszClassName = kWindowClass;
+    return RegisterClassExW(&cls) != 0;
+  }();
+  if (!registered) return;
+  auto* self = new BatchIdWindow(std::move(services));
+  // No owner: the window stands beside the main window, not above it.
+  if (!CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, toWide(kCaption).c_str(), kWindowStyle, kLeft, kTop,
+                       kWidth, kHeight, nullptr, nullptr, instance, self))
+    delete self;
+}
+
+void BatchIdWindow::close() {
+  if (theWindow) theWindow->onCloseRequested();
+}
+
+HWND BatchIdWindow::openWindow() { return theWindow ? theWindow->window_ : nullptr; }
+
+LRESULT CALLBACK BatchIdWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<BatchIdWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->window_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    theWindow = self;
+  }
+  auto* self = reinterpret_cast<BatchIdWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    if (theWindow == self) theWindow = nullptr;
+    delete self;
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  return self->handleMessage(message, wParam, lParam);
+}
+
+LRESULT BatchIdWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE:
+      onCreated();
+      return 0;
+    case WM_CLOSE:
+      onCloseRequested();
+      return 0;
+    case WM_DESTROY:
+      onDestroyed();
+      return 0;
+    case WM_COMMAND:
+      onCommand(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case WM_TIMER:
+      if (wParam == kChooserTimer) onChooserTimer();
+      if (wParam == kAddFriendTimer) onAddFriendTimer();
+      return 0;
+  }
+  return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+void BatchIdWindow::onCreated() {
+  // 9-point SimSun, as the main window.
+  font_ = CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"SimSun");
+  HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
+  for (const BatchControlLayout& c : kLayout) {
+    HWND handle = CreateWindowExW(c.exStyle, c.className, toWide(c.caption).c_str(), c.style, c.left, c.top,
+                                  c.width, c.height, window_,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(c.name))), instance, nullptr);
+    SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    controls_[static_cast<int>(c.name)] = handle;
+  }
+  // A pasted list may be long: lift the edit box's default limit.
+  SendMessageW(control(C::编辑框1), EM_SETLIMITTEXT, 0, 0);
+  SendMessageW(control(C::选择框1), BM_SETCHECK, BST_CHECKED, 0);
+  SetTimer(window_, kChooserTimer, kTimerInterval, nullptr);
+  SetTimer(window_, kAddFriendTimer, kTimerInterval, nullptr);
+  ShowWindow(window_, SW_SHOW);
+}
+
+// A round in progress holds on to this window, so the window only goes away
+// once the round has ended; until then it is hidden and the round told to stop.
+void BatchIdWindow::onCloseRequested() {
+  if (roundRunning_) {
+    closeWhenRoundEnds_ = true;
+    ContactRound::stopRunning();
+    ShowWindow(window_, SW_HIDE);
+    return;
+  }
+  DestroyWindow(window_);
+}
+
+void BatchIdWindow::onDestroyed() {
+  KillTimer(window_, kChooserTimer);
+  KillTimer(window_, kAddFriendTimer);
+  if (font_) DeleteObject(font_);
+  font_ = nullptr;
+}
+
+void BatchIdWindow::onCommand(int id, int code) {
+  if (code != BN_CLICKED) return;
+  if (id == controlId(C::按钮1))
+    onContactClicked();  // may destroy the window: nothing may follow it here
+  else if (id == controlId(C::清除))
+    onClearClicked();
+}
+
+void BatchIdWindow::onContactClicked() {
+  ContactRound round;
+  if (!round.claimed()) return;
+  roundRunning_ = true;
+  contactListedIds(windowText(control(C::编辑框1)), services_.presence, services_.launch,
+                   [&round] { return round.stopRequested(); });
+  roundRunning_ = false;
+  if (closeWhenRoundEnds_) DestroyWindow(window_);
+}
+
+void BatchIdWindow::onClearClicked() { setWindowText(control(C::编辑框1), ""); }
+
+void BatchIdWindow::onChooserTimer() {
+  answerAccountChooser(platform::desktopWindows(), services_.selectedAccount ? services_.selectedAccount() : "");
+}
+
+void BatchIdWindow::onAddFriendTimer() {
+  closeAddFriendDialogs(platform::desktopWindows(),
+                        SendMessageW(control(C::选择框1), BM_GETCHECK, 0, 0) == BST_CHECKED);
+}
+
+}  // namespace quorvane

@@ -1,0 +1,57 @@
+#pragma once
+// The batch-id window "批量旺旺ID": a pasted list of seller ids, one a line,
+// each contacted when it is online; while it is open its two timers answer
+// the IM client's account chooser and close its add-friend dialogs. One
+// window at most: opening it again brings the open one forward.
+#include <windows.h>
+
+#include <functional>
+
+#include "contact/batch_contact.h"
+#include "contact/chat_url.h"
+#include "web/text.h"
+
+namespace quorvane {
+
+struct BatchIdWindowServices {
+  std::function<LocalText()> selectedAccount;  // the text of 联系旺旺列表框
+  PresenceCheck presence;                      // the batch form of the presence lookup
+  ChatLauncher launch;
+};
+
+class BatchIdWindow {
+ public:
+  enum class Control { 编辑框1, 按钮1, 清除, 选择框1 };
+
+  // Creates the window, or brings the open one to the front.
+  static void open(HINSTANCE instance, BatchIdWindowServices services);
+  // Closes the open window, if any; a round it is running ends first.
+  static void close();
+  // The open window; null when none is.
+  static HWND openWindow();
+
+ private:
+  explicit BatchIdWindow(BatchIdWindowServices services) : services_(std::move(services)) {}
+  static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  void onCreated();
+  void onCloseRequested();
+  void onDestroyed();
+  void onCommand(int id, int code);
+  void onContactClicked();
+  void onClearClicked();
+  void onChooserTimer();
+  void onAddFriendTimer();
+
+  HWND control(Control c) const { return controls_[static_cast<int>(c)]; }
+
+  BatchIdWindowServices services_;
+  HWND window_ = nullptr;
+  HWND controls_[4] = {};
+  HFONT font_ = nullptr;
+  bool roundRunning_ = false;
+  bool closeWhenRoundEnds_ = false;
+};
+
+}  // namespace quorvane

@@ -1,0 +1,27 @@
+#pragma once
+// Contacting a pasted list of ids: a chat for every listed id that is online.
+// Neither the grid nor the history is touched.
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include "contact/chat_url.h"
+#include "web/text.h"
+
+namespace quorvane {
+
+// The presence status of one id in its batch form (every byte of the id
+// escaped in the query): "1" online, "0" offline, anything else unknown.
+using PresenceCheck = std::function<LocalText(const LocalText& id)>;
+
+// The pieces between "\r\n" breaks, empty pieces left out, spaces kept.
+std::vector<LocalText> listedIds(std::string_view text);
+
+void contactIdIfOnline(const LocalText& id, const PresenceCheck& presence, const ChatLauncher& launch);
+
+// `stopRequested`, asked before each id, ends the round early (the window
+// was closed while it ran).
+void contactListedIds(std::string_view text, const PresenceCheck& presence, const ChatLauncher& launch,
+                      const std::function<bool()>& stopRequested = {});
+
+}  // namespace quorvane

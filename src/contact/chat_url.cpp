@@ -1,0 +1,11 @@
+#include "contact/chat_url.h"
+
+#include "web/encodings.h"
+
+namespace quorvane {
+
+LocalText buildChatUrl(const LocalText& id) {
+  return "aliim:sendmsg?&touid=cntaobao" + urlEncode(id, true) + "&siteid=cntaobao&status=2&portalId=1&gid=1";
+}
+
+}  // namespace quorvane

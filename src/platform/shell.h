@@ -1,0 +1,12 @@
+#pragma once
+// Handing a link to the shell: URL schemes reach their registered handler,
+// web addresses the default browser.
+#include "web/text.h"
+
+namespace quorvane::platform {
+
+// "open" with no owner window, no parameters, no working folder, shown
+// normally. The shell does not wait for the handler; nothing is reported.
+void shellOpen(const LocalText& target);
+
+}  // namespace quorvane::platform

@@ -1,0 +1,167 @@
+// The batch-id window in this process, with the presence lookup and the chat
+// launcher recorded: its layout, its round of contacts, what closing it does
+// while a round runs, and its timers against the stand-in IM client.
+#include <gtest/gtest.h>
+
+#include "app/window/batch_id_window.h"
+#include "app/window/wide_text.h"
+#include "contact/chat_url.h"
+#include "standins.h"
+
+namespace quorvane {
+namespace {
+
+using testing::imClient;
+using Lines = std::vector<std::string>;
+using C = BatchIdWindow::Control;
+
+const std::string kChooserTitle =
+    "\xC7\xEB\xD1\xA1\xD4\xF1\xD2\xD1\xB5\xC7\xC2\xBC\xB5\xC4\xB0\xA2\xC0\xEF\xCD\xFA\xCD\xFA\xD5\xCA\xBA\xC5";
+const std::string kSuffix = "[\xCC\xD4\xB1\xA6\xCD\xF8]";           // [淘宝网]
+const std::string kAddFriend = "\xCC\xED\xBC\xD3\xBA\xC3\xD3\xD1";   // 添加好友
+const std::string kClientDialog = "\xB0\xA2\xC0\xEF\xCD\xFA\xCD\xFA";  // 阿里旺旺
+
+class BatchWindow : public ::testing::Test {
+ protected:
+  std::map<LocalText, LocalText> status;
+  Lines looked, launched;
+  std::function<void(const LocalText&)> duringLookup;
+
+  void SetUp() override { imClient().reset(); }
+  void TearDown() override {
+    BatchIdWindow::close();
+    testing::closeStandinWindows();
+    imClient().reset();
+  }
+
+  HWND open() {
+    BatchIdWindow::open(GetModuleHandleW(nullptr),
+                        {[] { return LocalText("alice"); },
+                         [this](const LocalText& id) {
+                           looked.push_back(id);
+                           if (duringLookup) duringLookup(id);
+                           return status[id];
+                         },
+                         [this](const LocalText& url) { launched.push_back(url); }});
+    return BatchIdWindow::openWindow();
+  }
+  static HWND item(HWND window, C c) { return GetDlgItem(window, 100 + static_cast<int>(c)); }
+  static void clickButton(HWND window, C c) { SendMessageW(item(window, c), BM_CLICK, 0, 0); }
+  static RECT placeOf(HWND control) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  }
+  static void expectPlace(HWND control, int left, int top, int width, int height) {
+    RECT r = placeOf(control);
+    EXPECT_EQ(r.left, left);
+    EXPECT_EQ(r.top, top);
+    EXPECT_EQ(r.right - r.left, width);
+    EXPECT_EQ(r.bottom - r.top, height);
+  }
+};
+
+TEST_F(BatchWindow, OpensWithItsCaptionControlsAndTheAutoCloseBoxTicked) {
+  HWND window = open();
+  ASSERT_NE(window, nullptr);
+  EXPECT_EQ(windowText(window), "\xC5\xFA\xC1\xBF\xCD\xFA\xCD\xFAID");
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  EXPECT_EQ(frame.left, 50);
+  EXPECT_EQ(frame.top, 50);
+  EXPECT_EQ(frame.right - frame.left, 392);
+  EXPECT_EQ(frame.bottom - frame.top, 427);
+  expectPlace(item(window, C::编辑框1), 0, 0, 387, 352);
+  expectPlace(item(window, C::按钮1), 12, 361, 97, 29);
+  expectPlace(item(window, C::清除), 139, 361, 97, 29);
+  expectPlace(item(window, C::选择框1), 256, 368, 120, 16);
+  EXPECT_EQ(windowText(item(window, C::按钮1)), "\xC1\xAA\xCF\xB5");
+  EXPECT_EQ(windowText(item(window, C::清除)), "\xC7\xE5\xB3\xFD");
+  EXPECT_EQ(windowText(item(window, C::选择框1)), "\xD7\xD4\xB6\xAF\xB9\xD8\xB1\xD5" + kAddFriend);
+  EXPECT_EQ(SendMessageW(item(window, C::选择框1), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_TRUE(GetWindowLongW(item(window, C::编辑框1), GWL_STYLE) & ES_MULTILINE);
+  EXPECT_TRUE(GetWindowLongW(item(window, C::编辑框1), GWL_STYLE) & WS_VSCROLL);
+  EXPECT_EQ(GetWindow(window, GW_OWNER), nullptr);
+}
+
+TEST_F(BatchWindow, OpeningItAgainBringsTheOpenOneForward) {
+  HWND first = open();
+  setWindowText(item(first, C::编辑框1), "kept");
+  EXPECT_EQ(open(), first);
+  EXPECT_EQ(windowText(item(first, C::编辑框1)), "kept");
+  EXPECT_TRUE(IsWindowVisible(first));
+}
+
+TEST_F(BatchWindow, ContactLooksUpEachListedIdAndChatsWithTheOnlineOnes) {
+  HWND window = open();
+  status = {{"a", "1"}, {"b", "0"}, {"  ", "1"}};
+  setWindowText(item(window, C::编辑框1), "a\r\n\r\nb\r\n  \r\n");
+  clickButton(window, C::按钮1);
+  EXPECT_EQ(looked, (Lines{"a", "b", "  "}));
+  EXPECT_EQ(launched, (Lines{buildChatUrl("a"), buildChatUrl("  ")}));
+  EXPECT_EQ(windowText(item(window, C::编辑框1)), "a\r\n\r\nb\r\n  \r\n");
+}
+
+TEST_F(BatchWindow, ClearEmptiesTheListAndNothingElse) {
+  HWND window = open();
+  setWindowText(item(window, C::编辑框1), "a\r\nb");
+  clickButton(window, C::清除);
+  EXPECT_EQ(windowText(item(window, C::编辑框1)), "");
+  EXPECT_TRUE(looked.empty());
+  EXPECT_EQ(SendMessageW(item(window, C::选择框1), BM_GETCHECK, 0, 0), BST_CHECKED);
+}
+
+TEST_F(BatchWindow, ASecondClickDuringARoundStartsNoSecondRound) {
+  HWND window = open();
+  status = {{"a", "1"}, {"b", "1"}};
+  setWindowText(item(window, C::编辑框1), "a\r\nb");
+  duringLookup = [&](const LocalText&) { clickButton(window, C::按钮1); };
+  clickButton(window, C::按钮1);
+  EXPECT_EQ(looked, (Lines{"a", "b"}));
+  EXPECT_EQ(launched.size(), 2u);
+}
+
+TEST_F(BatchWindow, ClosedDuringARoundItHidesEndsTheRoundAndGoesAfterwards) {
+  HWND window = open();
+  status = {{"a", "1"}, {"b", "1"}};
+  setWindowText(item(window, C::编辑框1), "a\r\nb");
+  duringLookup = [&](const LocalText&) {
+    SendMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsWindow(window));
+    EXPECT_FALSE(IsWindowVisible(window));
+  };
+  clickButton(window, C::按钮1);
+  EXPECT_EQ(looked, (Lines{"a"}));
+  EXPECT_FALSE(IsWindow(window));
+  EXPECT_EQ(BatchIdWindow::openWindow(), nullptr);
+}
+
+TEST_F(BatchWindow, ItsChooserTimerAnswersTheAccountChooser) {
+  open();
+  imClient().show("chooser\tbob" + kSuffix + "\talice" + kSuffix + "\tAlice" + kSuffix + "\talice\r\n");
+  testing::startImClient();
+  ASSERT_TRUE(imClient().waitForEvents(1));
+  EXPECT_EQ(imClient().events().front(), "chose 1 alice" + kSuffix);
+}
+
+TEST_F(BatchWindow, ItsAddFriendTimerClosesTheDialogsOnlyWhileTheBoxIsTicked) {
+  HWND window = open();
+  SendMessageW(item(window, C::选择框1), BM_CLICK, 0, 0);
+  imClient().show("dialog\t" + kAddFriend + "\r\ndialog\t" + kClientDialog + "\r\ndialog\t" + kAddFriend +
+                  "\r\nwindow\t" + kAddFriend + "\r\n");
+  testing::startImClient();
+  ASSERT_NE(testing::waitForWindow(L"StandinImFrame", kAddFriend), nullptr);
+  testing::waitFor([] { return false; }, 1000);  // five ticks with the box unticked
+  EXPECT_TRUE(imClient().events().empty());
+  SendMessageW(item(window, C::选择框1), BM_CLICK, 0, 0);
+  ASSERT_TRUE(imClient().waitForEvents(3));
+  Lines closed = imClient().events();
+  std::sort(closed.begin(), closed.end());
+  EXPECT_EQ(closed, (Lines{"closed 1 dialog " + kAddFriend, "closed 2 dialog " + kClientDialog,
+                           "closed 3 dialog " + kAddFriend}));
+  EXPECT_NE(FindWindowW(L"StandinImFrame", testing::wide(kAddFriend).c_str()), nullptr);
+}
+
+}  // namespace
+}  // namespace quorvane
