@@ -1,0 +1,31 @@
+// Input: [jar length][jar][raw response headers].
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "fuzz_check.h"
+#include "web/cookie_jar.h"
+#include "web/response_header_scan.h"
+
+using namespace quorvane;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size < 1) return 0;
+  const std::string_view rest(reinterpret_cast<const char*>(data) + 1, size - 1);
+  const size_t jarLength = std::min<size_t>(data[0], rest.size());
+  const LocalText jar(rest.substr(0, jarLength));
+  const std::string_view raw = rest.substr(jarLength);
+
+  LocalText cookies = jar, received = "stale", location = "stale";
+  scanResponseHeaders(raw, cookies, received, location);
+  FUZZ_CHECK(location.empty() == raw.empty());
+  FUZZ_CHECK(location.size() <= raw.size());
+  FUZZ_CHECK(received.find(' ') == LocalText::npos);
+
+  // The jar is exactly what folding the received cookies into it gives.
+  LocalText expected = jar, receivedAgain = received;
+  mergeCookies(expected, receivedAgain);
+  FUZZ_CHECK(cookies == expected);
+  return 0;
+}
