@@ -26,3 +26,6 @@ scripts/build.sh win
 scripts/setup-wine-prefix.sh build/win
 export QUORVANE_WIN_BUILD="$root/build/win"
 scripts/with-display.sh scripts/run-wine-tests.sh
+
+# A short run of every fuzz target (AddressSanitizer, UndefinedBehaviorSanitizer).
+scripts/fuzz.sh

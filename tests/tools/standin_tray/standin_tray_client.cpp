@@ -49,10 +49,22 @@ StandinTray::StandinTray(std::vector<std::string> visible, std::vector<std::stri
   std::wstring exe = executablePath();
   std::wstring commandLine =
       L"\"" + exe + L"\" \"" + tipsPath_ + L"\" \"" + recordPath_ + L"\" \"" + readyName + L"\"";
-  STARTUPINFOW startup = {};
-  startup.cb = sizeof startup;
-  if (CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                     &process_)) {
+  // A tray started while the previous test's tray is still going away can
+  // fail to create its windows; a second start then succeeds.
+  for (int attempt = 0; attempt < 3 && !window_; ++attempt) {
+    if (process_.hProcess) {
+      TerminateProcess(process_.hProcess, 1);
+      WaitForSingleObject(process_.hProcess, kExitLimitMs);
+      CloseHandle(process_.hThread);
+      CloseHandle(process_.hProcess);
+      process_ = {};
+      Sleep(200);
+    }
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process_))
+      break;
     HANDLE either[2] = {ready, process_.hProcess};
     if (WaitForMultipleObjects(2, either, FALSE, kStartupLimitMs) == WAIT_OBJECT_0) window_ = findWindowOfProcess();
   }
