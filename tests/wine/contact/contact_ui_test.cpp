@@ -1,6 +1,7 @@
 // Contacting as a user does it, through Quorvane.exe's windows, against the
 // substitute marketplace (its request log) and the stand-in IM client and
 // browser (their records).
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -314,7 +315,11 @@ TEST_F(ContactUi, BatchWindowClosesAddFriendDialogsOneATickAndLeavesOtherClasses
   imClient().show("dialog\t" + kAddFriend + "\r\ndialog\t" + kAddFriend + "\r\nwindow\t" + kAddFriend + "\r\n");
   testing::startImClient();
   ASSERT_TRUE(imClient().waitForEvents(2));
-  EXPECT_EQ(imClient().events(), (Lines{"closed 2 dialog " + kAddFriend, "closed 1 dialog " + kAddFriend}));
+  // Which of the two goes first depends on whether a tick fell between their
+  // creation; each close is still one tick's work.
+  Lines events = imClient().events();
+  std::sort(events.begin(), events.end());
+  EXPECT_EQ(events, (Lines{"closed 1 dialog " + kAddFriend, "closed 2 dialog " + kAddFriend}));
   EXPECT_NE(FindWindowW(L"StandinImFrame", testing::wide(kAddFriend).c_str()), nullptr);
 }
 
