@@ -6,13 +6,14 @@
 #include <fstream>
 
 #include "platform/files.h"
+#include "scratch_file.h"
 
 namespace quorvane {
 namespace {
 
 class ContactHistoryFile : public ::testing::Test {
  protected:
-  ContactHistory history{::testing::TempDir() + "contact_history_test_data.txt"};
+  ContactHistory history{scratchFilePath("contact_history")};
   void SetUp() override { std::remove(history.path().c_str()); }
   void TearDown() override { std::remove(history.path().c_str()); }
 };

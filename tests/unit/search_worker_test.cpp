@@ -7,6 +7,7 @@
 #include "fake_marketplace.h"
 #include "search/presence_lookup.h"
 #include "search/search_urls.h"
+#include "scratch_file.h"
 
 namespace quorvane {
 namespace {
@@ -40,7 +41,7 @@ class SearchWorkerRun : public ::testing::Test {
   ResultTable table;
   Labels labels;
   StopFlag stop;
-  ContactHistory history{::testing::TempDir() + "search_worker_test_data.txt"};
+  ContactHistory history{scratchFilePath("search_worker")};
 
   void SetUp() override { std::remove(history.path().c_str()); }
   void TearDown() override { std::remove(history.path().c_str()); }
