@@ -5,6 +5,7 @@ IM presence service ("/muliuserstatus.aw"), on loopback.
     marketplace.py --cert server.pem --key server.key [--search-port 8443]
                    [--presence-port 8080] [--ports-file F] [--log F]
                    [--latency-ms N] [--hold-file F] [--seed N] [--shops F]
+                   [--mode NAME] [--mode-file F]
 
 Port 0 lets the system choose; the ports file then tells them ("search P" and
 "presence P", one a line, written once both listen). The log receives every
@@ -16,6 +17,11 @@ flight. Runs until SIGTERM or SIGINT.
 The search keyword and province arrive as local-code-page (GBK) bytes, not
 percent-encoded; a shop lookup by seller id ("q" only) and the presence id
 arrive percent-encoded UTF-8.
+
+A mode makes the search service hostile (hostile_pages.MODES lists them):
+--mode sets it for the whole run; the mode file, when it exists, names the
+mode of every answer given while it does ("normal" or empty: none), so a
+test can change it between searches.
 """
 
 import argparse
@@ -29,6 +35,7 @@ from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
 from urllib.parse import unquote_to_bytes
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import hostile_pages  # noqa: E402
 import marketplace_data  # noqa: E402
 import marketplace_pages  # noqa: E402
 
@@ -95,14 +102,25 @@ class Marketplace:
             while os.path.exists(self.options.hold_file) and time.monotonic() < deadline:
                 time.sleep(0.02)
 
+    def mode(self):
+        if self.options.mode_file:
+            try:
+                with open(self.options.mode_file) as f:
+                    return f.read().strip() or "normal"
+            except OSError:
+                pass
+        return self.options.mode
+
     def search_answer(self, query):
+        """The answer's status, body bytes and how they are delivered."""
         if b"loc" not in query and b"sort" not in query:
             nick = utf8_text(query.get(b"q", b""))
-            return marketplace_pages.shop_lookup_page(nick, self.filler)
+            return hostile_pages.Answer(marketplace_pages.shop_lookup_page(nick, self.filler).encode("utf-8"))
         listing = self.data.listing(gbk_text(query.get(b"q", b"")), gbk_text(query.get(b"loc", b"")))
         offset = query.get(b"s", b"0")
+        probe = b"s" not in query
         offset = int(offset) if offset.isdigit() else -1
-        return marketplace_pages.result_page(listing, offset, self.filler)
+        return hostile_pages.search_answer(self.mode(), listing, offset, probe, self.filler, self.options.seed)
 
     def presence_answer(self, query):
         nick = utf8_text(query.get(b"uids", b""))
@@ -130,13 +148,16 @@ def handler_for(market, service):
             path = self.path.encode("iso-8859-1")  # the request line's bytes, as sent
             route = path.partition(b"?")[0]
             if service == "search" and route == b"/search":
-                body = market.search_answer(raw_query(path))
+                answer = market.search_answer(raw_query(path))
             elif service == "presence" and route == b"/muliuserstatus.aw":
-                body = market.presence_answer(raw_query(path))
+                answer = hostile_pages.Answer(market.presence_answer(raw_query(path)).encode("utf-8"))
             else:
-                body = None
+                answer = None
             market.delay()
-            self.answer(body)
+            if answer is None:
+                self.answer(None)
+            else:
+                self.deliver(answer)
 
         def do_POST(self):
             market.record(bytes(self.rfile.head))
@@ -151,6 +172,25 @@ def handler_for(market, service):
             self.send_header("Content-Length", str(len(data)))
             self.end_headers()
             self.wfile.write(data)
+
+        def deliver(self, answer):
+            kind = "text/html" if service == "search" else "text/javascript"
+            self.send_response(answer.status)
+            self.send_header("Content-Type", kind + "; charset=utf-8")
+            if answer.delivery == "drip-chunked":
+                self.send_header("Transfer-Encoding", "chunked")
+            else:
+                self.send_header("Content-Length", str(answer.length or len(answer.body)))
+            self.end_headers()
+            if answer.delivery == "whole":
+                self.wfile.write(answer.body)
+            elif answer.delivery == "reset":
+                self.wfile.write(answer.body[:answer.cut])
+                hostile_pages.reset_connection(self.connection)
+                self.close_connection = True
+            else:
+                hostile_pages.drip(self.wfile, answer.body, chunked=answer.delivery == "drip-chunked")
+                self.close_connection = True
 
     return Handler
 
@@ -202,6 +242,8 @@ def main():
     parser.add_argument("--hold-file")
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--shops")
+    parser.add_argument("--mode", default="normal", choices=hostile_pages.MODES)
+    parser.add_argument("--mode-file")
     options = parser.parse_args()
 
     market = Marketplace(options)

@@ -5,7 +5,8 @@
 # The command sees QUORVANE_SEARCH_HOST and QUORVANE_PRESENCE_HOST (what the
 # program reads), QUORVANE_MARKETPLACE_LOG (the request log) and
 # QUORVANE_MARKETPLACE_HOLD (create it to hold answers, delete it to release
-# them). The certificate is the test CA's server certificate of the cross
+# them) and QUORVANE_MARKETPLACE_MODE (write a mode name into it to make the
+# search service hostile; see hostile_pages.py). The certificate is the test CA's server certificate of the cross
 # build tree named by QUORVANE_WIN_BUILD.
 set -euo pipefail
 here=$(dirname "$(readlink -f "$0")")
@@ -26,7 +27,7 @@ trap 'exit 130' INT TERM
 
 python3 "$here/marketplace.py" --cert "$ca/server.pem" --key "$ca/server.key" \
   --search-port 0 --presence-port 0 --ports-file "$work/ports" --log "$work/requests.log" \
-  --hold-file "$work/hold" "${options[@]}" &
+  --hold-file "$work/hold" --mode-file "$work/mode" "${options[@]}" &
 server=$!
 for _ in $(seq 200); do
   [ -s "$work/ports" ] && break
@@ -38,6 +39,7 @@ export QUORVANE_SEARCH_HOST="127.0.0.1:$(awk '$1 == "search" {print $2}' "$work/
 export QUORVANE_PRESENCE_HOST="127.0.0.1:$(awk '$1 == "presence" {print $2}' "$work/ports")"
 export QUORVANE_MARKETPLACE_LOG="$work/requests.log"
 export QUORVANE_MARKETPLACE_HOLD="$work/hold"
+export QUORVANE_MARKETPLACE_MODE="$work/mode"
 : > "$QUORVANE_MARKETPLACE_LOG"
 status=0
 "$@" || status=$?
