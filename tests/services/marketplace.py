@@ -5,14 +5,17 @@ IM presence service ("/muliuserstatus.aw"), on loopback.
     marketplace.py --cert server.pem --key server.key [--search-port 8443]
                    [--presence-port 8080] [--ports-file F] [--log F]
                    [--latency-ms N] [--hold-file F] [--seed N] [--shops F]
-                   [--mode NAME] [--mode-file F]
+                   [--mode NAME] [--mode-file F] [--no-delay]
 
 Port 0 lets the system choose; the ports file then tells them ("search P" and
 "presence P", one a line, written once both listen). The log receives every
 request head exactly as it arrived (request line and header lines, ended by
 an empty line), in arrival order, before the answer is sent. While the hold
 file exists, answers wait (up to a minute), so a test can catch a request in
-flight. Runs until SIGTERM or SIGINT.
+flight. --no-delay sends every answer at once (TCP_NODELAY): otherwise the
+body, written after the head, waits for the client's delayed acknowledgement
+(about 40 ms a request under Wine), which a benchmark would measure instead
+of the program. Runs until SIGTERM or SIGINT.
 
 The search keyword and province arrive as local-code-page (GBK) bytes, not
 percent-encoded; a shop lookup by seller id ("q" only) and the presence id
@@ -27,6 +30,7 @@ test can change it between searches.
 import argparse
 import os
 import signal
+import socket
 import ssl
 import sys
 import threading
@@ -133,6 +137,8 @@ def handler_for(market, service):
         server_version = "market/1.0"
 
         def setup(self):
+            if market.options.no_delay:
+                self.request.setsockopt(socket.IPPROTO_TCP, socket.TCP_NODELAY, 1)
             super().setup()
             self.rfile = RecordingReader(self.rfile)
 
@@ -244,6 +250,7 @@ def main():
     parser.add_argument("--shops")
     parser.add_argument("--mode", default="normal", choices=hostile_pages.MODES)
     parser.add_argument("--mode-file")
+    parser.add_argument("--no-delay", action="store_true")
     options = parser.parse_args()
 
     market = Marketplace(options)

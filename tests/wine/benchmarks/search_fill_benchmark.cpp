@@ -1,0 +1,195 @@
+// Quorvane.exe filling its grid from a real search: 10 000 shops of the
+// substitute marketplace (500 result pages of 20), fetched, matched and
+// shown while this process keeps sending WM_NULL to the main window and
+// times each round trip. The same round trips with the window idle, before
+// the search and after it, are the baseline. Also the program's memory just
+// after start and with every row filled.
+//
+// Run beside the marketplace, with a shop file that gives the keyword and
+// province below 10 000 shops (scripts/bench.sh does both):
+//   tests/services/with-marketplace.sh --shops SHOPS -- scripts/wine-run search_fill_benchmark.exe [seconds]
+#include <windows.h>
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "ui_driver.h"
+
+using namespace quorvane;
+
+namespace {
+
+const char kKeyword[] = "benchfill";
+const char kZhejiang[] = "\xD5\xE3\xBD\xAD";           // 浙江
+const char kSearchCaption[] = "\xCB\xD1\xCB\xF7";      // 搜索
+const char kFullCount[] = "\xCF\xEE\xC4\xBF\xCA\xFD\xA3\xBA" "10000/\xCC\xF5";  // 项目数：10000/条
+constexpr int kRows = 10000;
+
+double now() {
+  static LARGE_INTEGER frequency = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return f;
+  }();
+  LARGE_INTEGER counter;
+  QueryPerformanceCounter(&counter);
+  return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+struct RoundTrips {
+  std::vector<double> milliseconds;
+  int timedOut = 0;
+
+  // One WM_NULL through the window's message queue and back.
+  void sample(HWND window) {
+    const double start = now();
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result)) ++timedOut;
+    milliseconds.push_back((now() - start) * 1e3);
+  }
+  double quantile(double q) const {
+    std::vector<double> sorted = milliseconds;
+    std::sort(sorted.begin(), sorted.end());
+    if (sorted.empty()) return 0;
+    return sorted[std::min(sorted.size() - 1, static_cast<size_t>(q * static_cast<double>(sorted.size())))];
+  }
+  double maximum() const {
+    return milliseconds.empty() ? 0 : *std::max_element(milliseconds.begin(), milliseconds.end());
+  }
+};
+
+// A short pause between samples, so the sender does not take the processor
+// the program under measurement needs.
+constexpr DWORD kGapMs = 1;
+
+RoundTrips sampleIdle(HWND window, double seconds) {
+  RoundTrips trips;
+  const double end = now() + seconds;
+  while (now() < end) {
+    trips.sample(window);
+    Sleep(kGapMs);
+  }
+  return trips;
+}
+
+struct Memory {
+  SIZE_T workingSet = 0, peakWorkingSet = 0, privateBytes = 0;
+};
+
+Memory memoryOf(DWORD processId) {
+  Memory memory;
+  HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId);
+  if (!process) return memory;
+  PROCESS_MEMORY_COUNTERS_EX counters{};
+  counters.cb = sizeof(counters);
+  if (GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof(counters))) {
+    memory.workingSet = counters.WorkingSetSize;
+    memory.peakWorkingSet = counters.PeakWorkingSetSize;
+    // Windows reports the private commit in both; Wine 8 only in the older field.
+    memory.privateBytes = counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
+  }
+  CloseHandle(process);
+  return memory;
+}
+
+double mb(SIZE_T bytes) { return static_cast<double>(bytes) / (1 << 20); }
+
+void printTrips(const char* title, const RoundTrips& trips, const RoundTrips& baseline) {
+  std::printf("  %-32s %6zu samples  median %7.3f ms  p99 %7.3f ms  max %8.3f ms", title, trips.milliseconds.size(),
+              trips.quantile(0.5), trips.quantile(0.99), trips.maximum());
+  if (&trips != &baseline)
+    std::printf("  (x%.1f / x%.1f / x%.1f)", trips.quantile(0.5) / baseline.quantile(0.5),
+                trips.quantile(0.99) / baseline.quantile(0.99), trips.maximum() / baseline.maximum());
+  if (trips.timedOut) std::printf("  %d timed out", trips.timedOut);
+  std::printf("\n");
+}
+
+void printMemory(const char* title, const Memory& memory, const Memory* before) {
+  std::printf("  %-32s working set %7.1f MB  peak %7.1f MB  private %7.1f MB", title, mb(memory.workingSet),
+              mb(memory.peakWorkingSet), mb(memory.privateBytes));
+  if (before && before->workingSet && before->privateBytes)
+    std::printf("  (+%.1f MB / +%.1f MB)", mb(memory.workingSet) - mb(before->workingSet),
+                mb(memory.privateBytes) - mb(before->privateBytes));
+  std::printf("\n");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const double limitSeconds = argc > 1 ? std::atof(argv[1]) : 170;
+  if (!std::getenv("QUORVANE_SEARCH_HOST")) {
+    std::fprintf(stderr, "run beside the marketplace: tests/services/with-marketplace.sh --shops FILE -- ...\n");
+    return 2;
+  }
+  auto app = ui::App::launch();
+  if (!app) {
+    std::fprintf(stderr, "Quorvane.exe did not start\n");
+    return 1;
+  }
+  HWND window = app->mainWindow();
+  HWND header = ui::controlAt(window, L"Button", -4, 1);
+  HWND keywordBox = ui::controlAt(header, L"Edit", 650, 19);
+  HWND credit = ui::controlAt(header, L"ComboBox", 92, 20);
+  HWND searchButton = ui::findControl(window, L"Button", ui::fromLocal(kSearchCaption));
+  HWND province = ui::findControl(window, L"Button", ui::fromLocal(kZhejiang));
+  HWND countLabel = ui::controlAt(window, L"Static", 444, 660);
+  if (!keywordBox || !credit || !searchButton || !province || !countLabel) {
+    std::fprintf(stderr, "controls of the main window not found\n");
+    return 1;
+  }
+
+  const Memory started = memoryOf(app->processId());
+  Sleep(1000);  // the start's last paints and Wine's own start-up work
+  const RoundTrips idle = sampleIdle(window, 3.0);
+
+  ui::click(province);
+  ui::typeText(keywordBox, ui::fromLocal(kKeyword));
+  SendMessageW(credit, CB_SETCURSEL, 0, 0);
+  ui::click(searchButton);
+
+  // The search runs while 搜索 is disabled; the style is read without a
+  // message to the window's thread.
+  RoundTrips filling;
+  const double begin = now();
+  bool finished = false;
+  ui::waitUntil([&] { return !IsWindowEnabled(searchButton); }, 10000);
+  while (now() - begin < limitSeconds) {
+    filling.sample(window);
+    if (IsWindowEnabled(searchButton)) {
+      finished = true;
+      break;
+    }
+    Sleep(kGapMs);
+  }
+  const double fillSeconds = now() - begin;
+  const std::wstring count = ui::text(countLabel);
+  char countUtf8[128] = {};
+  WideCharToMultiByte(CP_UTF8, 0, count.c_str(), -1, countUtf8, sizeof countUtf8 - 1, nullptr, nullptr);
+  const bool full = count == ui::fromLocal(kFullCount);
+  int rowsFilled = 0;  // the number in "项目数：n/条"
+  for (wchar_t c : count)
+    if (c >= L'0' && c <= L'9') rowsFilled = rowsFilled * 10 + (c - L'0');
+  const Memory filled = memoryOf(app->processId());
+  const RoundTrips idleFilled = sampleIdle(window, 3.0);
+
+  ui::RemoteGrid grid(ui::findControl(window, L"SysListView32", L""));
+  const bool lastRowShown = !grid.cell(kRows, 2).empty();
+
+  std::printf("search filling the grid: %d shops, 500 pages of 20, %s\n", kRows,
+              finished ? "search ended" : "STOPPED AT THE TIME LIMIT");
+  std::printf("  fill time %.1f s (%.0f rows/s), count label \"%s\", row %d %s\n", fillSeconds,
+              rowsFilled / fillSeconds, countUtf8, kRows, lastRowShown ? "filled" : "EMPTY");
+  std::printf("WM_NULL round trips to the main window (SendMessageTimeout, %lu ms apart):\n",
+              static_cast<unsigned long>(kGapMs));
+  printTrips("idle, just after start", idle, idle);
+  printTrips("while the search fills the grid", filling, idle);
+  printTrips("idle, 10000 rows filled", idleFilled, idle);
+  std::printf("memory of Quorvane.exe (GetProcessMemoryInfo):\n");
+  printMemory("just after start", started, nullptr);
+  printMemory("10000 rows filled", filled, &started);
+  return finished && full && lastRowShown ? 0 : 1;
+}
