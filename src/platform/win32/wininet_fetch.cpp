@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <new>
+#include <optional>
 
 #include "web/request_agent.h"
 #include "web/request_flags.h"
@@ -15,6 +16,9 @@ namespace quorvane::platform {
 namespace {
 
 constexpr DWORD kReadChunk = 1024;
+// Real pages are a few hundred KB; a server that sends without end must not
+// take the process's memory with it.
+constexpr size_t kLargestBody = 32u * 1024 * 1024;
 constexpr DWORD kRawHeaderBuffer = 5000;
 
 HINTERNET openRoot(const LocalText& agent, const std::optional<LocalText>& proxyList) {
@@ -22,13 +26,15 @@ HINTERNET openRoot(const LocalText& agent, const std::optional<LocalText>& proxy
   return InternetOpenA(agent.c_str(), INTERNET_OPEN_TYPE_PROXY, proxyList->c_str(), "", 0);
 }
 
-// Reads in 1024-byte chunks until a read yields nothing.
-ByteArray readBody(HINTERNET request, const InternetHandleSet& handles) {
+// Reads in 1024-byte chunks until a read yields nothing; nullopt for a body
+// larger than kLargestBody.
+std::optional<ByteArray> readBody(HINTERNET request, const InternetHandleSet& handles) {
   ByteArray body;
   char chunk[kReadChunk];
   while (!handles.stopped()) {
     DWORD count = 0;
     if (!InternetReadFile(request, chunk, kReadChunk, &count) || count == 0) break;
+    if (body.size() + count > kLargestBody) return std::nullopt;
     body.append(chunk, count);
   }
   return body;
@@ -74,8 +80,9 @@ ByteArray fetch(InternetHandleSet& handles, const WebFetchArguments& a) {
                                      static_cast<DWORD>(headerText.size()),
                                      body.empty() ? nullptr : const_cast<char*>(body.data()),
                                      static_cast<DWORD>(body.size()));
-  ByteArray response = readBody(request.get(), handles);
-  if (handles.stopped()) return {};
+  std::optional<ByteArray> answer = readBody(request.get(), handles);
+  if (!answer || handles.stopped()) return {};  // too large: a failed request
+  ByteArray response = std::move(*answer);
   const LocalText rawHeaders = sent ? readRawHeaders(request.get()) : LocalText(kRawHeaderBuffer, ' ');
   if (handles.stopped()) return {};
   request.close();

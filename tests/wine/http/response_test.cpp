@@ -40,6 +40,15 @@ TEST_P(BodySize, ChunkedBodyOverTlsArrivesWhole) {
 INSTANTIATE_TEST_SUITE_P(ReadInChunks, BodySize,
                          ::testing::Values(0, 1, 1023, 1024, 1025, 2048, 3 * 1024 * 1024 + 7));
 
+TEST_F(Response, BodyOverThirtyTwoMegabytesIsAFailedRequest) {
+  constexpr std::size_t limit = 32u * 1024 * 1024;
+  LocalText raw = "old";
+  EXPECT_TRUE(client.webFetch({.url = server.httpUrl("/b?bytes=" + std::to_string(limit + 1)), .rawHeaders = &raw})
+                  .empty());
+  EXPECT_EQ(raw, "old") << "a refused body leaves the other answers untouched";
+  EXPECT_EQ(client.webFetch({.url = server.httpUrl("/b?bytes=" + std::to_string(limit))}).size(), limit);
+}
+
 TEST_F(Response, RawHeadersAreTheStatusAndHeaderLines) {
   LocalText raw = "old";
   client.webFetch({.url = server.httpUrl("/h?text=ok" + headerParam("X-Thing: 1")), .rawHeaders = &raw});
