@@ -47,11 +47,11 @@ int RemoteGrid::columnCount() const {
 }
 
 std::wstring RemoteGrid::title(int column) const {
-  LVCOLUMNW spec{};
-  spec.mask = LVCF_TEXT;
-  spec.pszText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote_) + kTextOffset);
-  spec.cchTextMax = kTextCapacity;
-  if (!sendWithRemote(LVM_GETCOLUMNW, static_cast<WPARAM>(column), &spec, sizeof(spec), nullptr, 0))
+  LVCOLUMNW columnInfo{};
+  columnInfo.mask = LVCF_TEXT;
+  columnInfo.pszText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote_) + kTextOffset);
+  columnInfo.cchTextMax = kTextCapacity;
+  if (!sendWithRemote(LVM_GETCOLUMNW, static_cast<WPARAM>(column), &columnInfo, sizeof(columnInfo), nullptr, 0))
     return {};
   std::wstring text(static_cast<size_t>(kTextCapacity), L'\0');
   SIZE_T moved = 0;
@@ -62,10 +62,10 @@ std::wstring RemoteGrid::title(int column) const {
 }
 
 bool RemoteGrid::titleCentred(int column) const {
-  LVCOLUMNW spec{};
-  spec.mask = LVCF_FMT;
+  LVCOLUMNW columnInfo{};
+  columnInfo.mask = LVCF_FMT;
   LVCOLUMNW answer{};
-  if (!sendWithRemote(LVM_GETCOLUMNW, static_cast<WPARAM>(column), &spec, sizeof(spec), &answer,
+  if (!sendWithRemote(LVM_GETCOLUMNW, static_cast<WPARAM>(column), &columnInfo, sizeof(columnInfo), &answer,
                       sizeof(answer)))
     return false;
   return (answer.fmt & LVCFMT_JUSTIFYMASK) == LVCFMT_CENTER;
