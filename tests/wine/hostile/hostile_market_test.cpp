@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "market_texts.h"
 #include "marketplace_session.h"
 #include "shop_file.h"
 #include "ui_driver.h"
@@ -22,14 +23,10 @@ namespace {
 
 using testing::ListedShop;
 using testing::MarketplaceSession;
+using namespace quorvane::testing;  // the shared market texts
 using ui::App;
 using ui::fromLocal;
 
-const LocalText kKeyword = "\xCD\xAF\xD0\xAC";   // 童鞋
-const LocalText kAnhui = "\xB0\xB2\xBB\xD5";     // 安徽
-const LocalText kZhejiang = "\xD5\xE3\xBD\xAD";  // 浙江
-const LocalText kSearchCaption = "\xCB\xD1\xCB\xF7";                // 搜索
-const LocalText kStopCaption = "\xCD\xA3\xD6\xB9\xCB\xD1\xCB\xF7";  // 停止搜索
 const std::string kHistory = "xkid_42y\r\n\xCD\xAF\xD0\xAC" "43\xBA\xC5\r\n";
 constexpr SIZE_T kMemoryBound = 400u << 20;
 constexpr DWORD kSearchTimeoutMs = 90000;

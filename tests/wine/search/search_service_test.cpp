@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "contact/contact_history.h"
+#include "market_texts.h"
 #include "marketplace_session.h"
 #include "platform/web_client.h"
 #include "search/presence_lookup.h"
@@ -20,16 +21,8 @@ namespace {
 
 using testing::ListedShop;
 using testing::MarketplaceSession;
+using namespace quorvane::testing;  // the shared market texts
 
-const LocalText kKeyword = "\xCD\xAF\xD0\xAC";           // 童鞋
-const LocalText kAnhui = "\xB0\xB2\xBB\xD5";            // 安徽
-const LocalText kZhejiang = "\xD5\xE3\xBD\xAD";         // 浙江
-const LocalText kTibet = "\xCE\xF7\xB2\xD8";            // 西藏
-const LocalText kFujian = "\xB8\xA3\xBD\xA8";           // 福建
-const LocalText kOnlineText = "\xCD\xFA\xCD\xFA\xD4\xDA\xCF\xDF";
-const LocalText kOfflineText = "\xCD\xFA\xCD\xFA\xC0\xEB\xCF\xDF";
-const LocalText kContacted = "\xD2\xD1\xC1\xAA\xCF\xB5";
-const LocalText kNotContacted = "\xCE\xB4\xC1\xAA\xCF\xB5";
 const char* kAgent =
     "Mozilla/4.0 (compatible; MSIE 9.0; Windows NT 6.1; Korv; .NET CLR 2.0.50727; .NET CLR 3.0.04506.648; "
     ".NET CLR 3.5.21022)";

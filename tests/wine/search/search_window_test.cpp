@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "market_texts.h"
 #include "marketplace_session.h"
 #include "shop_file.h"
 #include "ui_driver.h"
@@ -13,19 +14,11 @@ namespace {
 
 using testing::ListedShop;
 using testing::MarketplaceSession;
+using namespace quorvane::testing;  // the shared market texts
 using ui::App;
 using ui::fromLocal;
 
-const LocalText kKeyword = "\xCD\xAF\xD0\xAC";    // 童鞋
-const LocalText kAnhui = "\xB0\xB2\xBB\xD5";      // 安徽
-const LocalText kZhejiang = "\xD5\xE3\xBD\xAD";   // 浙江
-const LocalText kOnlineText = "\xCD\xFA\xCD\xFA\xD4\xDA\xCF\xDF";
-const LocalText kOfflineText = "\xCD\xFA\xCD\xFA\xC0\xEB\xCF\xDF";
-const LocalText kContacted = "\xD2\xD1\xC1\xAA\xCF\xB5";
-const LocalText kNotContacted = "\xCE\xB4\xC1\xAA\xCF\xB5";
-const LocalText kSearchCaption = "\xCB\xD1\xCB\xF7";                       // 搜索
 const LocalText kPanelSearchCaption = "\xBF\xAA\xCA\xBC\xCB\xD1\xCB\xF7";  // 开始搜索
-const LocalText kStopCaption = "\xCD\xA3\xD6\xB9\xCB\xD1\xCB\xF7";         // 停止搜索
 const LocalText kRegionCaption = "\xD1\xA1\xD4\xF1\xB5\xD8\xC7\xF8";       // 选择地区
 const LocalText kBoxTitle = "\xCC\xE1\xCA\xBE\xA3\xBA";                    // 提示：
 const LocalText kBoxText =
