@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "fuzz_check.h"
+#include "pattern_input.h"
 #include "web/encodings.h"
 #include "web/regex/regex.h"
 
@@ -38,13 +39,11 @@ void checkBounds(const regex::MatchList& matches, size_t subjectSize, bool globa
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  if (size < 2) return 0;
-  const uint8_t options = data[0];
-  const size_t patternLength = data[1];
-  const std::string_view rest(reinterpret_cast<const char*>(data) + 2, size - 2);
-  if (patternLength > rest.size()) return 0;
-  const Utf16Text pattern = utf8ToUtf16(rest.substr(0, patternLength));
-  const Utf16Text subject = utf8ToUtf16(rest.substr(patternLength));
+  const std::optional<PatternInput> input = splitPatternInput(data, size);
+  if (!input) return 0;
+  const uint8_t options = input->options;
+  const Utf16Text pattern = utf8ToUtf16(input->pattern);
+  const Utf16Text subject = utf8ToUtf16(input->subject);
 
   const bool global = options & 4;
   const regex::Regex compiled(pattern, {(options & 1) != 0, (options & 2) != 0, global});

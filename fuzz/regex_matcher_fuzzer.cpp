@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "fuzz_check.h"
+#include "pattern_input.h"
 #include "platform/code_pages.h"
 #include "web/encodings.h"
 #include "web/regex_matcher.h"
@@ -35,13 +36,10 @@ void checkText(const LocalText& text, int position, std::string_view subject, bo
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  if (size < 2) return 0;
-  const uint8_t options = data[0];
-  const size_t patternLength = data[1];
-  const std::string_view rest(reinterpret_cast<const char*>(data) + 2, size - 2);
-  if (patternLength > rest.size()) return 0;
-  const std::string_view pattern = rest.substr(0, patternLength);
-  const std::string_view subject = rest.substr(patternLength);
+  const std::optional<PatternInput> input = splitPatternInput(data, size);
+  if (!input) return 0;
+  const uint8_t options = input->options;
+  const std::string_view pattern = input->pattern, subject = input->subject;
 
   RegexMatcher matcher;
   const bool ran = matcher.execute(pattern, subject, options & 1, options & 2, options & 4);
