@@ -44,6 +44,7 @@ import marketplace_data  # noqa: E402
 import marketplace_pages  # noqa: E402
 
 HOLD_LIMIT_SECONDS = 60
+NOT_FOUND = hostile_pages.Answer(b"not found", status=404)
 FILLER_BYTES = 300_000
 
 
@@ -158,26 +159,13 @@ def handler_for(market, service):
             elif service == "presence" and route == b"/muliuserstatus.aw":
                 answer = hostile_pages.Answer(market.presence_answer(raw_query(path)).encode("utf-8"))
             else:
-                answer = None
+                answer = NOT_FOUND
             market.delay()
-            if answer is None:
-                self.answer(None)
-            else:
-                self.deliver(answer)
+            self.deliver(answer)
 
         def do_POST(self):
             market.record(bytes(self.rfile.head))
-            self.answer(None)
-
-        def answer(self, body):
-            status = 200 if body is not None else 404
-            data = (body if body is not None else "not found").encode("utf-8")
-            kind = "text/html" if service == "search" else "text/javascript"
-            self.send_response(status)
-            self.send_header("Content-Type", kind + "; charset=utf-8")
-            self.send_header("Content-Length", str(len(data)))
-            self.end_headers()
-            self.wfile.write(data)
+            self.deliver(NOT_FOUND)
 
         def deliver(self, answer):
             kind = "text/html" if service == "search" else "text/javascript"
