@@ -21,9 +21,7 @@
 namespace quorvane {
 namespace {
 
-using testing::ListedShop;
-using testing::MarketplaceSession;
-using namespace quorvane::testing;  // the shared market texts
+using namespace quorvane::testing;  // the marketplace session, its shops and texts
 using ui::App;
 using ui::fromLocal;
 

@@ -19,9 +19,7 @@
 namespace quorvane {
 namespace {
 
-using testing::ListedShop;
-using testing::MarketplaceSession;
-using namespace quorvane::testing;  // the shared market texts
+using namespace quorvane::testing;  // the marketplace session, its shops and texts
 
 const char* kAgent =
     "Mozilla/4.0 (compatible; MSIE 9.0; Windows NT 6.1; Korv; .NET CLR 2.0.50727; .NET CLR 3.0.04506.648; "
