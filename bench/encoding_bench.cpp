@@ -6,11 +6,11 @@
 // path is the system's MultiByteToWideChar / WideCharToMultiByte.
 #include <cstdint>
 #include <cstdio>
-#include <ctime>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
+#include "run_timing.h"
 #include "search_result_page.h"
 #include "web/encodings.h"
 
@@ -18,10 +18,6 @@ namespace {
 
 using quorvane::ByteArray;
 using quorvane::LocalText;
-
-// Processor time where the C library measures it (wall time under Wine's
-// msvcrt); both sides of a ratio are measured the same way.
-double secondsSince(std::clock_t start) { return static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC; }
 
 // The naive converter's tables: every GBK pair the code page maps, asked of
 // the core once at start-up (not timed).
@@ -115,26 +111,14 @@ ByteArray naiveGbkToUtf8(const NaiveTables& tables, const LocalText& gbk) {
   return out;
 }
 
-// Runs `work` until at least `minimum` seconds have passed; seconds per run.
-template <typename Work>
-double timePerRun(Work work, double minimum, size_t& outputBytes) {
-  int runs = 0;
-  std::clock_t start = std::clock();
-  do {
-    outputBytes = work().size();
-    ++runs;
-  } while (secondsSince(start) < minimum);
-  return secondsSince(start) / runs;
-}
-
 double megabytesPerSecond(size_t bytes, double seconds) { return static_cast<double>(bytes) / (1 << 20) / seconds; }
 
 template <typename Core, typename Naive>
 void compare(const char* direction, const std::string& input, Core core, Naive naive) {
   const bool same = core(input) == naive(input);
   size_t coreBytes = 0, naiveBytes = 0;
-  const double coreSeconds = timePerRun([&] { return core(input); }, 1.0, coreBytes);
-  const double naiveSeconds = timePerRun([&] { return naive(input); }, 1.0, naiveBytes);
+  const double coreSeconds = timePerRun([&] { return core(input).size(); }, 1.0, coreBytes);
+  const double naiveSeconds = timePerRun([&] { return naive(input).size(); }, 1.0, naiveBytes);
   std::printf("  %-13s core %8.1f MB/s   naive per-character map %8.1f MB/s   core/naive %5.2fx%s\n", direction,
               megabytesPerSecond(input.size(), coreSeconds), megabytesPerSecond(input.size(), naiveSeconds),
               naiveSeconds / coreSeconds, same ? "" : "  (OUTPUTS DIFFER)");

@@ -2,11 +2,11 @@
 // engine against std::wregex with the same options (ignore case, multiline,
 // every match), then ours alone over hostile pages of 1 MB and 10 MB.
 #include <cstdio>
-#include <ctime>
 #include <regex>
 #include <string>
 #include <vector>
 
+#include "run_timing.h"
 #include "search_result_page.h"
 #include "web/encodings.h"
 #include "web/regex_matcher.h"
@@ -19,10 +19,6 @@ const std::vector<std::string> kFieldPatterns = {
     R"p("procnt":(.*?),")p",     R"p(,"totalsold":(.*?),")p", R"p(rank seller-rank-(.*?)",)p",
     R"p(ind\\":\\"(.*?)\\)p",
 };
-
-// Processor time of this process: the machine may be shared, and the ratio
-// must not depend on what else runs.
-double secondsSince(std::clock_t start) { return static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC; }
 
 std::wstring toWide(const std::string& local) {
   quorvane::Utf16Text units = quorvane::codePageToUtf16(local, 936);
@@ -51,18 +47,6 @@ size_t runStd(const std::vector<std::wregex>& patterns, const std::wstring& page
     }
   }
   return captures;
-}
-
-// Runs `work` until at least `minimum` seconds have passed; seconds per run.
-template <typename Work>
-double timePerRun(Work work, double minimum, size_t& result) {
-  int runs = 0;
-  std::clock_t start = std::clock();
-  do {
-    result = work();
-    ++runs;
-  } while (secondsSince(start) < minimum);
-  return secondsSince(start) / runs;
 }
 
 void benchmarkPage() {
