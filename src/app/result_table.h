@@ -9,7 +9,7 @@
 #include <mutex>
 #include <vector>
 
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane {
 

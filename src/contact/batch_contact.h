@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "contact/chat_url.h"
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane {
 

@@ -2,7 +2,7 @@
 // The IM client's chat-launch link for one seller id.
 #include <functional>
 
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane {
 

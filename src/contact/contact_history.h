@@ -3,7 +3,7 @@
 // each id followed by CR LF, read whole and rewritten whole.
 #include <utility>
 
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane {
 

@@ -5,7 +5,7 @@
 
 #include "app/result_table.h"
 #include "contact/chat_url.h"
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane {
 

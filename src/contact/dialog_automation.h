@@ -2,7 +2,7 @@
 // Timer routines that answer the IM client's dialogs. Both are polls: they
 // keep no state between ticks and do nothing when no dialog is showing.
 #include "platform/im_client_windows.h"
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane {
 

@@ -1,6 +1,6 @@
 #pragma once
 // The IM client's dialogs that contacting answers on the user's behalf.
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane::im_client {
 

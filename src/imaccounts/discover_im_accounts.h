@@ -4,7 +4,7 @@
 // run against anything that holds buttons and items.
 #include <span>
 
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane {
 

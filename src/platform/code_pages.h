@@ -3,12 +3,12 @@
 // port: MultiByteToWideChar / WideCharToMultiByte on Windows, iconv elsewhere.
 #include <string_view>
 
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane::platform {
 
-constexpr unsigned kUtf8CodePage = 65001;
-constexpr unsigned kLocalCodePage = 936;
+using quorvane::kLocalCodePage;
+using quorvane::kUtf8CodePage;
 constexpr unsigned kAnsiCodePage = 0;  // the system's ANSI code page
 constexpr unsigned kCompositeCheck = 0x200;  // WC_COMPOSITECHECK
 

@@ -2,7 +2,7 @@
 // The process environment, for the few settings that live outside the window.
 #include <optional>
 
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane::platform {
 

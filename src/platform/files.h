@@ -2,7 +2,7 @@
 // Whole-file access for the contact history. Paths are local text.
 #include <optional>
 
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane::platform {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane::platform {
 

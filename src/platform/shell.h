@@ -1,7 +1,7 @@
 #pragma once
 // Handing a link to the shell: URL schemes reach their registered handler,
 // web addresses the default browser.
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane::platform {
 

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "web/page_fetcher.h"
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane::platform {
 

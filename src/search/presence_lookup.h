@@ -1,7 +1,7 @@
 #pragma once
 // Asks the marketplace's IM presence service whether one seller is online.
 #include "web/page_fetcher.h"
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane {
 

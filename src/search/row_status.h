@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "app/result_table.h"
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane {
 

@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane {
 

@@ -3,7 +3,7 @@
 // count, then the result pages from the last one to the first.
 #include <cstdint>
 
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane {
 

@@ -9,7 +9,7 @@
 #include "search/shop_page_reader.h"
 #include "search/stop_flag.h"
 #include "web/page_fetcher.h"
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane {
 

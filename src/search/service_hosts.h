@@ -3,7 +3,7 @@
 // environment (QUORVANE_SEARCH_HOST, QUORVANE_PRESENCE_HOST); an unset or
 // empty variable gives the loopback address the bundled substitute
 // marketplace listens on.
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane {
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "web/regex_matcher.h"
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane {
 

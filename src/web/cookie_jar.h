@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane {
 

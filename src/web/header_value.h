@@ -1,7 +1,7 @@
 #pragma once
 #include <string_view>
 
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane {
 

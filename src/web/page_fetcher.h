@@ -1,5 +1,5 @@
 #pragma once
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane {
 

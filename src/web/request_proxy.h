@@ -2,7 +2,7 @@
 #include <optional>
 #include <string_view>
 
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane {
 

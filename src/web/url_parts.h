@@ -4,7 +4,7 @@
 // "http://" or "https://" is taken as plain http.
 #include <string_view>
 
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane {
 

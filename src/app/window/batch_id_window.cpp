@@ -1,7 +1,7 @@
 #include "app/window/batch_id_window.h"
 
 #include "app/window/program_icon.h"
-#include "app/window/wide_text.h"
+#include "app/window/window_text.h"
 #include "contact/contact_round.h"
 #include "contact/dialog_automation.h"
 #include "platform/im_client_windows.h"

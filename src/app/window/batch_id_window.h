@@ -9,7 +9,7 @@
 
 #include "contact/batch_contact.h"
 #include "contact/chat_url.h"
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane {
 

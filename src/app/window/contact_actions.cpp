@@ -2,7 +2,7 @@
 
 #include "app/window/batch_id_window.h"
 #include "app/window/main_window_actions.h"
-#include "app/window/wide_text.h"
+#include "app/window/window_text.h"
 #include "contact/batch_contact.h"
 #include "contact/contact_history.h"
 #include "contact/contact_round.h"

@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "app/window/wide_text.h"
+#include "app/window/window_text.h"
 #include "app/window/window_messages.h"
 
 namespace quorvane {

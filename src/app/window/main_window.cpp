@@ -8,7 +8,7 @@
 #include "app/window/control_forwarding.h"
 #include "app/window/main_window_actions.h"
 #include "app/window/program_icon.h"
-#include "app/window/wide_text.h"
+#include "app/window/window_text.h"
 #include "app/window/window_messages.h"
 
 namespace quorvane {

@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "app/result_table.h"
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane {
 

@@ -2,7 +2,7 @@
 // local (GBK) text on this side and wide text on the controls' side.
 #include "app/window/main_window_impl.h"
 
-#include "app/window/wide_text.h"
+#include "app/window/window_text.h"
 #include "app/window/window_messages.h"
 
 namespace quorvane {

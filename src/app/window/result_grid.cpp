@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "app/window/wide_text.h"
+#include "app/window/window_text.h"
 #include "app/window/window_messages.h"
 
 namespace quorvane {

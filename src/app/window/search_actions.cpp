@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "app/window/main_window_actions.h"
-#include "app/window/wide_text.h"
+#include "app/window/window_text.h"
 #include "platform/web_client.h"
 #include "search/search_criteria.h"
 #include "search/search_thread.h"

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/window/wide_text.h"
+#include "app/window/window_text.h"
 #include "app/window/window_messages.h"
 
 namespace quorvane {

@@ -5,7 +5,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane {
 

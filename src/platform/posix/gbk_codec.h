@@ -3,7 +3,7 @@
 // (iconv) and the few places where Windows goes further.
 #include <string_view>
 
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane::platform {
 

@@ -4,7 +4,7 @@
 // U+FFFD, and so does a lone surrogate on the way out.
 #include <string_view>
 
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane::platform {
 

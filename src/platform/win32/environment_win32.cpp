@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/environment.h"
+#include "text/wide_text.h"
 
 namespace quorvane::platform {
 namespace {
@@ -11,13 +12,6 @@ std::wstring wide(const char* ascii) {
   std::wstring text;
   for (; *ascii; ++ascii) text.push_back(static_cast<wchar_t>(static_cast<unsigned char>(*ascii)));
   return text;
-}
-
-LocalText local(const std::wstring& text) {
-  int n = WideCharToMultiByte(936, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-  LocalText bytes(static_cast<size_t>(n > 0 ? n : 0), '\0');
-  if (n > 0) WideCharToMultiByte(936, 0, text.data(), static_cast<int>(text.size()), bytes.data(), n, nullptr, nullptr);
-  return bytes;
 }
 
 }  // namespace
@@ -34,7 +28,7 @@ std::optional<LocalText> environmentVariable(const char* name) {
     }
     if (n < value.size()) {
       value.resize(n);
-      return local(value);
+      return fromWide(value);
     }
     value.resize(n);  // n counts the terminating NUL when the buffer was too small
   }

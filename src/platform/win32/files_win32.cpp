@@ -3,26 +3,14 @@
 #include <string>
 
 #include "platform/files.h"
+#include "text/wide_text.h"
 
 namespace quorvane::platform {
 namespace {
 
 // Paths are local (GBK) text; the wide file APIs take them whatever the
 // system's ANSI code page is.
-std::wstring widePath(const LocalText& path) {
-  int n = MultiByteToWideChar(936, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
-  std::wstring wide(static_cast<size_t>(n > 0 ? n : 0), L'\0');
-  if (n > 0) MultiByteToWideChar(936, 0, path.data(), static_cast<int>(path.size()), wide.data(), n);
-  return wide;
-}
-
-LocalText localPath(const std::wstring& path) {
-  int n = WideCharToMultiByte(936, 0, path.data(), static_cast<int>(path.size()), nullptr, 0, nullptr, nullptr);
-  LocalText local(static_cast<size_t>(n > 0 ? n : 0), '\0');
-  if (n > 0)
-    WideCharToMultiByte(936, 0, path.data(), static_cast<int>(path.size()), local.data(), n, nullptr, nullptr);
-  return local;
-}
+std::wstring widePath(const LocalText& path) { return toWide(path); }
 
 bool writeAll(HANDLE file, const ByteArray& content) {
   size_t done = 0;
@@ -49,7 +37,7 @@ LocalText executableFolder() {
     path.resize(path.size() * 2);
   }
   size_t slash = path.find_last_of(L"\\/");
-  return slash == std::wstring::npos ? LocalText(".") : localPath(path.substr(0, slash));
+  return slash == std::wstring::npos ? LocalText(".") : toLocal(path.substr(0, slash));
 }
 
 std::optional<ByteArray> readWholeFile(const LocalText& path) {

@@ -3,8 +3,8 @@
 #include <cwchar>
 #include <string>
 
-#include "platform/code_pages.h"
 #include "platform/im_client_windows.h"
+#include "text/wide_text.h"
 
 namespace quorvane::platform {
 namespace {
@@ -30,15 +30,6 @@ LRESULT sendW(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
   return static_cast<LRESULT>(result);
 }
 
-std::wstring wide(const LocalText& local) {
-  const Utf16Text units = multiByteToUtf16(local, kLocalCodePage);
-  return std::wstring(units.begin(), units.end());
-}
-
-LocalText local(const std::wstring& units) {
-  return utf16ToMultiByte(std::u16string(units.begin(), units.end()), kLocalCodePage, 0);
-}
-
 // An item's text from a list box that may belong to another process. The
 // text is asked for in UTF-16, sized by the wide length: the system
 // marshals wide text across processes reliably, narrow text not everywhere.
@@ -50,13 +41,13 @@ LocalText getListBoxItemText(HWND listBox, int index) {
   const LRESULT copied = sendW(listBox, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
   if (copied <= 0) return "";
   buffer.resize(std::wcslen(buffer.c_str()));
-  return local(buffer);
+  return toLocal(buffer);
 }
 
 class DesktopWindows : public ImClientWindows {
  public:
   WindowId findTopLevel(std::string_view windowClass, const LocalText& title) override {
-    return id(FindWindowExW(nullptr, nullptr, wide(LocalText(windowClass)).c_str(), wide(title).c_str()));
+    return id(FindWindowExW(nullptr, nullptr, toWide(windowClass).c_str(), toWide(title).c_str()));
   }
 
   WindowId dialogItem(WindowId dialog, int controlId) override {

@@ -10,7 +10,7 @@
 #include <cstddef>
 #include <optional>
 
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane::platform {
 

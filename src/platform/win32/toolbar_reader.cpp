@@ -6,6 +6,8 @@
 #include <cctype>
 #include <string>
 
+#include "text/wide_text.h"
+
 namespace quorvane::platform {
 namespace {
 
@@ -29,13 +31,7 @@ std::string trimmedUpperClassName(HWND window) {
 
 // UTF-16 text up to its first NUL, as local (GBK) text.
 LocalText localFromWide(const wchar_t* units, size_t count) {
-  count = std::find(units, units + count, L'\0') - units;
-  if (count == 0) return "";
-  int n = WideCharToMultiByte(936, 0, units, static_cast<int>(count), nullptr, 0, nullptr, nullptr);
-  if (n <= 0) return "";
-  LocalText text(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(936, 0, units, static_cast<int>(count), text.data(), n, nullptr, nullptr);
-  return text;
+  return toLocal(std::wstring_view(units, std::find(units, units + count, L'\0') - units));
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/window/batch_id_window.h"
-#include "app/window/wide_text.h"
+#include "app/window/window_text.h"
 #include "contact/chat_url.h"
 #include "standins.h"
 

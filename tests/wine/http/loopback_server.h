@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane::testing {
 

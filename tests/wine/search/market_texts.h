@@ -2,7 +2,7 @@
 // The GBK texts the search suites type, pick and expect: the keyword and
 // provinces of tests/wine/search/shops.tsv, the grid's status texts and the
 // search button's captions.
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane::testing {
 

@@ -8,7 +8,7 @@
 
 #include "platform/files.h"
 #include "web/encodings.h"
-#include "web/text.h"
+#include "text/text.h"
 
 namespace quorvane::testing {
 

@@ -15,4 +15,8 @@ using ByteArray = std::string;
 // UTF-16 code units, as the wide Windows APIs take them.
 using Utf16Text = std::u16string;
 
+// The code pages the program names: its own local text and the web's UTF-8.
+inline constexpr unsigned kLocalCodePage = 936;
+inline constexpr unsigned kUtf8CodePage = 65001;
+
 }  // namespace quorvane
