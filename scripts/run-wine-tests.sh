@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs the cross tree's tests under one wineserver (kept alive for the run,
-# ended afterwards) on the current display. Called by test.sh.
+# ended afterwards) on the current display. Called by test.sh; extra
+# arguments go to ctest (e.g. -R tray to run the suites that match).
 set -euo pipefail
 root=$(cd "$(dirname "$(readlink -f "$0")")/.." && pwd)
 build=${QUORVANE_WIN_BUILD:?}
@@ -11,7 +12,7 @@ log="$build/ctest-wine.log"
 wineserver -p
 wine cmd /c exit >/dev/null 2>&1 || true
 status=0
-ctest --test-dir "$build" --output-on-failure --timeout 300 >"$log" 2>&1 || status=$?
+ctest --test-dir "$build" --output-on-failure --timeout 300 "$@" >"$log" 2>&1 || status=$?
 wineserver -k || true
 wineserver -w || true
 if [ $status -eq 0 ]; then
