@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/result_table.h"
+#include "results/result_table.h"
 #include "app/selection.h"
 #include "fuzz_check.h"
 
@@ -66,7 +66,7 @@ void applyRemove(ResultTable& table, Selection& selection, int row) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static ResultTable table;
   const int last = ResultTable::kRowCount - 1;
-  table.clear({0, 0, last, ResultTable::kColumnCount - 1});
+  table.clearResults();
   Selection selection;
 
   for (size_t at = 0; at + 4 <= size && at < 4 * kMaxOperations; at += 4) {
@@ -76,14 +76,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         toggleSelectedRows(table, selection, rowOf(a, last), rowOf(b, last + (c >> 1)), c & 1);
         break;
       case 1:
-        table.setText(rowOf(a, last), 7, b & 1 ? kOnlineStatus : "");
-        table.setText(rowOf(a, last), 8, c & 1 ? kNotContactedStatus : "");
+        table.applyStatus(rowOf(a, last), {b & 1 ? kOnlineText : "", c & 1 ? kNotContactedText : "", std::nullopt});
         break;
       case 2:
         applyRemove(table, selection, rowOf(a, last));
         break;
       case 3:
-        table.clear({0, 0, last, 0});
+        for (int row = 1; row <= last; ++row) table.setTick(row, false);
         selection.reset();
         break;
     }

@@ -5,9 +5,6 @@
 
 namespace quorvane {
 
-const char* const kOnlineStatus = "\xCD\xFA\xCD\xFA\xD4\xDA\xCF\xDF";
-const char* const kNotContactedStatus = "\xCE\xB4\xC1\xAA\xCF\xB5";
-
 static LocalText entryOf(int row) { return std::to_string(row) + ","; }
 
 // Where the whole entry for `row` starts in `list`, or npos. An entry starts
@@ -50,8 +47,11 @@ void Selection::changed() const {
   if (listener_) listener_();
 }
 
+// The filter admits exactly the online sellers not yet contacted, by the
+// texts their row shows.
 static bool admittedByFilter(const ResultTable& table, int row) {
-  return table.text(row, 7) == kOnlineStatus && table.text(row, 8) == kNotContactedStatus;
+  const ShopRow& shop = table.shop(row);
+  return shop.presence == kOnlineText && shop.contactState == kNotContactedText;
 }
 
 void toggleSelectedRows(ResultTable& table, Selection& selection, int firstRow, int lastRow,

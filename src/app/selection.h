@@ -4,7 +4,7 @@
 // in column 0 of a row is true exactly when the row is an entry of the list.
 #include <functional>
 
-#include "app/result_table.h"
+#include "results/result_table.h"
 #include "text/text.h"
 
 namespace quorvane {
@@ -35,10 +35,6 @@ class Selection {
   int count_ = 0;
   ChangeListener listener_;
 };
-
-// The exact texts the tick filter admits in columns 7 and 8.
-extern const char* const kOnlineStatus;       // "旺旺在线"
-extern const char* const kNotContactedStatus; // "未联系"
 
 // Space in the grid: toggles the ticks of every row from firstRow to lastRow.
 // With the filter on, only online, not yet contacted rows get ticked; ticked

@@ -7,10 +7,6 @@
 namespace quorvane {
 namespace {
 
-constexpr int kIdColumn = 2;
-constexpr int kContactStateColumn = 8;
-const LocalText kContacted = "\xD2\xD1\xC1\xAA\xCF\xB5";  // "已联系"
-
 // Row numbers of the selection list, in list order. Pieces that are not a
 // result row (the title row, out of range, not a number) are dropped.
 std::vector<int> selectedRows(std::string_view list, int rowCount) {
@@ -27,24 +23,17 @@ std::vector<int> selectedRows(std::string_view list, int rowCount) {
   return rows;
 }
 
-void markContacted(ResultTable& table, int row) {
-  const CellRange cells{row, 1, row, ResultTable::kColumnCount - 1};
-  table.setBackground(cells, kContactedGrey);
-  table.setTextColour(cells, kBlack);
-}
-
 // One row: its entry for the history ("" for a row without an id, which has
 // no seller to contact and only loses its tick).
 LocalText contactRow(ResultTable& table, int row, const ChatLauncher& launch) {
-  const LocalText id = table.text(row, kIdColumn);
+  const LocalText id = table.shop(row).sellerId;
   if (id.empty()) {
     table.setTick(row, false);
     return "";
   }
-  table.setText(row, kContactStateColumn, kContacted);
+  table.markContacted(row);
   launch(buildChatUrl(id));
   table.setTick(row, false);
-  markContacted(table, row);
   return id + "\r\n";
 }
 

@@ -3,8 +3,8 @@
 // order, each row marked "已联系" and greyed, each id added to the history.
 #include <functional>
 
-#include "app/result_table.h"
 #include "contact/chat_url.h"
+#include "results/result_table.h"
 #include "text/text.h"
 
 namespace quorvane {

@@ -13,17 +13,27 @@ LocalText countLabel(int rows) {
   return "\xCF\xEE\xC4\xBF\xCA\xFD\xA3\xBA" + std::to_string(rows) + "/\xCC\xF5";  // 项目数：n/条
 }
 
+ShopRow shopRowOf(const ShopFields& shop) {
+  ShopRow row;
+  row.shopName = shop.name;
+  row.sellerId = shop.sellerId;
+  row.itemCount = shop.itemCount;
+  row.monthlySales = shop.monthlySales;
+  row.credit = shop.rank + "\xD0\xC4";  // 心
+  row.category = shop.category;
+  return row;
+}
+
 SearchWorker::SearchWorker(SearchCriteria criteria, ServiceHosts hosts, ContactHistory history, PageFetcher& web,
-                           ResultTable& table, SearchObserver& observer, const StopFlag& stop)
+                           SearchEvents& events, const StopFlag& stop)
     : criteria_(std::move(criteria)),
       hosts_(std::move(hosts)),
       historyFile_(std::move(history)),
       web_(web),
-      table_(table),
-      observer_(observer),
+      events_(events),
       stop_(stop) {}
 
-bool SearchWorker::mustEnd() const { return stop_.requested() || rows_ >= table_.rowCount() - 1; }
+bool SearchWorker::mustEnd() const { return stop_.requested() || rows_ >= ResultTable::kLastRow; }
 
 void SearchWorker::run() {
   ShopPageReader reader;
@@ -56,17 +66,12 @@ SearchWorker::Next SearchWorker::addShops(const std::vector<ShopFields>& shops) 
 
 void SearchWorker::addRow(const ShopFields& shop) {
   const int row = ++rows_;
-  table_.setText(row, 1, shop.name);
-  table_.setText(row, 2, shop.sellerId);
-  table_.setText(row, 3, shop.itemCount);
-  table_.setText(row, 4, shop.monthlySales);
-  table_.setText(row, 5, shop.rank + "\xD0\xC4");  // 心
-  table_.setText(row, 6, shop.category);
-  observer_.countLabelChanged(countLabel(row));
+  events_.send(ShopFound{row, shopRowOf(shop)});
+  events_.send(CountChanged{row});
   if (stop_.requested()) return;
   const LocalText presence = PresenceLookup(web_, hosts_.presence, shop.sellerId, IdEncoding::KeepPlain);
   if (stop_.requested()) return;
-  if (auto status = rowStatus(presence, history_, shop.sellerId)) applyRowStatus(table_, row, *status);
+  if (auto status = rowStatus(presence, history_, shop.sellerId)) events_.send(StatusKnown{row, *status});
 }
 
 }  // namespace quorvane

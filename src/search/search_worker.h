@@ -1,35 +1,34 @@
 #pragma once
 // The search itself: for every province the probe, then the result pages from
 // the last to the first, one grid row per shop within the credit limit, its
-// seller's presence and whether the seller was contacted before.
-#include "app/result_table.h"
+// seller's presence and whether the seller was contacted before. The worker
+// writes nothing itself: every row, status and count goes out as an event.
 #include "contact/contact_history.h"
 #include "search/search_criteria.h"
+#include "search/search_events.h"
 #include "search/service_hosts.h"
 #include "search/shop_page_reader.h"
 #include "search/stop_flag.h"
-#include "web/page_fetcher.h"
 #include "text/text.h"
+#include "web/page_fetcher.h"
 
 namespace quorvane {
-
-// What the worker reports besides the rows. Called on the worker's thread.
-class SearchObserver {
- public:
-  virtual ~SearchObserver() = default;
-  virtual void countLabelChanged(const LocalText& label) = 0;
-};
 
 // "项目数：" n "/条"
 LocalText countLabel(int rows);
 
+// The grid row a shop goes into, its columns 1 to 6 (the rank followed by
+// "心" in the credit column).
+ShopRow shopRowOf(const ShopFields& shop);
+
 class SearchWorker {
  public:
   SearchWorker(SearchCriteria criteria, ServiceHosts hosts, ContactHistory history, PageFetcher& web,
-               ResultTable& table, SearchObserver& observer, const StopFlag& stop);
+               SearchEvents& events, const StopFlag& stop);
 
   // Runs the whole search. Returns early when asked to stop, and once the
-  // grid's last row is filled: shops beyond it could not be shown.
+  // grid's last row is filled: shops beyond it could not be shown. The end
+  // event is the caller's to send (a stopped search sends none).
   void run();
 
  private:
@@ -43,8 +42,7 @@ class SearchWorker {
   ServiceHosts hosts_;
   ContactHistory historyFile_;
   PageFetcher& web_;
-  ResultTable& table_;
-  SearchObserver& observer_;
+  SearchEvents& events_;
   const StopFlag& stop_;
   LocalText history_;
   int rows_ = 0;

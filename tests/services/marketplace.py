@@ -12,7 +12,8 @@ Port 0 lets the system choose; the ports file then tells them ("search P" and
 request head exactly as it arrived (request line and header lines, ended by
 an empty line), in arrival order, before the answer is sent. While the hold
 file exists, answers wait (up to a minute), so a test can catch a request in
-flight. --no-delay sends every answer at once (TCP_NODELAY): otherwise the
+flight; a hold file that reads "only TEXT" holds only the requests whose
+path contains TEXT. --no-delay sends every answer at once (TCP_NODELAY): otherwise the
 body, written after the head, waits for the client's delayed acknowledgement
 (about 40 ms a request under Wine), which a benchmark would measure instead
 of the program. Runs until SIGTERM or SIGINT.
@@ -99,13 +100,21 @@ class Marketplace:
         with self._log_lock, open(self.options.log, "ab") as log:
             log.write(head)
 
-    def delay(self):
+    def delay(self, path):
         if self.options.latency_ms:
             time.sleep(self.options.latency_ms / 1000)
         if self.options.hold_file:
             deadline = time.monotonic() + HOLD_LIMIT_SECONDS
-            while os.path.exists(self.options.hold_file) and time.monotonic() < deadline:
+            while self.holds(path) and time.monotonic() < deadline:
                 time.sleep(0.02)
+
+    def holds(self, path):
+        try:
+            with open(self.options.hold_file, "rb") as f:
+                hold = f.read().strip()
+        except OSError:
+            return False
+        return not hold.startswith(b"only ") or hold[5:] in path
 
     def mode(self):
         if self.options.mode_file:
@@ -160,7 +169,7 @@ def handler_for(market, service):
                 answer = hostile_pages.Answer(market.presence_answer(raw_query(path)).encode("utf-8"))
             else:
                 answer = NOT_FOUND
-            market.delay()
+            market.delay(path)
             self.deliver(answer)
 
         def do_POST(self):

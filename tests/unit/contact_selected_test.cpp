@@ -8,8 +8,8 @@
 namespace quorvane {
 namespace {
 
-const LocalText kContacted = "\xD2\xD1\xC1\xAA\xCF\xB5";   // 已联系
-const LocalText kNotContacted = "\xCE\xB4\xC1\xAA\xCF\xB5";  // 未联系
+const LocalText kContacted = kContactedText;
+const LocalText kNotContacted = kNotContactedText;
 
 class FakeSellers : public SelectedSellers {
  public:
@@ -28,9 +28,10 @@ class FakeSellers : public SelectedSellers {
   void setWatcherInterval(unsigned milliseconds) override { interval = milliseconds; }
 
   void addRow(int row, const LocalText& id, bool ticked = true) {
-    grid.setText(row, 2, id);
-    grid.setText(row, 8, kNotContacted);
-    grid.setTextColour({row, 1, row, 8}, kOnlineGreen);
+    ShopRow shop;
+    shop.sellerId = id;
+    grid.setShop(row, shop);
+    grid.applyStatus(row, {kOnlineText, kNotContacted, RowLook::OnlineNotContacted});
     if (ticked) {
       grid.setTick(row, true);
       list += std::to_string(row) + ",";
@@ -73,20 +74,16 @@ TEST_F(ContactSelected, ContactsTheListedRowsInTickingOrderAndNothingElse) {
   sellers.list = "5,3,";
   contact();
   EXPECT_EQ(launched, (std::vector<LocalText>{chat("five"), chat("three")}));
-  EXPECT_EQ(sellers.grid.text(4, 8), kNotContacted);
+  EXPECT_EQ(sellers.grid.text(4, Column::ContactState), kNotContacted);
   EXPECT_EQ(*history.savedEntries, "five\r\nthree\r\n");
 }
 
-TEST_F(ContactSelected, MarksEachRowContactedUntickedAndGreyOnColumnsOneToEight) {
+TEST_F(ContactSelected, MarksEachRowContactedUntickedAndGrey) {
   sellers.addRow(2, "ab_c");
   contact();
-  EXPECT_EQ(sellers.grid.text(2, 8), kContacted);
+  EXPECT_EQ(sellers.grid.text(2, Column::ContactState), kContacted);
   EXPECT_FALSE(sellers.grid.tick(2));
-  EXPECT_EQ(sellers.grid.cell(2, 0).background, kWhite);
-  for (int column = 1; column <= 8; ++column) {
-    EXPECT_EQ(sellers.grid.cell(2, column).background, kContactedGrey) << column;
-    EXPECT_EQ(sellers.grid.cell(2, column).textColour, kBlack) << column;
-  }
+  EXPECT_EQ(sellers.grid.look(2), RowLook::Contacted);
 }
 
 TEST_F(ContactSelected, AppendsTheNewIdsToTheHistoryLoadedOnceAtTheStart) {
@@ -134,7 +131,6 @@ TEST_F(ContactSelected, ContactsARowTickedTwiceTwiceAndRecordsItTwice) {
 
 TEST_F(ContactSelected, SkipsListPiecesThatAreNoResultRow) {
   sellers.addRow(1, "one");
-  sellers.grid.setText(0, 2, "title");
   sellers.list = "0,x,,-1,10001,99999999999,1,";
   contact();
   EXPECT_EQ(launched, (std::vector<LocalText>{chat("one")}));
@@ -147,8 +143,8 @@ TEST_F(ContactSelected, ARowWithoutAnIdOnlyLosesItsTick) {
   contact();
   EXPECT_TRUE(launched.empty());
   EXPECT_FALSE(sellers.grid.tick(9));
-  EXPECT_EQ(sellers.grid.text(9, 8), "");
-  EXPECT_EQ(sellers.grid.cell(9, 1).background, kWhite);
+  EXPECT_EQ(sellers.grid.text(9, Column::ContactState), "");
+  EXPECT_EQ(sellers.grid.look(9), RowLook::Cleared);
   EXPECT_EQ(*history.savedEntries, "");
 }
 
@@ -158,7 +154,7 @@ TEST_F(ContactSelected, AStopLeavesTheRemainingRowsUncontactedAndRecordsTheRest)
   contact([this] { return !launched.empty(); });
   EXPECT_EQ(launched, (std::vector<LocalText>{chat("first")}));
   EXPECT_FALSE(sellers.grid.tick(2));
-  EXPECT_EQ(sellers.grid.text(2, 8), kNotContacted);
+  EXPECT_EQ(sellers.grid.text(2, Column::ContactState), kNotContacted);
   EXPECT_EQ(*history.savedEntries, "first\r\n");
 }
 

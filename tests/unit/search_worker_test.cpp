@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "app/search_results.h"
 #include "fake_marketplace.h"
 #include "search/presence_lookup.h"
 #include "search/search_urls.h"
@@ -20,26 +21,30 @@ using testing::resultPage;
 
 const LocalText kAnhui = "\xB0\xB2\xBB\xD5";
 const LocalText kFujian = "\xB8\xA3\xBD\xA8";
-const LocalText kOnlineText = "\xCD\xFA\xCD\xFA\xD4\xDA\xCF\xDF";
-const LocalText kOfflineText = "\xCD\xFA\xCD\xFA\xC0\xEB\xCF\xDF";
-const LocalText kContacted = "\xD2\xD1\xC1\xAA\xCF\xB5";
-const LocalText kNotContacted = "\xCE\xB4\xC1\xAA\xCF\xB5";
+const LocalText kContacted = kContactedText;
+const LocalText kNotContacted = kNotContactedText;
 const ServiceHosts kHosts{"search.test", "presence.test"};
 
-struct Labels : SearchObserver {
-  std::vector<LocalText> seen;
-  std::function<void()> onLabel;
-  void countLabelChanged(const LocalText& label) override {
-    seen.push_back(label);
-    if (onLabel) onLabel();
+// The worker's events as they come, and the count labels they make.
+struct RecordedEvents : SearchEvents {
+  std::vector<SearchEvent> events;
+  std::vector<LocalText> labels;
+  std::function<void()> onCount;
+  void send(SearchEvent event) override {
+    if (auto* count = std::get_if<CountChanged>(&event)) {
+      labels.push_back(countLabel(count->rows));
+      if (onCount) onCount();
+    }
+    events.push_back(std::move(event));
   }
 };
 
 class SearchWorkerRun : public ::testing::Test {
  protected:
   FakeFetcher web;
-  ResultTable table;
-  Labels labels;
+  RecordedEvents sent;
+  std::vector<LocalText>& labels = sent.labels;
+  ResultTable table;  // the rows as the window would show them
   StopFlag stop;
   ContactHistory history{scratchFilePath("search_worker")};
 
@@ -58,8 +63,11 @@ class SearchWorkerRun : public ::testing::Test {
     web.answers[presenceUrl(kHosts.presence, id, IdEncoding::KeepPlain)] = presenceAnswer(status);
   }
   void search(const LocalText& keyword, std::vector<LocalText> provinces, int limit) {
-    SearchWorker(SearchCriteria{keyword, std::move(provinces), limit}, kHosts, history, web, table, labels, stop)
-        .run();
+    sent.events.clear();
+    sent.labels.clear();
+    table.clearResults();
+    SearchWorker(SearchCriteria{keyword, std::move(provinces), limit}, kHosts, history, web, sent, stop).run();
+    applySearchEvents(table, sent.events);
   }
 };
 
@@ -73,26 +81,42 @@ TEST_F(SearchWorkerRun, ProbesThenFetchesPagesLastToFirstAndAsksPresencePerShop)
                                       presenceUrl("presence.test", "a2", IdEncoding::KeepPlain),
                                       resultPageUrl("search.test", "k", kAnhui, 0),
                                       presenceUrl("presence.test", "a1", IdEncoding::KeepPlain)}));
-  EXPECT_EQ(table.text(1, 2), "a3");
-  EXPECT_EQ(table.text(3, 2), "a1");
+  EXPECT_EQ(table.text(1, Column::SellerId), "a3");
+  EXPECT_EQ(table.text(3, Column::SellerId), "a1");
 }
 
 TEST_F(SearchWorkerRun, WritesColumnsOneToSixAndNumbersRowsAcrossProvinces) {
   serve("k", kAnhui, {{{"\xB5\xEA", "a1", "12", "34", "2", "Toys"}, {"A2", "a2", "5", "6", "1", ""}}});
   serve("k", kFujian, {{{"F1", "f1", "7", "8", "0", "Food"}}});
   search("k", {kAnhui, kFujian}, 5);
-  EXPECT_EQ(table.text(1, 0), "");
-  EXPECT_EQ(table.text(1, 1), "\xB5\xEA");
-  EXPECT_EQ(table.text(1, 2), "a1");
-  EXPECT_EQ(table.text(1, 3), "12");
-  EXPECT_EQ(table.text(1, 4), "34");
-  EXPECT_EQ(table.text(1, 5), "2\xD0\xC4");  // 2心
-  EXPECT_EQ(table.text(1, 6), "Toys");
-  EXPECT_EQ(table.text(2, 6), "\xBF\xD5");  // 空
-  EXPECT_EQ(table.text(3, 2), "f1");
-  EXPECT_EQ(table.text(4, 2), "");
-  EXPECT_EQ(labels.seen, (std::vector<LocalText>{countLabel(1), countLabel(2), countLabel(3)}));
+  EXPECT_EQ(table.text(1, Column::Tick), "");
+  EXPECT_EQ(table.text(1, Column::ShopName), "\xB5\xEA");
+  EXPECT_EQ(table.text(1, Column::SellerId), "a1");
+  EXPECT_EQ(table.text(1, Column::ItemCount), "12");
+  EXPECT_EQ(table.text(1, Column::MonthlySales), "34");
+  EXPECT_EQ(table.text(1, Column::Credit), "2\xD0\xC4");  // 2心
+  EXPECT_EQ(table.text(1, Column::Category), "Toys");
+  EXPECT_EQ(table.text(2, Column::Category), "\xBF\xD5");  // 空
+  EXPECT_EQ(table.text(3, Column::SellerId), "f1");
+  EXPECT_EQ(table.text(4, Column::SellerId), "");
+  EXPECT_EQ(labels, (std::vector<LocalText>{countLabel(1), countLabel(2), countLabel(3)}));
   EXPECT_EQ(countLabel(3), "\xCF\xEE\xC4\xBF\xCA\xFD\xA3\xBA" "3/\xCC\xF5");
+}
+
+// Each row goes out whole, its count right after it (before its presence is
+// asked), and its status last; the end is not the worker's to announce.
+TEST_F(SearchWorkerRun, SendsEachRowThenItsCountThenItsStatus) {
+  serve("k", kAnhui, {{{"A", "a", "1", "2", "0"}, {"B", "b", "3", "4", "1"}}});
+  presence("a", "1");
+  presence("b", "0");
+  search("k", {kAnhui}, 5);
+  ShopRow a{"A", "a", "1", "2", "0\xD0\xC4", "cat"};
+  ShopRow b{"B", "b", "3", "4", "1\xD0\xC4", "cat"};
+  EXPECT_EQ(sent.events,
+            (std::vector<SearchEvent>{ShopFound{1, a}, CountChanged{1},
+                                      StatusKnown{1, {kOnlineText, kNotContacted, RowLook::OnlineNotContacted}},
+                                      ShopFound{2, b}, CountChanged{2},
+                                      StatusKnown{2, {kOfflineText, kNotContacted, std::nullopt}}}));
 }
 
 TEST_F(SearchWorkerRun, TheFirstShopAboveTheLimitEndsItsProvince) {
@@ -101,29 +125,29 @@ TEST_F(SearchWorkerRun, TheFirstShopAboveTheLimitEndsItsProvince) {
                       {{"a", "a", "1", "1", "1"}, {"b", "b", "1", "1", "3"}, {"c", "c", "1", "1", "0"}}});
   serve("k", kFujian, {{{"f", "f", "1", "1", "1"}}});
   search("k", {kAnhui, kFujian}, 1);
-  EXPECT_EQ(table.text(1, 2), "a");
-  EXPECT_EQ(table.text(2, 2), "f") << "the rest of the page and the first page are skipped";
-  EXPECT_EQ(table.text(3, 2), "");
+  EXPECT_EQ(table.text(1, Column::SellerId), "a");
+  EXPECT_EQ(table.text(2, Column::SellerId), "f") << "the rest of the page and the first page are skipped";
+  EXPECT_EQ(table.text(3, Column::SellerId), "");
   for (const std::string& url : web.requested) EXPECT_NE(url, resultPageUrl("search.test", "k", kAnhui, 0));
 }
 
 TEST_F(SearchWorkerRun, CreditZeroAcceptsRankZeroOnly) {
   serve("k", kAnhui, {{{"b", "b", "1", "1", "1"}, {"a", "a", "1", "1", "0"}}});
   search("k", {kAnhui}, 0);
-  EXPECT_EQ(table.text(1, 2), "");
+  EXPECT_EQ(table.text(1, Column::SellerId), "");
   serve("k", kFujian, {{{"a", "a", "1", "1", "0"}, {"b", "b", "1", "1", "1"}}});
   search("k", {kFujian}, 0);
-  EXPECT_EQ(table.text(1, 2), "a");
-  EXPECT_EQ(table.text(2, 2), "");
+  EXPECT_EQ(table.text(1, Column::SellerId), "a");
+  EXPECT_EQ(table.text(2, Column::SellerId), "");
 }
 
 TEST_F(SearchWorkerRun, NoSelectedLimitWritesNoRowAndEndsEveryProvinceAtItsFirstShop) {
   serve("k", kAnhui, {{{"a", "a"}}, {{"b", "b"}}});
   serve("k", kFujian, {{{"f", "f"}}});
   search("k", {kAnhui, kFujian}, -1);
-  EXPECT_EQ(table.text(1, 2), "");
+  EXPECT_EQ(table.text(1, Column::SellerId), "");
   EXPECT_EQ(web.requested.size(), 4u) << "probe and last page of each province";
-  EXPECT_TRUE(labels.seen.empty());
+  EXPECT_TRUE(labels.empty());
 }
 
 TEST_F(SearchWorkerRun, APresenceAndTheHistoryDecideTheStatusColumnsAndColours) {
@@ -135,34 +159,33 @@ TEST_F(SearchWorkerRun, APresenceAndTheHistoryDecideTheStatusColumnsAndColours) 
   presence("off-new", "0");
   presence("unknown", "");
   search("k", {kAnhui}, 5);
-  EXPECT_EQ(table.text(1, 7), kOnlineText);
-  EXPECT_EQ(table.text(1, 8), kContacted);
-  EXPECT_EQ(table.cell(1, 3).background, kContactedGrey);
-  EXPECT_EQ(table.text(2, 8), kNotContacted);
-  EXPECT_EQ(table.cell(2, 3).textColour, kOnlineGreen);
-  EXPECT_EQ(table.text(3, 7), kOfflineText);
-  EXPECT_EQ(table.text(3, 8), kContacted);
-  EXPECT_EQ(table.text(4, 8), kNotContacted);
-  EXPECT_EQ(table.cell(4, 3).background, kWhite);
-  EXPECT_EQ(table.cell(4, 3).textColour, kBlack);
-  EXPECT_EQ(table.text(5, 7), "");
-  EXPECT_EQ(table.text(5, 8), "");
+  EXPECT_EQ(table.text(1, Column::Presence), kOnlineText);
+  EXPECT_EQ(table.text(1, Column::ContactState), kContacted);
+  EXPECT_EQ(table.look(1), RowLook::Contacted);
+  EXPECT_EQ(table.text(2, Column::ContactState), kNotContacted);
+  EXPECT_EQ(table.look(2), RowLook::OnlineNotContacted);
+  EXPECT_EQ(table.text(3, Column::Presence), kOfflineText);
+  EXPECT_EQ(table.text(3, Column::ContactState), kContacted);
+  EXPECT_EQ(table.text(4, Column::ContactState), kNotContacted);
+  EXPECT_EQ(table.look(4), RowLook::Cleared);
+  EXPECT_EQ(table.text(5, Column::Presence), "");
+  EXPECT_EQ(table.text(5, Column::ContactState), "");
 }
 
 TEST_F(SearchWorkerRun, ReadsTheHistoryOnceAtTheStart) {
   serve("k", kAnhui, {{{"", "a"}, {"", "b"}}});
   presence("a", "0");
   presence("b", "0");
-  labels.onLabel = [&] { history.save("", "b\r\n"); };
+  sent.onCount = [&] { history.save("", "b\r\n"); };
   search("k", {kAnhui}, 5);
-  EXPECT_EQ(table.text(2, 8), kNotContacted);
+  EXPECT_EQ(table.text(2, Column::ContactState), kNotContacted);
 }
 
 TEST_F(SearchWorkerRun, AProvinceWithoutAPageCountIsSkipped) {
   web.answers[probeUrl("search.test", "k", kAnhui)] = probePage("x");
   serve("k", kFujian, {{{"f", "f"}}});
   search("k", {kAnhui, kFujian}, 5);
-  EXPECT_EQ(table.text(1, 2), "f");
+  EXPECT_EQ(table.text(1, Column::SellerId), "f");
   EXPECT_EQ(web.requested.size(), 4u);
 }
 
@@ -170,8 +193,8 @@ TEST_F(SearchWorkerRun, ShopsFoundTwiceGetTwoRows) {
   serve("k", kAnhui, {{{"s", "same"}}});
   serve("k", kFujian, {{{"s", "same"}}});
   search("k", {kAnhui, kFujian}, 5);
-  EXPECT_EQ(table.text(1, 2), "same");
-  EXPECT_EQ(table.text(2, 2), "same");
+  EXPECT_EQ(table.text(1, Column::SellerId), "same");
+  EXPECT_EQ(table.text(2, Column::SellerId), "same");
 }
 
 TEST_F(SearchWorkerRun, EndsOnceTheGridsLastRowIsFilled) {
@@ -179,9 +202,9 @@ TEST_F(SearchWorkerRun, EndsOnceTheGridsLastRowIsFilled) {
   serve("k", kAnhui, pages);
   serve("k", kFujian, {{{"f", "f"}}});
   search("k", {kAnhui, kFujian}, 5);
-  EXPECT_EQ(table.text(10000, 2), "id");
-  EXPECT_EQ(labels.seen.back(), countLabel(10000));
-  EXPECT_EQ(labels.seen.size(), 10000u);
+  EXPECT_EQ(table.text(10000, Column::SellerId), "id");
+  EXPECT_EQ(labels.back(), countLabel(10000));
+  EXPECT_EQ(labels.size(), 10000u);
   for (const std::string& url : web.requested) EXPECT_EQ(url.find(kFujian), std::string::npos);
 }
 
@@ -199,7 +222,7 @@ TEST_F(SearchWorkerRun, AStopDuringARequestEndsTheSearchBeforeTheNextOne) {
   };
   search("k", {kAnhui}, 5);
   EXPECT_EQ(web.requested.size(), 2u);
-  EXPECT_EQ(table.text(1, 2), "");
+  EXPECT_EQ(table.text(1, Column::SellerId), "");
 }
 
 TEST_F(SearchWorkerRun, AStopDuringAPresenceRequestLeavesTheStatusColumnsEmpty) {
@@ -209,9 +232,9 @@ TEST_F(SearchWorkerRun, AStopDuringAPresenceRequestLeavesTheStatusColumnsEmpty) 
     if (url.find("uids=a") != std::string::npos) stop.request();
   };
   search("k", {kAnhui}, 5);
-  EXPECT_EQ(table.text(1, 2), "a");
-  EXPECT_EQ(table.text(1, 7), "");
-  EXPECT_EQ(table.text(2, 2), "");
+  EXPECT_EQ(table.text(1, Column::SellerId), "a");
+  EXPECT_EQ(table.text(1, Column::Presence), "");
+  EXPECT_EQ(table.text(2, Column::SellerId), "");
 }
 
 TEST_F(SearchWorkerRun, AHugePageCountIsPagedUntilStopped) {

@@ -7,8 +7,10 @@
 namespace quorvane {
 namespace {
 
-const LocalText kOffline = "\xCD\xFA\xCD\xFA\xC0\xEB\xCF\xDF";    // "旺旺离线"
-const LocalText kContacted = "\xD2\xD1\xC1\xAA\xCF\xB5";          // "已联系"
+const LocalText kOffline = kOfflineText;
+const LocalText kContacted = kContactedText;
+const LocalText kOnlineStatus = kOnlineText;
+const LocalText kNotContactedStatus = kNotContactedText;
 const LocalText kCountPrefix = "\xD2\xD1\xD1\xA1\xD6\xD0\xCA\xFD\xC1\xBF\xA3\xBA";  // "已选中数量："
 const LocalText kCountSuffix = " \xB8\xF6";                         // " 个"
 
@@ -22,8 +24,7 @@ class Ticking : public ::testing::Test {
     selection.setChangeListener([this] { labels.push_back(selection.label()); });
   }
   void status(int row, const LocalText& presence, const LocalText& contact) {
-    table.setText(row, 7, presence);
-    table.setText(row, 8, contact);
+    table.applyStatus(row, {presence, contact, std::nullopt});
   }
   void space(int first, int last, bool filter) {
     toggleSelectedRows(table, selection, first, last, filter);

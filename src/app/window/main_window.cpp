@@ -41,6 +41,7 @@ POINT centredOnWorkArea(int width, int height) {
 MainWindowImpl::MainWindowImpl(HINSTANCE instance) : instance_(instance) {}
 
 MainWindowImpl::~MainWindowImpl() {
+  search_.stopForExit();
   if (window_) DestroyWindow(window_);
   grid_.detach();
   for (HGDIOBJ object : {static_cast<HGDIOBJ>(font_), static_cast<HGDIOBJ>(underlinedFont_)})
@@ -123,9 +124,6 @@ LRESULT MainWindowImpl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
       return 0;
     case kRunUiTasksMessage:
       uiTasks_.drain();
-      return 0;
-    case kTableChangedMessage:
-      grid_.applyChanges();
       return 0;
     case kEnterPressedMessage:
       if (int index = controlIndexOfId(static_cast<int>(wParam)); index >= 0)
@@ -234,7 +232,7 @@ void MainWindowImpl::onTrayIconEvent(LPARAM mouseMessage) {
 }
 
 void MainWindowImpl::onExitChosen() {
-  stopSearchForExit(*this);
+  search_.stopForExit();
   closeBatchWindowForExit(*this);
   DestroyWindow(window_);
 }
@@ -264,7 +262,7 @@ void MainWindowImpl::onControlClicked(Control c) {
   switch (c) {
     case Control::搜索:
     case Control::启动高级搜索:
-      return onSearchRequested(*this);
+      return search_.start();
     case Control::清空:
       return setText(Control::关键词输入框, "");
     case Control::进入店铺:
@@ -274,7 +272,7 @@ void MainWindowImpl::onControlClicked(Control c) {
     case Control::联系选中:
       return onContactSelectedClicked(*this);
     case Control::停止搜索:
-      return onStopSearchClicked(*this);
+      return search_.stop();
     case Control::删除缓存:
       return onClearHistoryClicked(*this);
     case Control::批量联系:
@@ -287,7 +285,7 @@ void MainWindowImpl::onControlClicked(Control c) {
 }
 
 void MainWindowImpl::onEnterPressed(Control edit) {
-  if (edit == Control::关键词输入框 && enabled(Control::搜索)) onSearchRequested(*this);
+  if (edit == Control::关键词输入框 && enabled(Control::搜索)) search_.start();
   if (edit == Control::旺旺输入框) onOpenShopRequested(*this);
 }
 

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "app/result_table.h"
+#include "results/result_table.h"
 #include "text/text.h"
 
 namespace quorvane {
@@ -45,7 +45,7 @@ class MainWindow {
   virtual bool enabled(Control c) const = 0;
   virtual void setEnabled(Control c, bool enabled) = 0;
 
-  // The grid's contents; safe to write from any thread.
+  // The grid's contents; the window's thread only.
   virtual ResultTable& table() = 0;
   // Empties SelectionList, sets SelectionCount to 0 and rewrites 已选中标签.
   virtual void resetSelection() = 0;

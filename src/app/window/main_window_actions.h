@@ -1,15 +1,11 @@
 #pragma once
 // The main window's events that other subsystems carry out. The window calls
 // each on its own thread; each subsystem implements its own in one file:
-// search_actions.cpp, contact_actions.cpp, account_actions.cpp.
+// contact_actions.cpp, account_actions.cpp. The search belongs to the window
+// itself (window_search.h).
 #include "app/window/main_window.h"
 
 namespace quorvane {
-
-// search_actions.cpp
-void onSearchRequested(MainWindow& window);  // 搜索, 启动高级搜索, Enter while 搜索 is enabled
-void onStopSearchClicked(MainWindow& window);
-void stopSearchForExit(MainWindow& window);  // "退出": before the window is destroyed
 
 // contact_actions.cpp
 void onContactSelectedClicked(MainWindow& window);

@@ -6,7 +6,6 @@
 #include <array>
 #include <memory>
 
-#include "app/result_table.h"
 #include "app/selection.h"
 #include "app/window/main_window.h"
 #include "app/window/main_window_layout.h"
@@ -14,6 +13,8 @@
 #include "app/window/result_grid.h"
 #include "app/window/tray_icon.h"
 #include "app/window/ui_task_queue.h"
+#include "app/window/window_search.h"
+#include "results/result_table.h"
 
 namespace quorvane {
 
@@ -90,6 +91,9 @@ class MainWindowImpl final : public MainWindow {
   RegionPanel panel_;
   TrayIcon trayIcon_;
   UiTaskQueue uiTasks_;
+  // Last, so the search is stopped and its thread gone before anything it
+  // reports to.
+  WindowSearch search_{*this};
 };
 
 }  // namespace quorvane

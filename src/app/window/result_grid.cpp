@@ -10,26 +10,9 @@ namespace quorvane {
 
 namespace {
 
-struct Column {
-  const char* title;
-  int width;  // 0 keeps the default width
-};
-
 constexpr int kDefaultColumnWidth = 150;
-constexpr Column kColumns[ResultTable::kColumnCount] = {
-    {"\xD1\xA1\xD4\xF1", 50},                      // 选择
-    {"\xB5\xEA\xC6\xCC\xC3\xFB\xB3\xC6", 200},     // 店铺名称
-    {"\xCD\xFA\xCD\xFAID", 198},                   // 旺旺ID
-    {"\xB1\xA6\xB1\xB4\xCA\xFD\xC1\xBF", 120},     // 宝贝数量
-    {"\xD4\xC2\xCF\xFA\xC1\xBF", 120},             // 月销量
-    {"\xC2\xF4\xBC\xD2\xD0\xC5\xD3\xFE", 120},     // 卖家信誉
-    {"\xD6\xF7\xD3\xAA\xC0\xE0\xC4\xBF", 0},       // 主营类目
-    {"\xD4\xDA\xCF\xDF\xD7\xB4\xCC\xAC", 120},     // 在线状态
-    {"\xC1\xAA\xCF\xB5\xD7\xB4\xCC\xAC", 117},     // 联系状态
-};
-
-constexpr unsigned kTitleFormat = DT_CENTER | DT_VCENTER | DT_WORDBREAK;  // 0x15
-constexpr unsigned kCellFormat = DT_LEFT | DT_VCENTER | DT_WORDBREAK;     // 0x14
+// Column widths in pixels; 0 keeps the default width (主营类目).
+constexpr int kColumnWidths[kColumnCount] = {50, 200, 198, 120, 120, 120, 0, 120, 117};
 constexpr int kTickBoxSize = 14;
 
 int rowOfItem(int item) { return item + 1; }
@@ -63,7 +46,7 @@ void ResultGrid::attach(HWND listView, HWND owner) {
   owner_ = owner;
   ListView_SetExtendedListViewStyle(
       list_, LVS_EX_FULLROWSELECT | LVS_EX_GRIDLINES | LVS_EX_DOUBLEBUFFER);
-  for (int column = 0; column < ResultTable::kColumnCount; ++column) {
+  for (int column = 0; column < kColumnCount; ++column) {
     LVCOLUMNW header{};
     header.mask = LVCF_WIDTH | LVCF_FMT | LVCF_TEXT | LVCF_SUBITEM;
     header.fmt = LVCFMT_LEFT;
@@ -75,16 +58,12 @@ void ResultGrid::attach(HWND listView, HWND owner) {
   createTickImages();
   ListView_SetItemCountEx(list_, table_.rowCount() - 1, LVSICF_NOINVALIDATEALL);
   SetWindowSubclass(list_, keyboardProc, 0, reinterpret_cast<DWORD_PTR>(this));
-  table_.setChangeListener([this](int first, int last) { noteChange(first, last); });
+  table_.setChangeListener([this](int first, int last) { redrawRows(first, last); });
 }
 
 void ResultGrid::detach() {
   if (!list_) return;
   table_.setChangeListener(nullptr);
-  {
-    std::lock_guard lock(changesMutex_);
-    owner_ = nullptr;  // a write already past the listener posts nothing more
-  }
   RemoveWindowSubclass(list_, keyboardProc, 0);
   list_ = nullptr;
 }
@@ -102,29 +81,25 @@ void ResultGrid::createTickImages() {
 }
 
 void ResultGrid::setUp() {
-  const int lastRow = table_.rowCount() - 1, lastColumn = ResultTable::kColumnCount - 1;
-  for (int column = 0; column <= lastColumn; ++column) table_.setText(0, column, kColumns[column].title);
-  table_.setTextFormat({0, 0, 0, lastColumn}, kTitleFormat);
-  table_.setTextFormat({1, 1, lastRow, lastColumn}, kCellFormat);
-  columnIsTick_[ResultTable::kTickColumn] = true;
-  for (int column = 0; column <= lastColumn; ++column)
-    if (kColumns[column].width) setColumnWidth(column, kColumns[column].width);
-  refreshHeader();
+  for (int column = 0; column < kColumnCount; ++column)
+    if (kColumnWidths[column]) setColumnWidth(column, kColumnWidths[column]);
+  setUpHeader();
 }
 
 void ResultGrid::setColumnWidth(int column, int width) { ListView_SetColumnWidth(list_, column, width); }
 
-// The header mirrors row 0; its titles stand centred, as their text format asks.
-void ResultGrid::refreshHeader() {
-  for (int column = 0; column < ResultTable::kColumnCount; ++column) {
-    Cell title = table_.cell(0, column);
-    std::wstring text = toWide(title.text);
-    LVCOLUMNW header{};
-    header.mask = LVCF_TEXT | LVCF_FMT;
-    header.fmt = (title.textFormat & DT_CENTER) ? LVCFMT_CENTER : LVCFMT_LEFT;
-    if (column == 0) header.fmt = LVCFMT_LEFT;  // the first column cannot be centred
-    header.pszText = text.data();
-    ListView_SetColumn(list_, column, &header);
+// The titles stand centred in the header while the result cells below them
+// stay left-aligned: the list's own column format would align both alike, so
+// the header's items get their format on their own.
+void ResultGrid::setUpHeader() {
+  HWND header = ListView_GetHeader(list_);
+  for (int column = 0; column < kColumnCount; ++column) {
+    std::wstring title = toWide(columnTitle(columnAt(column)));
+    HDITEMW item{};
+    item.mask = HDI_TEXT | HDI_FORMAT;
+    item.fmt = HDF_CENTER | HDF_STRING;
+    item.pszText = title.data();
+    Header_SetItem(header, column, &item);
   }
 }
 
@@ -141,28 +116,9 @@ int ResultGrid::lastSelectedRow() const {
   return last < 0 ? -1 : rowOfItem(last);
 }
 
-void ResultGrid::noteChange(int firstRow, int lastRow) {
-  std::lock_guard lock(changesMutex_);
-  changedFirst_ = changedFirst_ < 0 ? firstRow : std::min(changedFirst_, firstRow);
-  changedLast_ = std::max(changedLast_, lastRow);
-  if (!changeSignalled_ && owner_)
-    changeSignalled_ = PostMessageW(owner_, kTableChangedMessage, 0, 0) != FALSE;
-}
-
-void ResultGrid::applyChanges() {
-  int first, last;
-  {
-    std::lock_guard lock(changesMutex_);
-    first = changedFirst_;
-    last = changedLast_;
-    changedFirst_ = changedLast_ = -1;
-    changeSignalled_ = false;
-  }
-  if (!list_ || first < 0) return;
-  if (first == 0) refreshHeader();
-  int firstItem = std::max(itemOfRow(first), 0), lastItem = itemOfRow(last);
-  if (lastItem < firstItem) return;
-  // Only the visible part needs painting; the list asks for the rest later.
+void ResultGrid::redrawRows(int firstRow, int lastRow) {
+  if (!list_) return;
+  int firstItem = std::max(itemOfRow(firstRow), 0), lastItem = itemOfRow(lastRow);
   int top = ListView_GetTopIndex(list_);
   int bottom = top + ListView_GetCountPerPage(list_) + 1;
   firstItem = std::max(firstItem, top);
@@ -191,15 +147,14 @@ void ResultGrid::onGetDisplayInfo(NMLVDISPINFOW& info) const {
   LVITEMW& item = info.item;
   const int row = rowOfItem(item.iItem), column = item.iSubItem;
   if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
-    std::wstring text = columnIsTick_[column] ? std::wstring() : toWide(table_.text(row, column));
+    std::wstring text = toWide(table_.text(row, columnAt(column)));
     size_t length = std::min(text.size(), static_cast<size_t>(item.cchTextMax - 1));
     std::copy_n(text.data(), length, item.pszText);
     item.pszText[length] = L'\0';
   }
   if (item.mask & LVIF_IMAGE)
-    item.iImage = column == ResultTable::kTickColumn
-                      ? (table_.tick(row) ? kTickImageTicked : kTickImageUnticked)
-                      : I_IMAGENONE;
+    item.iImage = columnAt(column) == Column::Tick ? (table_.tick(row) ? kTickImageTicked : kTickImageUnticked)
+                                                   : I_IMAGENONE;
 }
 
 LRESULT ResultGrid::onCustomDraw(NMLVCUSTOMDRAW& draw) const {
@@ -209,9 +164,9 @@ LRESULT ResultGrid::onCustomDraw(NMLVCUSTOMDRAW& draw) const {
     case CDDS_ITEMPREPAINT:
       return CDRF_NOTIFYSUBITEMDRAW;
     case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
-      Cell cell = table_.cell(rowOfItem(static_cast<int>(draw.nmcd.dwItemSpec)), draw.iSubItem);
-      draw.clrText = cell.textColour;
-      draw.clrTextBk = cell.background;
+      RowColours colours = table_.colours(rowOfItem(static_cast<int>(draw.nmcd.dwItemSpec)), columnAt(draw.iSubItem));
+      draw.clrText = colours.text;
+      draw.clrTextBk = colours.background;
       return CDRF_NEWFONT;
     }
   }

@@ -2,13 +2,11 @@
 // 高级表格1: a virtual (owner-data) list view over the ResultTable. Grid row
 // r (1..10000) is list item r-1; row 0, the titles, is the list's header.
 // The list asks for each visible cell when it paints, so 10 000 filled rows
-// cost no more than a screenful.
+// cost no more than a screenful. Window thread only, like the table.
 #include <windows.h>
 #include <commctrl.h>
 
-#include <mutex>
-
-#include "app/result_table.h"
+#include "results/result_table.h"
 
 namespace quorvane {
 
@@ -30,12 +28,9 @@ class ResultGrid {
   int firstSelectedRow() const;
   int lastSelectedRow() const;
 
-  // Any thread: remembers the rows and posts one kTableChangedMessage to the
-  // owner until the window thread has caught up. Writers must stop before
-  // the grid object goes (the exit procedure stops the search first).
-  void noteChange(int firstRow, int lastRow);
-  // Window thread: repaints what changed since.
-  void applyChanges();
+  // Repaints what is visible of rows firstRow to lastRow; the list asks for
+  // the rest when it is scrolled to.
+  void redrawRows(int firstRow, int lastRow);
 
   // WM_NOTIFY from the list view; returns true when handled, with `result`.
   bool onNotify(const NMHDR& header, LRESULT& result);
@@ -46,7 +41,7 @@ class ResultGrid {
  private:
   void onGetDisplayInfo(NMLVDISPINFOW& info) const;
   LRESULT onCustomDraw(NMLVCUSTOMDRAW& draw) const;
-  void refreshHeader();
+  void setUpHeader();
   void createTickImages();
   static LRESULT CALLBACK keyboardProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 
@@ -54,11 +49,6 @@ class ResultGrid {
   HWND list_ = nullptr;
   HWND owner_ = nullptr;
   HIMAGELIST tickImages_ = nullptr;
-  bool columnIsTick_[ResultTable::kColumnCount] = {};
-
-  std::mutex changesMutex_;
-  int changedFirst_ = -1, changedLast_ = -1;
-  bool changeSignalled_ = false;
 };
 
 }  // namespace quorvane

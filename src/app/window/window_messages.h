@@ -10,7 +10,6 @@ namespace quorvane {
 constexpr UINT kTrayIconMessage = WM_APP + 1;
 constexpr UINT kTrayIconId = 1;
 constexpr UINT kRunUiTasksMessage = WM_APP + 2;     // drains runOnUiThread tasks
-constexpr UINT kTableChangedMessage = WM_APP + 3;   // the grid's rows changed
 constexpr UINT kEnterPressedMessage = WM_APP + 4;   // wParam = control id of an edit box
 constexpr UINT kRegionLinkMessage = WM_APP + 5;     // wParam = WM_LBUTTONDOWN or WM_MOUSEMOVE
 constexpr UINT kGridSpaceMessage = WM_APP + 6;      // space went down in the grid

@@ -1,6 +1,6 @@
 // How the result grid copes with a full table: painting pages of 10 000
-// filled rows against pages of empty rows, and a worker filling every row
-// while the window thread keeps up. Prints times and ratios.
+// filled rows against pages of empty rows, and a worker sending every row as
+// a search does while the window thread applies them. Prints times and ratios.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -8,6 +8,8 @@
 #include <string>
 #include <thread>
 
+#include "app/search_event_channel.h"
+#include "app/search_results.h"
 #include "app/window/main_window_impl.h"
 
 using namespace quorvane;
@@ -39,14 +41,18 @@ double paintEveryPage(HWND grid) {
   return millisecondsSince(start);
 }
 
-void fillRow(ResultTable& table, int row) {
-  const LocalText online = "\xCD\xFA\xCD\xFA\xD4\xDA\xCF\xDF", fresh = "\xCE\xB4\xC1\xAA\xCF\xB5";
-  table.setText(row, 1, "\xB5\xEA\xC6\xCC " + std::to_string(row));
-  table.setText(row, 2, "seller" + std::to_string(row));
-  for (int column = 3; column <= 6; ++column) table.setText(row, column, std::to_string(row * column));
-  table.setText(row, 7, online);
-  table.setText(row, 8, fresh);
-  table.setTextColour({row, 1, row, 8}, kOnlineGreen);
+// One row as a search sends it: the shop, the count, the status.
+void sendRow(SearchEvents& events, int row) {
+  ShopRow shop;
+  shop.shopName = "\xB5\xEA\xC6\xCC " + std::to_string(row);
+  shop.sellerId = "seller" + std::to_string(row);
+  shop.itemCount = std::to_string(row * 3);
+  shop.monthlySales = std::to_string(row * 4);
+  shop.credit = std::to_string(row * 5);
+  shop.category = std::to_string(row * 6);
+  events.send(ShopFound{row, shop});
+  events.send(CountChanged{row});
+  events.send(StatusKnown{row, {kOnlineText, kNotContactedText, RowLook::OnlineNotContacted}});
 }
 
 }  // namespace
@@ -64,12 +70,17 @@ int main() {
 
   LARGE_INTEGER start;
   QueryPerformanceCounter(&start);
+  // The way a search's rows reach the grid: events from the worker's thread,
+  // applied in batches on the window's.
+  auto channel = SearchEventChannel::open(
+      [&](std::function<void()> task) { window->runOnUiThread(std::move(task)); },
+      [&](std::vector<SearchEvent>&& events) { applySearchEvents(window->table(), events); });
   std::thread worker([&] {
-    for (int row = 1; row < ResultTable::kRowCount; ++row) fillRow(window->table(), row);
+    for (int row = 1; row < ResultTable::kRowCount; ++row) sendRow(*channel, row);
   });
   while (WaitForSingleObject(reinterpret_cast<HANDLE>(worker.native_handle()), 0) == WAIT_TIMEOUT) pump();
   worker.join();
-  pump();
+  while (window->table().shop(ResultTable::kLastRow).sellerId.empty()) pump();
   const double fill = millisecondsSince(start);
 
   const double filled = paintEveryPage(grid);

@@ -64,6 +64,8 @@ class MarketplaceSession {
 
   void forgetRequests() const { platform::writeWholeFileAtomically(logPath, ""); }
   void holdAnswers() const { platform::writeWholeFileAtomically(holdPath, "hold"); }
+  // Holds only the answers to requests whose path contains `text`.
+  void holdAnswersTo(const LocalText& text) const { platform::writeWholeFileAtomically(holdPath, "only " + text); }
   void releaseAnswers() const { platform::deleteFile(holdPath); }
 };
 

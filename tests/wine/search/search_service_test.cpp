@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <mutex>
 #include <thread>
 
+#include "app/search_results.h"
 #include "contact/contact_history.h"
 #include "market_texts.h"
 #include "marketplace_session.h"
@@ -25,9 +27,31 @@ const char* kAgent =
     "Mozilla/4.0 (compatible; MSIE 9.0; Windows NT 6.1; Korv; .NET CLR 2.0.50727; .NET CLR 3.0.04506.648; "
     ".NET CLR 3.5.21022)";
 
-struct Labels : SearchObserver {
-  std::vector<LocalText> seen;
-  void countLabelChanged(const LocalText& label) override { seen.push_back(label); }
+// The worker's events, from whichever thread sends them, and what they make
+// of a grid and its count label.
+struct CollectedEvents : SearchEvents {
+  std::mutex mutex;
+  std::vector<SearchEvent> events;
+  void send(SearchEvent event) override {
+    std::lock_guard lock(mutex);
+    events.push_back(std::move(event));
+  }
+  void clear() {
+    std::lock_guard lock(mutex);
+    events.clear();
+  }
+  void applyTo(ResultTable& table) {
+    std::lock_guard lock(mutex);
+    table.clearResults();
+    applySearchEvents(table, events);
+  }
+  std::vector<LocalText> labels() {
+    std::lock_guard lock(mutex);
+    std::vector<LocalText> seen;
+    for (const SearchEvent& event : events)
+      if (auto* count = std::get_if<CountChanged>(&event)) seen.push_back(countLabel(count->rows));
+    return seen;
+  }
 };
 
 class SearchAgainstMarketplace : public ::testing::Test {
@@ -37,7 +61,7 @@ class SearchAgainstMarketplace : public ::testing::Test {
   std::vector<ListedShop> shops = testing::listedShops(SHOPS_FILE);
   ContactHistory history{platform::executableFolder() + "\\search_service_test_data.txt"};
   ResultTable table;
-  Labels labels;
+  CollectedEvents sent;
 
   void SetUp() override {
     ASSERT_TRUE(market.running()) << "run under tests/services/with-marketplace.sh";
@@ -52,7 +76,9 @@ class SearchAgainstMarketplace : public ::testing::Test {
   void search(const LocalText& keyword, std::vector<LocalText> provinces, int limit) {
     platform::WebClient web;
     StopFlag stop;
-    SearchWorker({keyword, std::move(provinces), limit}, hosts, history, web, table, labels, stop).run();
+    sent.clear();
+    SearchWorker({keyword, std::move(provinces), limit}, hosts, history, web, sent, stop).run();
+    sent.applyTo(table);
   }
 
   // Shop `i` of a province's listing in shops.tsv; the file lists them by credit.
@@ -77,15 +103,15 @@ TEST_F(SearchAgainstMarketplace, TwoProvincesFillTheRowsInOrderWithTheirColumns)
   for (size_t r = 0; r < expected.size(); ++r) {
     const int row = static_cast<int>(r) + 1;
     SCOPED_TRACE("row " + std::to_string(row));
-    EXPECT_EQ(table.text(row, 1), expected[r].name);
-    EXPECT_EQ(table.text(row, 2), expected[r].nick);
-    EXPECT_EQ(table.text(row, 3), expected[r].items);
-    EXPECT_EQ(table.text(row, 4), expected[r].sales);
-    EXPECT_EQ(table.text(row, 5), expected[r].rank + "\xD0\xC4");
-    EXPECT_EQ(table.text(row, 6), expected[r].category.empty() ? LocalText("\xBF\xD5") : expected[r].category);
+    EXPECT_EQ(table.text(row, Column::ShopName), expected[r].name);
+    EXPECT_EQ(table.text(row, Column::SellerId), expected[r].nick);
+    EXPECT_EQ(table.text(row, Column::ItemCount), expected[r].items);
+    EXPECT_EQ(table.text(row, Column::MonthlySales), expected[r].sales);
+    EXPECT_EQ(table.text(row, Column::Credit), expected[r].rank + "\xD0\xC4");
+    EXPECT_EQ(table.text(row, Column::Category), expected[r].category.empty() ? LocalText("\xBF\xD5") : expected[r].category);
   }
-  EXPECT_EQ(table.text(29, 2), "");
-  EXPECT_EQ(labels.seen.back(), countLabel(28));
+  EXPECT_EQ(table.text(29, Column::SellerId), "");
+  EXPECT_EQ(sent.labels().back(), countLabel(28));
 }
 
 TEST_F(SearchAgainstMarketplace, PresenceAndHistoryMarkTheRows) {
@@ -93,22 +119,22 @@ TEST_F(SearchAgainstMarketplace, PresenceAndHistoryMarkTheRows) {
   ASSERT_TRUE(history.save("", "xkid_42y\r\n\xCD\xAF\xD0\xAC" "43\xBA\xC5\r\n"));
   search(kKeyword, {kAnhui}, 1);
   // Rows 1-5 are shops 40-44: online "1", "x" (undetermined), "1", "0", "1".
-  EXPECT_EQ(table.text(1, 7), kOnlineText);
-  EXPECT_EQ(table.text(1, 8), kNotContacted);
-  EXPECT_EQ(table.cell(1, 1).textColour, kOnlineGreen);
-  EXPECT_EQ(table.text(2, 7), "");
-  EXPECT_EQ(table.text(2, 8), "");
-  EXPECT_EQ(table.cell(2, 1).textColour, kBlack);
-  EXPECT_EQ(table.text(3, 2), "kid_42");
-  EXPECT_EQ(table.text(3, 7), kOnlineText);
-  EXPECT_EQ(table.text(3, 8), kContacted);
-  EXPECT_EQ(table.cell(3, 8).background, kContactedGrey);
-  EXPECT_EQ(table.text(4, 7), kOfflineText);
-  EXPECT_EQ(table.text(4, 8), kContacted);
-  EXPECT_EQ(table.cell(4, 1).background, kContactedGrey);
+  EXPECT_EQ(table.text(1, Column::Presence), kOnlineText);
+  EXPECT_EQ(table.text(1, Column::ContactState), kNotContacted);
+  EXPECT_EQ(table.look(1), RowLook::OnlineNotContacted);
+  EXPECT_EQ(table.text(2, Column::Presence), "");
+  EXPECT_EQ(table.text(2, Column::ContactState), "");
+  EXPECT_EQ(table.look(2), RowLook::Cleared);
+  EXPECT_EQ(table.text(3, Column::SellerId), "kid_42");
+  EXPECT_EQ(table.text(3, Column::Presence), kOnlineText);
+  EXPECT_EQ(table.text(3, Column::ContactState), kContacted);
+  EXPECT_EQ(table.look(3), RowLook::Contacted);
+  EXPECT_EQ(table.text(4, Column::Presence), kOfflineText);
+  EXPECT_EQ(table.text(4, Column::ContactState), kContacted);
+  EXPECT_EQ(table.look(4), RowLook::Contacted);
   // Shop 24 (row 10) answers without the status markers.
-  EXPECT_EQ(table.text(10, 2), shop(kAnhui, 24).nick);
-  EXPECT_EQ(table.text(10, 7), "");
+  EXPECT_EQ(table.text(10, Column::SellerId), shop(kAnhui, 24).nick);
+  EXPECT_EQ(table.text(10, Column::Presence), "");
 }
 
 TEST_F(SearchAgainstMarketplace, RequestsGoOutInOrderWithTheExactBytesAndDefaultHeaders) {
@@ -162,8 +188,8 @@ TEST_F(SearchAgainstMarketplace, RequestsGoOutInOrderWithTheExactBytesAndDefault
 TEST_F(SearchAgainstMarketplace, AKeywordWithASpaceGoesOutAsTypedAndFindsItsShops) {
   const LocalText keyword = "\xD4\xCB\xB6\xAF \xD0\xAC";  // 运动 鞋
   search(keyword, {kFujian}, 5);
-  EXPECT_EQ(table.text(1, 5), "2\xD0\xC4");
-  EXPECT_EQ(table.text(2, 5), "0\xD0\xC4");
+  EXPECT_EQ(table.text(1, Column::Credit), "2\xD0\xC4");
+  EXPECT_EQ(table.text(2, Column::Credit), "0\xD0\xC4");
   auto requests = market.requests();
   ASSERT_FALSE(requests.empty());
   EXPECT_EQ(requests[0].line.substr(0, 55), "GET /search?app=shopsearch&q=\xD4\xCB\xB6\xAF%20\xD0\xAC&sort=credit-desc");
@@ -182,7 +208,7 @@ TEST_F(SearchAgainstMarketplace, AStopAbortsTheRequestInFlightAndANewSearchRunsA
     auto web = std::make_shared<platform::WebClient>();
     return thread.start(
         [&, web, province](const StopFlag& stop) {
-          SearchWorker({kKeyword, {province}, 1}, hosts, history, *web, table, labels, stop).run();
+          SearchWorker({kKeyword, {province}, 1}, hosts, history, *web, sent, stop).run();
         },
         [web] { web->abort(); }, [&] { endedByItself = true; });
   };
@@ -192,8 +218,9 @@ TEST_F(SearchAgainstMarketplace, AStopAbortsTheRequestInFlightAndANewSearchRunsA
   EXPECT_TRUE(thread.stop());
   thread.join();  // returns although the marketplace still holds its answer
   EXPECT_FALSE(endedByItself);
-  EXPECT_EQ(table.text(1, 2), "");
-  EXPECT_TRUE(labels.seen.empty());
+  sent.applyTo(table);
+  EXPECT_EQ(table.text(1, Column::SellerId), "");
+  EXPECT_TRUE(sent.labels().empty());
   EXPECT_FALSE(thread.stop()) << "a second stop finds nothing";
 
   market.releaseAnswers();
@@ -202,7 +229,8 @@ TEST_F(SearchAgainstMarketplace, AStopAbortsTheRequestInFlightAndANewSearchRunsA
   thread.join();
   EXPECT_TRUE(endedByItself);
   EXPECT_FALSE(thread.running());
-  EXPECT_EQ(table.text(3, 2), shop(kZhejiang, 2).nick);
+  sent.applyTo(table);
+  EXPECT_EQ(table.text(3, Column::SellerId), shop(kZhejiang, 2).nick);
 }
 
 }  // namespace

@@ -265,5 +265,41 @@ TEST_F(SearchWindow, RowsOfALongSearchCanBeTickedWhileItRuns) {
   EXPECT_EQ(ui::text(countLabel()), fromLocal("\xCF\xEE\xC4\xBF\xCA\xFD\xA3\xBA" "300/\xCC\xF5"));
 }
 
+// A seller contacted while the search still asks for its presence: the
+// status that arrives afterwards must not undo the contact, or the row would
+// show 未联系 and green again and could be ticked and contacted twice.
+TEST_F(SearchWindow, ARowContactedBeforeItsPresenceArrivesStaysContacted) {
+  launch();
+  prepare({kZhejiang}, kKeyword, 1);
+  const LocalText id = shop(kZhejiang, 1).nick;  // row 2, online
+  market.holdAnswersTo("uids=" + id);
+  ui::click(button(kSearchCaption));
+  ui::RemoteGrid grid(ui::findControl(window, L"SysListView32", L""));
+  ASSERT_TRUE(ui::waitUntil([&] { return grid.cell(2, 2) == fromLocal(id); }, 60000));
+  ASSERT_EQ(grid.cell(2, 8), L"") << "its presence is still being asked";
+
+  HWND filter = ui::controlAt(window, L"Button", 549, 658);
+  ui::click(filter);
+  ASSERT_FALSE(ui::isChecked(filter));
+  grid.select(2, 2);
+  ui::pressKey(grid.handle(), VK_SPACE);
+  ASSERT_TRUE(grid.ticked(2));
+  ui::click(button("\xC1\xAA\xCF\xB5\xD1\xA1\xD6\xD0"));  // 联系选中
+  ASSERT_TRUE(ui::waitUntil([&] { return grid.cell(2, 8) == fromLocal(kContacted); }));
+
+  market.releaseAnswers();
+  waitForEnd();
+  grid.clearSelection();  // a selected row shows the selection's colour
+  EXPECT_EQ(grid.cell(2, 7), fromLocal(kOnlineText)) << "the presence still shows";
+  EXPECT_EQ(grid.cell(2, 8), fromLocal(kContacted));
+  EXPECT_EQ(grid.pixelInCell(2, 4), RGB(220, 220, 220));
+
+  ui::click(filter);
+  ASSERT_TRUE(ui::isChecked(filter));
+  grid.select(2, 2);
+  ui::pressKey(grid.handle(), VK_SPACE);
+  EXPECT_FALSE(grid.ticked(2));
+}
+
 }  // namespace
 }  // namespace quorvane

@@ -29,11 +29,16 @@ RemoteGrid::~RemoteGrid() {
 
 bool RemoteGrid::sendWithRemote(UINT message, WPARAM wParam, const void* in, size_t inSize, void* out,
                                 size_t outSize, LRESULT* result) const {
+  return sendWithRemote(list_, message, wParam, in, inSize, out, outSize, result);
+}
+
+bool RemoteGrid::sendWithRemote(HWND target, UINT message, WPARAM wParam, const void* in, size_t inSize, void* out,
+                                size_t outSize, LRESULT* result) const {
   if (!remote_) return false;
   SIZE_T moved = 0;
   if (in && !WriteProcessMemory(process_, remote_, in, inSize, &moved)) return false;
   DWORD_PTR answer = 0;
-  if (!SendMessageTimeoutW(list_, message, wParam, reinterpret_cast<LPARAM>(remote_), SMTO_ABORTIFHUNG,
+  if (!SendMessageTimeoutW(target, message, wParam, reinterpret_cast<LPARAM>(remote_), SMTO_ABORTIFHUNG,
                            5000, &answer))
     return false;
   if (result) *result = static_cast<LRESULT>(answer);
@@ -61,14 +66,15 @@ std::wstring RemoteGrid::title(int column) const {
   return text;
 }
 
+// What the header shows, which need not be the list's own column format.
 bool RemoteGrid::titleCentred(int column) const {
-  LVCOLUMNW columnInfo{};
-  columnInfo.mask = LVCF_FMT;
-  LVCOLUMNW answer{};
-  if (!sendWithRemote(LVM_GETCOLUMNW, static_cast<WPARAM>(column), &columnInfo, sizeof(columnInfo), &answer,
-                      sizeof(answer)))
+  HDITEMW item{};
+  item.mask = HDI_FORMAT;
+  HDITEMW answer{};
+  if (!sendWithRemote(ListView_GetHeader(list_), HDM_GETITEMW, static_cast<WPARAM>(column), &item, sizeof(item),
+                      &answer, sizeof(answer)))
     return false;
-  return (answer.fmt & LVCFMT_JUSTIFYMASK) == LVCFMT_CENTER;
+  return (answer.fmt & HDF_JUSTIFYMASK) == HDF_CENTER;
 }
 
 int RemoteGrid::columnWidth(int column) const { return ListView_GetColumnWidth(list_, column); }
@@ -135,6 +141,60 @@ COLORREF RemoteGrid::pixelInCell(int row, int column) const {
   COLORREF colour = GetPixel(screen, at.x, at.y);
   ReleaseDC(nullptr, screen);
   return colour;
+}
+
+namespace {
+
+// The first and last screen column inside `box` (screen coordinates) that
+// holds a dark pixel: where text was drawn. Nothing when none does.
+std::optional<std::pair<int, int>> inkColumns(RECT box) {
+  HDC screen = GetDC(nullptr);
+  std::optional<std::pair<int, int>> span;
+  for (int x = box.left; x < box.right; ++x)
+    for (int y = box.top; y < box.bottom; ++y) {
+      COLORREF c = GetPixel(screen, x, y);
+      if (GetRValue(c) + GetGValue(c) + GetBValue(c) < 300) {
+        span = span ? std::make_pair(span->first, x) : std::make_pair(x, x);
+        break;
+      }
+    }
+  ReleaseDC(nullptr, screen);
+  return span;
+}
+
+// A rectangle of `window`'s client area on the screen, with `inset` pixels
+// left out on every side (grid lines and edges are no text).
+RECT onScreen(HWND window, RECT box, int inset) {
+  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&box), 2);
+  InflateRect(&box, -inset, -inset);
+  return box;
+}
+
+}  // namespace
+
+std::optional<CellInk> RemoteGrid::cellInk(int row, int column) const {
+  RECT bounds{LVIR_BOUNDS, column, 0, 0};
+  RECT cell{};
+  if (!sendWithRemote(LVM_GETSUBITEMRECT, static_cast<WPARAM>(itemOfRow(row)), &bounds, sizeof(bounds), &cell,
+                      sizeof(cell)))
+    return std::nullopt;
+  return inkWithin(list_, cell);
+}
+
+std::optional<CellInk> RemoteGrid::titleInk(int column) const {
+  HWND header = ListView_GetHeader(list_);
+  RECT item{};
+  if (!sendWithRemote(header, HDM_GETITEMRECT, static_cast<WPARAM>(column), nullptr, 0, &item, sizeof(item)))
+    return std::nullopt;
+  return inkWithin(header, item);
+}
+
+std::optional<CellInk> RemoteGrid::inkWithin(HWND window, RECT box) {
+  const int inset = 2;
+  RECT screen = onScreen(window, box, inset);
+  auto span = inkColumns(screen);
+  if (!span) return std::nullopt;
+  return CellInk{span->first - screen.left + inset, screen.right - 1 - span->second + inset};
 }
 
 }  // namespace quorvane::ui

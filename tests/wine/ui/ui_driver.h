@@ -105,6 +105,13 @@ void chooseMenuItem(HWND menuWindow, int index);
 // The result grid (an owner-data list view) read and steered across
 // processes. Rows count as in the program: row 0 is the title row, grid row
 // r is list item r-1.
+// Where the text in a cell lies: its distance in pixels from the cell's left
+// and right edges.
+struct CellInk {
+  int fromLeft;
+  int fromRight;
+};
+
 class RemoteGrid {
  public:
   explicit RemoteGrid(HWND listView);
@@ -125,10 +132,17 @@ class RemoteGrid {
   void clearSelection();
   // The colour on screen a few pixels inside a cell, right of its text.
   COLORREF pixelInCell(int row, int column) const;
+  // Where the text drawn on screen in a cell or a title lies; nothing when
+  // no text shows there.
+  std::optional<CellInk> cellInk(int row, int column) const;
+  std::optional<CellInk> titleInk(int column) const;
 
  private:
   bool sendWithRemote(UINT message, WPARAM wParam, const void* in, size_t inSize, void* out,
                       size_t outSize, LRESULT* result = nullptr) const;
+  bool sendWithRemote(HWND target, UINT message, WPARAM wParam, const void* in, size_t inSize, void* out,
+                      size_t outSize, LRESULT* result = nullptr) const;
+  static std::optional<CellInk> inkWithin(HWND window, RECT box);
   HWND list_;
   HANDLE process_ = nullptr;
   void* remote_ = nullptr;

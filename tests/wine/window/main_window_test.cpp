@@ -70,9 +70,7 @@ class InProcessWindow : public ::testing::Test {
   void SetUp() override {
     ASSERT_NE(shared, nullptr);
     window = shared;
-    window->table().clear({1, 0, ResultTable::kRowCount - 1, ResultTable::kColumnCount - 1});
-    window->table().setBackground({1, 1, ResultTable::kRowCount - 1, ResultTable::kColumnCount - 1}, kWhite);
-    window->table().setTextColour({1, 1, ResultTable::kRowCount - 1, ResultTable::kColumnCount - 1}, kBlack);
+    window->table().clearResults();
     window->resetSelection();
     window->setTicked(Control::选中过滤, true);
     window->setEnabled(Control::搜索, true);
@@ -133,28 +131,13 @@ TEST_F(InProcessWindow, TimerStartsAt200AndCanBeStopped) {
 }
 
 TEST_F(InProcessWindow, TableWritesShowInTheGrid) {
-  window->table().setText(1, 1, kShirt);
-  window->table().setText(10000, 8, kNotContacted);
+  ShopRow shop;
+  shop.shopName = kShirt;
+  window->table().setShop(1, shop);
+  window->table().applyStatus(10000, {kOnline, kNotContacted, std::nullopt});
   pumpPending();
   EXPECT_EQ(gridText(1, 1), ui::fromLocal(kShirt));
   EXPECT_EQ(gridText(10000, 8), ui::fromLocal(kNotContacted));
-}
-
-TEST_F(InProcessWindow, WorkerWritesPostOneRedrawAtATimeAndNeverBlock) {
-  std::atomic<bool> done{false};
-  std::thread worker([&] {
-    for (int row = 1; row <= 10000; ++row) {
-      for (int column = 1; column <= 8; ++column) window->table().setText(row, column, std::to_string(row));
-      window->table().setTextColour({row, 1, row, 8}, kOnlineGreen);
-    }
-    done = true;
-  });
-  worker.join();  // the window's thread pumps nothing meanwhile: writes must not wait for it
-  EXPECT_TRUE(done);
-  EXPECT_LE(queued(kTableChangedMessage), 1);
-  pumpPending();
-  EXPECT_EQ(gridText(10000, 3), L"10000");
-  EXPECT_EQ(gridText(1, 8), L"1");
 }
 
 TEST_F(InProcessWindow, TasksFromAnotherThreadRunOnTheWindowThreadInOrder) {
@@ -203,10 +186,9 @@ TEST_F(InProcessWindow, SpaceTicksSelectedRowsAndTheLabelFollows) {
 }
 
 TEST_F(InProcessWindow, FilterAdmitsOnlyOnlineRowsNotYetContacted) {
-  for (int row = 1; row <= 3; ++row) window->table().setText(row, 8, kNotContacted);
-  window->table().setText(1, 7, kOnline);
-  window->table().setText(3, 7, kOnline);
-  window->table().setText(3, 8, "\xD2\xD1\xC1\xAA\xCF\xB5");  // 已联系
+  window->table().applyStatus(1, {kOnline, kNotContacted, std::nullopt});
+  window->table().applyStatus(2, {"", kNotContacted, std::nullopt});
+  window->table().applyStatus(3, {kOnline, kContactedText, std::nullopt});
   selectRows(1, 3);
   pressSpace();
   EXPECT_EQ(window->selectionList(), "1,");
@@ -222,14 +204,38 @@ TEST_F(InProcessWindow, ResetSelectionEmptiesTheListAndTheLabel) {
 }
 
 TEST_F(InProcessWindow, CellColoursAreDrawn) {
-  window->table().setBackground({1, 1, 1, 8}, kContactedGrey);
-  window->table().setText(2, 1, kShirt);
+  window->table().markContacted(1);
+  ShopRow shop;
+  shop.shopName = kShirt;
+  window->table().setShop(2, shop);
   SetForegroundWindow(window->handle());
   pumpPending();
   UpdateWindow(grid());
   ui::RemoteGrid remote(grid());
   EXPECT_EQ(remote.pixelInCell(1, 2), RGB(220, 220, 220));
   EXPECT_EQ(remote.pixelInCell(2, 2), RGB(255, 255, 255));
+}
+
+// Result cells read from their left edge, as their text format says; only
+// the titles above them stand centred.
+TEST_F(InProcessWindow, ResultCellsAreDrawnLeftAlignedUnderCentredTitles) {
+  ShopRow shop{kShirt, "id", "12", "34", "2\xD0\xC4", kShirt};
+  window->table().setShop(1, shop);
+  window->table().applyStatus(1, {kOnline, kNotContacted, RowLook::OnlineNotContacted});
+  SetForegroundWindow(window->handle());
+  pumpPending();
+  UpdateWindow(grid());
+  ui::RemoteGrid remote(grid());
+  for (int column = 1; column <= 8; ++column) {
+    SCOPED_TRACE("column " + std::to_string(column));
+    auto cell = remote.cellInk(1, column);
+    ASSERT_TRUE(cell);
+    EXPECT_LE(cell->fromLeft, 16);
+    EXPECT_GT(cell->fromRight, cell->fromLeft + 20);
+    auto title = remote.titleInk(column);
+    ASSERT_TRUE(title);
+    EXPECT_NEAR(title->fromLeft, title->fromRight, 4);
+  }
 }
 
 TEST_F(InProcessWindow, SlidingOutAHiddenPanelLeavesItHidden) {

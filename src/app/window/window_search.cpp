@@ -1,0 +1,96 @@
+#include "app/window/window_search.h"
+
+#include "app/search_results.h"
+#include "app/window/window_text.h"
+#include "platform/web_client.h"
+#include "search/search_criteria.h"
+#include "search/search_worker.h"
+#include "search/service_hosts.h"
+
+namespace quorvane {
+namespace {
+
+constexpr const char* kIncompleteSearchText =
+    "   \xB5\xD8\xC7\xF8\xBB\xF2\xB9\xD8\xBC\xFC\xB4\xCA\xB2\xBB\xD5\xFD\xC8\xB7\xA3\xA1";  // 地区或关键词不正确！
+constexpr const char* kIncompleteSearchTitle = "\xCC\xE1\xCA\xBE\xA3\xBA";                 // 提示：
+
+Control provinceCheckBox(int province) {
+  return static_cast<Control>(static_cast<int>(Control::安徽) + province);
+}
+
+SearchCriteria criteriaOf(const MainWindow& window) {
+  SearchCriteria criteria;
+  criteria.provinces =
+      splitProvinceList(tickedProvinceList([&](int i) { return window.ticked(provinceCheckBox(i)); }));
+  criteria.keyword = window.text(Control::关键词输入框);
+  criteria.creditLimit = window.selectedIndex(Control::组合框1);
+  return criteria;
+}
+
+void showIncompleteSearch(const MainWindow& window) {
+  MessageBoxW(window.handle(), toWide(kIncompleteSearchText).c_str(), toWide(kIncompleteSearchTitle).c_str(),
+              MB_OK | MB_ICONINFORMATION);
+}
+
+}  // namespace
+
+WindowSearch::~WindowSearch() { stopForExit(); }
+
+void WindowSearch::start() {
+  if (thread_.running()) return;
+  SearchCriteria criteria = criteriaOf(window_);
+  if (!isComplete(criteria)) {
+    showIncompleteSearch(window_);
+    return;
+  }
+  window_.slideRegionPanelOut();
+  // A stopped search leaves at once; it must be gone, and its events with it,
+  // before the grid is reset.
+  thread_.join();
+  if (channel_) channel_->close();
+  window_.table().clearResults();
+  window_.resetSelection();
+  setSearchButtonsEnabled(false);
+  startThread(std::move(criteria));
+}
+
+void WindowSearch::startThread(SearchCriteria criteria) {
+  MainWindow& window = window_;
+  channel_ = SearchEventChannel::open([&window](std::function<void()> task) { window.runOnUiThread(std::move(task)); },
+                                      [this](std::vector<SearchEvent>&& events) { onEvents(std::move(events)); });
+  auto web = std::make_shared<platform::WebClient>();
+  std::shared_ptr<SearchEvents> events = channel_;
+  thread_.start(
+      [web, events, criteria = std::move(criteria)](const StopFlag& stop) {
+        SearchWorker(criteria, serviceHostsFromEnvironment(), ContactHistory::besideExecutable(), *web, *events, stop)
+            .run();
+      },
+      [web] { web->abort(); }, [events] { events->send(SearchEnded{}); });
+}
+
+void WindowSearch::onEvents(std::vector<SearchEvent>&& events) {
+  const SearchProgress progress = applySearchEvents(window_.table(), events);
+  if (progress.rows) window_.setText(Control::搜索结果, countLabel(*progress.rows));
+  if (progress.ended) {
+    setSearchButtonsEnabled(true);
+    thread_.join();
+  }
+}
+
+void WindowSearch::stop() {
+  thread_.stop();
+  setSearchButtonsEnabled(true);
+}
+
+void WindowSearch::stopForExit() {
+  thread_.stop();
+  thread_.join();
+  if (channel_) channel_->close();
+}
+
+void WindowSearch::setSearchButtonsEnabled(bool enabled) {
+  window_.setEnabled(Control::搜索, enabled);
+  window_.setEnabled(Control::启动高级搜索, enabled);
+}
+
+}  // namespace quorvane

@@ -1,0 +1,40 @@
+#pragma once
+// The main window's search: the one search thread, the web client it
+// fetches with, and the channel its events come back through. The window
+// owns it; destroying it stops a running search and waits for its thread,
+// so no worker outlives the window it reports to.
+#include <memory>
+#include <vector>
+
+#include "app/search_event_channel.h"
+#include "app/window/main_window.h"
+#include "search/search_criteria.h"
+#include "search/search_thread.h"
+
+namespace quorvane {
+
+class WindowSearch {
+ public:
+  explicit WindowSearch(MainWindow& window) : window_(window) {}
+  WindowSearch(const WindowSearch&) = delete;
+  WindowSearch& operator=(const WindowSearch&) = delete;
+  ~WindowSearch();
+
+  // 搜索, 启动高级搜索, Enter while 搜索 is enabled.
+  void start();
+  // 停止搜索: the search ends at once; its rows so far stay.
+  void stop();
+  // "退出": stops the search and waits for its thread before the window goes.
+  void stopForExit();
+
+ private:
+  void startThread(SearchCriteria criteria);
+  void onEvents(std::vector<SearchEvent>&& events);
+  void setSearchButtonsEnabled(bool enabled);
+
+  MainWindow& window_;
+  SearchThread thread_;
+  std::shared_ptr<SearchEventChannel> channel_;
+};
+
+}  // namespace quorvane

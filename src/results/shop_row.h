@@ -1,0 +1,45 @@
+#pragma once
+// One row of the result grid: the tick and the eight text columns of a shop,
+// by name. Column numbers exist only here; everything else names a column.
+#include <array>
+
+#include "text/text.h"
+
+namespace quorvane {
+
+enum class Column {
+  Tick,          // 选择
+  ShopName,      // 店铺名称
+  SellerId,      // 旺旺ID
+  ItemCount,     // 宝贝数量
+  MonthlySales,  // 月销量
+  Credit,        // 卖家信誉
+  Category,      // 主营类目
+  Presence,      // 在线状态
+  ContactState,  // 联系状态
+};
+
+inline constexpr int kColumnCount = 9;
+constexpr int columnIndex(Column c) { return static_cast<int>(c); }
+constexpr Column columnAt(int index) { return static_cast<Column>(index); }
+
+// The title of each column (the grid's row 0), in local text.
+LocalText columnTitle(Column c);
+
+struct ShopRow {
+  LocalText shopName;
+  LocalText sellerId;
+  LocalText itemCount;
+  LocalText monthlySales;
+  LocalText credit;
+  LocalText category;
+  LocalText presence;
+  LocalText contactState;
+
+  // The text of a column; the tick column has none ("").
+  const LocalText& text(Column c) const;
+
+  bool operator==(const ShopRow&) const = default;
+};
+
+}  // namespace quorvane

@@ -1,0 +1,48 @@
+#pragma once
+// What a running search tells the window, in the order it happens. The
+// worker only produces these values; the window's thread applies them to the
+// result table it owns.
+#include <variant>
+
+#include "results/result_table.h"
+#include "results/shop_row.h"
+
+namespace quorvane {
+
+// A shop within the credit limit went into grid row `row`: its first six
+// columns.
+struct ShopFound {
+  int row;
+  ShopRow shop;
+  bool operator==(const ShopFound&) const = default;
+};
+
+// The seller of row `row` has a known presence.
+struct StatusKnown {
+  int row;
+  RowStatus status;
+  bool operator==(const StatusKnown&) const = default;
+};
+
+// The number of rows written so far (the label 搜索结果).
+struct CountChanged {
+  int rows;
+  bool operator==(const CountChanged&) const = default;
+};
+
+// The search went through every province, or filled the grid's last row.
+// A stopped search sends no end.
+struct SearchEnded {
+  bool operator==(const SearchEnded&) const = default;
+};
+
+using SearchEvent = std::variant<ShopFound, StatusKnown, CountChanged, SearchEnded>;
+
+// Where a worker sends its events; called on the worker's thread.
+class SearchEvents {
+ public:
+  virtual ~SearchEvents() = default;
+  virtual void send(SearchEvent event) = 0;
+};
+
+}  // namespace quorvane
