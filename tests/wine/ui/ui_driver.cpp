@@ -5,6 +5,7 @@
 #include <atomic>
 #include <fstream>
 
+#include "app/window/program_version.h"
 #include "ui_driver_paths.h"
 
 namespace quorvane::ui {
@@ -12,7 +13,7 @@ namespace quorvane::ui {
 namespace {
 
 constexpr DWORD kPollMs = 10;
-constexpr wchar_t kMainCaption[] = L"QuorvaneV1.6";
+constexpr wchar_t kMainCaption[] = L"QuorvaneV" QUORVANE_CAPTION_VERSION;
 
 std::wstring uniqueFolder() {
   static std::atomic<int> counter{0};
