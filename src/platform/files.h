@@ -1,6 +1,8 @@
 #pragma once
 // Whole-file access for the contact history. Paths are file-system paths, not
 // local text: the program's folder may hold characters that GBK cannot.
+// Build them from wide text or ASCII; a narrow non-ASCII string does not
+// convert on Windows.
 #include <filesystem>
 #include <optional>
 
