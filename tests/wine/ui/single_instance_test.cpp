@@ -69,7 +69,7 @@ TEST_F(SecondStart, ShowsTheFirstWindowAgainWhenItWasHiddenToTheTray) {
   ASSERT_TRUE(waitUntil([&] { return !IsWindowVisible(window); }));
   EXPECT_EQ(startAgain(), std::optional<DWORD>(0));
   EXPECT_TRUE(waitUntil([&] { return IsWindowVisible(window) != FALSE; }));
-  EXPECT_EQ(GetForegroundWindow(), window);
+  EXPECT_TRUE(waitUntil([&] { return GetForegroundWindow() == window; }));
   EXPECT_EQ(first->mainWindow(), window);
   settle(window);
   saveScreenshot(L"second-start-shows-the-first");
