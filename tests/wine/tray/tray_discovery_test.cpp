@@ -3,7 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/win32/tray_toolbars.h"
+#include "imaccounts/discover_im_accounts.h"
+#include "platform/tray_tips.h"
 #include "standin_tray_client.h"
 #include "tray_test_support.h"
 
@@ -15,7 +16,7 @@ using Items = std::vector<LocalText>;
 
 RecordedList discoverNow() {
   RecordedList list;
-  platform::DiscoverImAccounts(list);
+  DiscoverImAccounts(platform::trayToolbarTips(), platform::trayAutomationTips(), list);
   return list;
 }
 
