@@ -137,6 +137,7 @@ LRESULT MainWindowImpl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
   }
   if (message == taskbarCreatedMessage_ && message != 0) {
     trayIcon_.readd();
+    onRefreshAccountsClicked(*this);  // a new shell shows its icons anew
     return 0;
   }
   return DefWindowProcW(window_, message, wParam, lParam);
