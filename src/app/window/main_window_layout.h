@@ -1,7 +1,8 @@
 #pragma once
 // The main window's definition: its size and caption, and every control with
 // its kind, parent, position (relative to the parent's client area) and
-// caption, in creation order. Captions are local (GBK) text.
+// caption, in creation order. Captions are local (GBK) text. Sizes and
+// positions are 96-DPI figures (see main_window_arrangement.h).
 #include <array>
 #include <span>
 
@@ -20,6 +21,15 @@ struct ControlLayout {
   const char* caption;
 };
 
+struct ControlBox {
+  int left, top, width, height;
+  friend bool operator==(const ControlBox&, const ControlBox&) = default;
+};
+
+constexpr ControlBox boxOf(const ControlLayout& layout) {
+  return {layout.left, layout.top, layout.width, layout.height};
+}
+
 constexpr int kControlCount = static_cast<int>(Control::黑龙江) + 1;
 constexpr int indexOf(Control c) { return static_cast<int>(c); }
 
@@ -28,6 +38,10 @@ inline constexpr const char* kCaption = "QuorvaneV1.6";
 inline constexpr int kWidth = 1221;
 inline constexpr int kInitialHeight = 743;
 inline constexpr int kHeight = 721;  // set by the creation handler
+// The region panel's left edge shown (its right edge meets the window's) and
+// hidden (entirely outside the window).
+inline constexpr int kPanelShownLeft = 861;
+inline constexpr int kPanelHiddenLeft = 1221;
 inline constexpr unsigned kTimer1Interval = 200;
 }  // namespace window_layout
 

@@ -8,6 +8,7 @@
 
 #include <mutex>
 
+#include "app/dpi_scale.h"
 #include "app/result_table.h"
 
 namespace quorvane {
@@ -25,6 +26,10 @@ class ResultGrid {
   // Titles, text formats, the tick column and the column widths.
   void setUp();
 
+  // The DPI's scale of the tick images and column widths; the columns take
+  // their widths again at once.
+  void setScale(DpiScale scale);
+  // `width` is given at 96 DPI.
   void setColumnWidth(int column, int width);
   // The first and last grid row of the user's selection; -1 when none.
   int firstSelectedRow() const;
@@ -54,6 +59,7 @@ class ResultGrid {
   HWND list_ = nullptr;
   HWND owner_ = nullptr;
   HIMAGELIST tickImages_ = nullptr;
+  DpiScale scale_;
   bool columnIsTick_[ResultTable::kColumnCount] = {};
 
   std::mutex changesMutex_;
