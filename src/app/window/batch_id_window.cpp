@@ -75,6 +75,9 @@ void BatchIdWindow::open(HINSTANCE instance, BatchIdWindowServices services) {
     WNDCLASSEXW cls{};
     cls.cbSize = sizeof(cls);
     cls.lpfnWndProc = windowProc;
+    // Controls anchored to the bottom move with every change of size and leave
+    // behind what must be painted afresh.
+    cls.style = CS_HREDRAW | CS_VREDRAW;
     cls.hInstance = instance;
     cls.hIcon = loadProgramIcon(instance, IconSize::Large, systemDpi());
     cls.hIconSm = loadProgramIcon(instance, IconSize::Small, systemDpi());

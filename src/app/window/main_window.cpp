@@ -48,6 +48,9 @@ void MainWindowImpl::registerWindowClass(HINSTANCE instance) {
   WNDCLASSEXW cls{};
   cls.cbSize = sizeof(cls);
   cls.lpfnWndProc = windowProc;
+  // Controls anchored to the bottom move with every change of size and leave
+  // behind what must be painted afresh.
+  cls.style = CS_HREDRAW | CS_VREDRAW;
   cls.hInstance = instance;
   cls.hIcon = loadProgramIcon(instance, IconSize::Large, systemDpi());
   cls.hIconSm = loadProgramIcon(instance, IconSize::Small, systemDpi());
@@ -170,8 +173,8 @@ void MainWindowImpl::createControls() {
   createFonts();
   for (const ControlLayout& layout : mainWindowLayout()) {
     HFONT font = layout.name == Control::选择地区 ? underlinedFont_ : font_;
-    const ControlBox box{scale_(layout.left), scale_(layout.top), scale_(layout.width), scale_(layout.height)};
-    controls_[indexOf(layout.name)] = createControl(layout, box, scale_, parentFor(layout.parent), instance_, font);
+    controls_[indexOf(layout.name)] =
+        createControl(layout, scaledBox(layout, scale_), scale_, parentFor(layout.parent), instance_, font);
   }
   forwardNotifications(control(Control::分组框1), window_);
   reportEnter(control(Control::关键词输入框));
@@ -205,9 +208,7 @@ void MainWindowImpl::arrangeZOrder() {
   SetWindowPos(control(Control::分组框1), HWND_BOTTOM, 0, 0, 0, 0, keep);
   HWND previous = HWND_TOP;
   for (const ControlLayout& layout : mainWindowLayout()) {
-    const bool belowGrid = layout.parent == ControlParent::Window &&
-                           layout.top > layoutOf(Control::高级表格1).top && layout.name != Control::图片框1;
-    if (!belowGrid) continue;
+    if (!standsInBottomRow(layout)) continue;
     SetWindowPos(control(layout.name), previous, 0, 0, 0, 0, keep);
     previous = control(layout.name);
   }

@@ -1,6 +1,7 @@
 #include "app/window/main_window_arrangement.h"
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 #include "app/row_fit.h"
@@ -50,10 +51,6 @@ int minimumWidthOf(Control c, int width) {
   }
 }
 
-ControlBox scaled(const ControlBox& box, DpiScale scale) {
-  return {scale(box.left), scale(box.top), scale(box.width), scale(box.height)};
-}
-
 // One row of controls, in the window's coordinates (header controls are
 // placed in the header frame, which starts left of the window's edge).
 struct Row {
@@ -88,27 +85,38 @@ void fitRowInto(Row row, int right, std::array<ControlBox, kControlCount>& boxes
 
 std::array<ControlBox, kControlCount> scaledLayout(DpiScale scale) {
   std::array<ControlBox, kControlCount> boxes{};
-  for (const ControlLayout& c : mainWindowLayout()) boxes[indexOf(c.name)] = scaled(boxOf(c), scale);
+  for (const ControlLayout& c : mainWindowLayout()) boxes[indexOf(c.name)] = scaledBox(c, scale);
   boxes[indexOf(Control::图片框1)].left = scale(window_layout::kPanelHiddenLeft);
   return boxes;
 }
 
-// The panel's own top, or higher where a short window brings the bottom row
-// up over its lowest controls; never above the window's top.
-int panelTop(const std::array<ControlBox, kControlCount>& boxes, Row bottomRow, DpiScale scale) {
-  int contentBottom = 0;
+int panelContentBottom(const std::array<ControlBox, kControlCount>& boxes) {
+  int bottom = 0;
   for (const ControlLayout& c : mainWindowLayout())
     if (c.parent == ControlParent::Panel)
-      contentBottom = std::max(contentBottom, boxes[indexOf(c.name)].top + boxes[indexOf(c.name)].height);
-  int bottomRowTop = boxes[indexOf(Control::高级表格1)].top + boxes[indexOf(Control::高级表格1)].height;
-  for (Control c : bottomRow.controls) bottomRowTop = std::min(bottomRowTop, boxes[indexOf(c)].top);
+      bottom = std::max(bottom, boxes[indexOf(c.name)].top + boxes[indexOf(c.name)].height);
+  return bottom;
+}
+
+int rowTop(const Row& row, const std::array<ControlBox, kControlCount>& boxes) {
+  int top = std::numeric_limits<int>::max();
+  for (Control c : row.controls) top = std::min(top, boxes[indexOf(c)].top);
+  return top;
+}
+
+// The panel's own top, or higher where a short window brings the bottom row
+// up over its lowest controls; never above the window's top.
+int panelTop(const std::array<ControlBox, kControlCount>& boxes, const Row& bottomRow, DpiScale scale) {
   const int ownTop = boxes[indexOf(Control::图片框1)].top;
-  return std::max(0, std::min(ownTop, bottomRowTop - scale(kPanelClearance) - contentBottom));
+  const int clearTop = rowTop(bottomRow, boxes) - scale(kPanelClearance) - panelContentBottom(boxes);
+  return std::max(0, std::min(ownTop, clearTop));
 }
 
 }  // namespace
 
 SIZE mainWindowSize(DpiScale scale) { return {scale(kWidth), scale(kHeight)}; }
+
+bool standsInBottomRow(const ControlLayout& layout) { return placementOf(layout) == Placement::BottomRow; }
 
 MainWindowArrangement arrangeMainWindow(DpiScale scale, SIZE outer, SIZE client) {
   MainWindowArrangement arrangement;
@@ -150,14 +158,19 @@ MainWindowArrangement arrangeMainWindow(DpiScale scale, SIZE outer, SIZE client)
   return arrangement;
 }
 
+// The width: both rows squeezed as far as they go. The height: a few rows of
+// the grid, and room for the region panel's controls above the bottom row
+// (the panel rising to the window's top).
 SIZE mainWindowMinimumSize(DpiScale scale, SIZE frame) {
   const auto boxes = scaledLayout(scale);
   int rowEnd = 0;
   for (Placement placement : {Placement::HeaderRow, Placement::BottomRow})
     rowEnd = std::max(rowEnd, narrowestRowEnd(rowOf(placement, boxes, scale).items));
-  const ControlBox& grid = boxes[indexOf(Control::高级表格1)];
-  return {rowEnd + scale(kRowEndMargin) + frame.cx,
-          mainWindowSize(scale).cy - grid.height + scale(kMinimumGridHeight)};
+  const int ownHeight = mainWindowSize(scale).cy;
+  const int gridShrink = boxes[indexOf(Control::高级表格1)].height - scale(kMinimumGridHeight);
+  const int panelShrink = rowTop(rowOf(Placement::BottomRow, boxes, scale), boxes) - scale(kPanelClearance) -
+                          panelContentBottom(boxes);
+  return {rowEnd + scale(kRowEndMargin) + frame.cx, ownHeight - std::min(gridShrink, panelShrink)};
 }
 
 }  // namespace quorvane

@@ -28,12 +28,16 @@ struct MainWindowArrangement {
 // The window's outer size at a DPI, as the layout gives it.
 SIZE mainWindowSize(DpiScale scale);
 
+// The window's own controls below the grid, from 透明标签4 to 选择地区.
+bool standsInBottomRow(const ControlLayout& layout);
+
 // `outer` and `client` are the window's sizes as they are now.
 MainWindowArrangement arrangeMainWindow(DpiScale scale, SIZE outer, SIZE client);
 
 // The smallest outer size that leaves every control of the header and the
-// bottom row visible and a few rows of the grid, for a window whose frame
-// and caption take `frame` (outer size minus client size).
+// bottom row visible, a few rows of the grid, and room for the region
+// panel's controls above the bottom row, for a window whose frame and
+// caption take `frame` (outer size minus client size).
 SIZE mainWindowMinimumSize(DpiScale scale, SIZE frame);
 
 }  // namespace quorvane

@@ -6,6 +6,7 @@
 #include <array>
 #include <span>
 
+#include "app/dpi_scale.h"
 #include "app/window/main_window.h"
 
 namespace quorvane {
@@ -28,6 +29,11 @@ struct ControlBox {
 
 constexpr ControlBox boxOf(const ControlLayout& layout) {
   return {layout.left, layout.top, layout.width, layout.height};
+}
+
+// A box of the layout at a DPI's scale.
+constexpr ControlBox scaledBox(const ControlLayout& layout, DpiScale scale) {
+  return {scale(layout.left), scale(layout.top), scale(layout.width), scale(layout.height)};
 }
 
 constexpr int kControlCount = static_cast<int>(Control::黑龙江) + 1;
