@@ -25,27 +25,20 @@ constexpr Figure kRow[] = {
     {L"Button", 256, 368, 120, 16, "\xD7\xD4\xB6\xAF\xB9\xD8\xB1\xD5\xCC\xED\xBC\xD3\xBA\xC3\xD3\xD1"},
 };
 
+// The window opens once for the suite: closing one takes seconds under Wine.
 class BatchWindowLayout : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    app = App::launch().release();
-    ASSERT_NE(app, nullptr);
-  }
-  static void TearDownTestSuite() {
-    delete app;
-    app = nullptr;
-  }
-  void SetUp() override {
-    ASSERT_NE(app, nullptr);
-    click(findControl(app->mainWindow(), L"Button", fromLocal(kBatchContact)));
-    ASSERT_TRUE(waitUntil([&] { return isVisible(batch = app->topLevelWindow({}, fromLocal(kBatchCaption))); }));
+    click(findControl(runningApp().mainWindow(), L"Button", fromLocal(kBatchContact)));
+    waitUntil([&] { return isVisible(batch = runningApp().topLevelWindow({}, fromLocal(kBatchCaption))); });
     settle(batch);
   }
-  void TearDown() override {
+  static void TearDownTestSuite() {
     PostMessageW(batch, WM_CLOSE, 0, 0);
     waitUntil([&] { return !IsWindow(batch); });
   }
-  HWND control(const Figure& f) const { return findControl(batch, f.cls, fromLocal(f.caption)); }
+  void SetUp() override { ASSERT_TRUE(isVisible(batch)); }
+  static HWND control(const Figure& f) { return findControl(batch, f.cls, fromLocal(f.caption)); }
 
   // The list takes the difference of the outer sizes; the row keeps its
   // distance to the bottom, inside the window.
@@ -68,10 +61,9 @@ class BatchWindowLayout : public ::testing::Test {
       EXPECT_TRUE(inReach(control(f)));
     }
   }
-  static App* app;
-  HWND batch = nullptr;
+  static HWND batch;
 };
-App* BatchWindowLayout::app = nullptr;
+HWND BatchWindowLayout::batch = nullptr;
 
 TEST_F(BatchWindowLayout, OpensAtItsFiguresTimesTheScaleInsideTheWorkArea) {
   const RECT box = screenRectOf(batch), area = workAreaOf(batch);

@@ -11,18 +11,9 @@ namespace {
 
 class Resizing : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    app = App::launch().release();
-    ASSERT_NE(app, nullptr);
-    firstPlace = screenRectOf(app->mainWindow());
-  }
-  static void TearDownTestSuite() {
-    delete app;
-    app = nullptr;
-  }
+  static void SetUpTestSuite() { firstPlace = screenRectOf(runningApp().mainWindow()); }
   void SetUp() override {
-    ASSERT_NE(app, nullptr);
-    parts = partsOf(app->mainWindow());
+    parts = partsOf(runningApp().mainWindow());
     ASSERT_NE(parts.panel, nullptr);
   }
   // Each test starts from the first size.
@@ -39,11 +30,9 @@ class Resizing : public ::testing::Test {
     RECT box = screenRectOf(parts.window);
     return {widthOf(box), heightOf(box)};
   }
-  static App* app;
   static RECT firstPlace;
   MainWindowParts parts;
 };
-App* Resizing::app = nullptr;
 RECT Resizing::firstPlace{};
 
 TEST_F(Resizing, FirstSizeKeepsTheFixedFrameAndOffersAGripAndMaximising) {

@@ -11,21 +11,11 @@ constexpr int kColumnWidths[] = {50, 200, 198, 120, 120, 120, 150, 120, 117};
 
 class ScaledLayout : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    app = App::launch().release();
-    ASSERT_NE(app, nullptr);
-  }
-  static void TearDownTestSuite() {
-    delete app;
-    app = nullptr;
-  }
   void SetUp() override {
-    ASSERT_NE(app, nullptr);
-    parts = partsOf(app->mainWindow());
+    parts = partsOf(runningApp().mainWindow());
     ASSERT_NE(parts.header, nullptr);
     ASSERT_NE(parts.panel, nullptr);
   }
-  static App* app;
   MainWindowParts parts;
 
   void expectAtScaledFigures(HWND parent, const wchar_t* cls, int left, int top, int width, int height,
@@ -39,7 +29,6 @@ class ScaledLayout : public ::testing::Test {
     EXPECT_EQ(text(control), fromLocal(caption));
   }
 };
-App* ScaledLayout::app = nullptr;
 
 TEST_F(ScaledLayout, WindowTakesTheLayoutSizeTimesTheScaleAndEveryControlFollows) {
   RECT box = screenRectOf(parts.window);

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <memory>
 #include <vector>
 
 namespace quorvane::ui {
@@ -52,7 +54,25 @@ RECT inWindow(const MainWindowParts& parts, HWND control) {
   return box;
 }
 
+std::unique_ptr<App> theApp;
+
+// Ends the program before the process's own end, while Wine still answers.
+class RunningAppEnvironment : public ::testing::Environment {
+ public:
+  void TearDown() override { theApp.reset(); }
+};
+const auto* const registered = ::testing::AddGlobalTestEnvironment(new RunningAppEnvironment);
+
 }  // namespace
+
+App& runningApp() {
+  if (!theApp) theApp = App::launch();
+  if (!theApp) {
+    ADD_FAILURE() << "Quorvane.exe did not start";
+    std::abort();
+  }
+  return *theApp;
+}
 
 int screenDpi() {
   HDC screen = GetDC(nullptr);

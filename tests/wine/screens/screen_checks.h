@@ -19,6 +19,10 @@ namespace quorvane::ui {
 // Off by rounding, twice at most: the figure's own and its parent's.
 constexpr int kTolerance = 2;
 
+// One Quorvane.exe for the whole run, started on first use: starting one
+// costs seconds under Wine. Each test leaves it as it found it.
+App& runningApp();
+
 // The DPI the suite runs at: the system's, as scripts/with-screen.sh set it.
 int screenDpi();
 // A 96-DPI figure at that DPI, rounded.

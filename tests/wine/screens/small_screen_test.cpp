@@ -13,23 +13,12 @@ constexpr const char* kBatchCaption = "\xC5\xFA\xC1\xBF\xCD\xFA\xCD\xFAID";  // 
 
 class SmallScreen : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    app = App::launch().release();
-    ASSERT_NE(app, nullptr);
-  }
-  static void TearDownTestSuite() {
-    delete app;
-    app = nullptr;
-  }
   void SetUp() override {
-    ASSERT_NE(app, nullptr);
-    parts = partsOf(app->mainWindow());
+    parts = partsOf(runningApp().mainWindow());
     ASSERT_NE(parts.panel, nullptr);
   }
-  static App* app;
   MainWindowParts parts;
 };
-App* SmallScreen::app = nullptr;
 
 TEST_F(SmallScreen, WindowStartsInsideTheWorkAreaAtItsSize) {
   const RECT area = workAreaOf(parts.window), box = screenRectOf(parts.window);
@@ -57,7 +46,7 @@ TEST_F(SmallScreen, ABottomRowButtonAnswersAClickWhereItIsShown) {
   ASSERT_TRUE(inReach(button));
   click(button);
   HWND batch = nullptr;
-  ASSERT_TRUE(waitUntil([&] { return isVisible(batch = app->topLevelWindow({}, fromLocal(kBatchCaption))); }));
+  ASSERT_TRUE(waitUntil([&] { return isVisible(batch = runningApp().topLevelWindow({}, fromLocal(kBatchCaption))); }));
   PostMessageW(batch, WM_CLOSE, 0, 0);
   EXPECT_TRUE(waitUntil([&] { return !IsWindow(batch); }));
 }
