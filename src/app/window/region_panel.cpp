@@ -33,12 +33,12 @@ void RegionPanel::place(const ControlBox& hidden, int shownLeft) {
   const bool wasShown = shownLeft_ != hiddenLeft_ && shown();
   shownLeft_ = shownLeft;
   hiddenLeft_ = hidden.left;
-  // Below the bottom row's controls, which a short window brings up to it.
   SetWindowPos(panel_, nullptr, wasShown ? shownLeft_ : hiddenLeft_, hidden.top, hidden.width, hidden.height,
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-// The z-order stays as the window arranged it: above the grid it slides over.
+// The z-order stays as the window arranged it: above the grid it slides
+// over, below the bottom row.
 void RegionPanel::moveTo(int left) {
   RECT box{};
   GetWindowRect(panel_, &box);
@@ -49,7 +49,8 @@ void RegionPanel::moveTo(int left) {
 void RegionPanel::park() { moveTo(hiddenLeft_); }
 
 // Each step takes the panel a twelfth of the way, rounded, so the slide ends
-// exactly where it should at any DPI.
+// exactly where it should at any DPI; at 96 DPI every step is 30 pixels.
+static_assert(window_layout::kPanelHiddenLeft - window_layout::kPanelShownLeft == RegionPanel::kSlideSteps * 30);
 void RegionPanel::slideTo(int target) {
   HWND window = GetParent(panel_);
   const int start = left();

@@ -4,6 +4,8 @@
 // of the header and the bottom row in reach.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "screen_checks.h"
 
 namespace quorvane::ui {
@@ -25,6 +27,13 @@ class Resizing : public ::testing::Test {
     SetWindowPos(parts.window, nullptr, firstPlace.left, firstPlace.top, widthOf(firstPlace), heightOf(firstPlace),
                  SWP_NOZORDER | SWP_NOACTIVATE);
     settle(parts.window);
+  }
+  // Without a window manager Wine may pass a maximised window through its
+  // former size on the way: the test waits for the layout to settle.
+  bool gridFitsTheWindow() const {
+    const RECT grid = positionInParent(parts.grid), window = screenRectOf(parts.window);
+    return std::abs(heightOf(grid) - (scaled(592) + heightOf(window) - scaled(721))) <= kTolerance &&
+           std::abs(widthOf(grid) - (scaled(1215) + widthOf(window) - scaled(1221))) <= kTolerance;
   }
   SIZE size() const {
     RECT box = screenRectOf(parts.window);
@@ -66,8 +75,7 @@ TEST_F(Resizing, GrowingTheWindowGivesTheGridTheDifference) {
 TEST_F(Resizing, ShrinkingTheWindowSqueezesTheRowsAndKeepsThemInReach) {
   dragSizeGrip(parts.window, -scaled(180), -scaled(150));
   expectArrangedForItsSize(parts);
-  for (const Expected& figure : kHeaderAndWindow)
-    if (std::wstring_view(figure.cls) != L"SysListView32") EXPECT_TRUE(inReach(controlOf(parts, figure))) << figure.left;
+  expectControlsInReach(parts);
 }
 
 TEST_F(Resizing, TheWindowGetsNoSmallerThanKeepsEveryControlInReach) {
@@ -76,8 +84,7 @@ TEST_F(Resizing, TheWindowGetsNoSmallerThanKeepsEveryControlInReach) {
   EXPECT_LT(smallest.cx, widthOf(firstPlace));
   EXPECT_LT(smallest.cy, heightOf(firstPlace));
   expectArrangedForItsSize(parts);
-  for (const Expected& figure : kHeaderAndWindow)
-    if (std::wstring_view(figure.cls) != L"SysListView32") EXPECT_TRUE(inReach(controlOf(parts, figure))) << figure.left;
+  expectControlsInReach(parts);
   EXPECT_GE(heightOf(positionInParent(parts.grid)), scaled(100)) << "a few rows of the grid stay";
   dragSizeGrip(parts.window, -50, -50);
   EXPECT_EQ(size().cx, smallest.cx);
@@ -86,9 +93,9 @@ TEST_F(Resizing, TheWindowGetsNoSmallerThanKeepsEveryControlInReach) {
 }
 
 TEST_F(Resizing, MaximisingFillsTheWorkAreaByTheSameRuleAndRestoringBringsBackTheFirstSize) {
+  HWND grip = findControl(parts.window, L"QuorvaneSizeGrip", L"");
   PostMessageW(parts.window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-  ASSERT_TRUE(waitUntil([&] { return IsZoomed(parts.window) != FALSE; }));
-  settle(parts.window);
+  ASSERT_TRUE(waitUntil([&] { return IsZoomed(parts.window) && !isVisible(grip) && gridFitsTheWindow(); }));
   RECT client = clientRectOf(parts.window);
   MapWindowPoints(parts.window, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
   const RECT area = workAreaOf(parts.window);
@@ -96,10 +103,8 @@ TEST_F(Resizing, MaximisingFillsTheWorkAreaByTheSameRuleAndRestoringBringsBackTh
   EXPECT_EQ(client.right, area.right);
   EXPECT_EQ(client.bottom, area.bottom);
   expectArrangedForItsSize(parts);
-  EXPECT_FALSE(isVisible(findControl(parts.window, L"QuorvaneSizeGrip", L""))) << "a maximised window is not resized";
   PostMessageW(parts.window, WM_SYSCOMMAND, SC_RESTORE, 0);
-  ASSERT_TRUE(waitUntil([&] { return !IsZoomed(parts.window); }));
-  settle(parts.window);
+  ASSERT_TRUE(waitUntil([&] { return !IsZoomed(parts.window) && isVisible(grip) && gridFitsTheWindow(); }));
   const RECT restored = screenRectOf(parts.window);
   EXPECT_TRUE(EqualRect(&firstPlace, &restored));
   expectArrangedForItsSize(parts);

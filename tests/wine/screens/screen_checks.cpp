@@ -125,22 +125,39 @@ HWND parentOf(const MainWindowParts& parts, Parent parent) {
   return parent == Parent::Header ? parts.header : parent == Parent::Panel ? parts.panel : parts.window;
 }
 
-HWND controlOf(const MainWindowParts& parts, const Expected& figure) {
-  int equalsToTheLeft = 0;
-  for (const Expected& other : kHeaderAndWindow) {
-    if (&other == &figure) break;
-    if (other.parent == figure.parent && std::wstring_view(other.cls) == figure.cls &&
-        std::string_view(other.caption) == figure.caption)
-      ++equalsToTheLeft;
+std::vector<HWND> controlsOf(const MainWindowParts& parts) {
+  struct Child {
+    HWND handle;
+    std::wstring cls, caption;
+    int left;
+  };
+  // One look at each parent's children: every look crosses to the program.
+  auto childrenOf = [](HWND parent) {
+    std::vector<Child> children;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+      children.push_back({child, className(child), text(child), positionInParent(child).left});
+    std::sort(children.begin(), children.end(), [](const Child& a, const Child& b) { return a.left < b.left; });
+    return children;
+  };
+  const std::vector<Child> ofWindow = childrenOf(parts.window), ofHeader = childrenOf(parts.header);
+  std::vector<HWND> controls;
+  for (const Expected& figure : kHeaderAndWindow) {
+    int equalsToTheLeft = 0;
+    for (const Expected& other : kHeaderAndWindow) {
+      if (&other == &figure) break;
+      equalsToTheLeft += other.parent == figure.parent && std::wstring_view(other.cls) == figure.cls &&
+                         std::string_view(other.caption) == figure.caption;
+    }
+    const std::wstring caption = fromLocal(figure.caption);
+    HWND found = nullptr;
+    for (const Child& child : figure.parent == Parent::Header ? ofHeader : ofWindow)
+      if (child.cls == figure.cls && child.caption == caption && equalsToTheLeft-- == 0) {
+        found = child.handle;
+        break;
+      }
+    controls.push_back(found);
   }
-  HWND parent = parentOf(parts, figure.parent);
-  std::vector<HWND> equals;
-  const std::wstring caption = fromLocal(figure.caption);
-  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-    if (className(child) == figure.cls && text(child) == caption) equals.push_back(child);
-  std::sort(equals.begin(), equals.end(),
-            [](HWND a, HWND b) { return positionInParent(a).left < positionInParent(b).left; });
-  return equalsToTheLeft < static_cast<int>(equals.size()) ? equals[equalsToTheLeft] : nullptr;
+  return controls;
 }
 
 bool inBottomRow(const Expected& figure) { return figure.parent == Parent::Window && figure.top > kGridTop; }
@@ -160,11 +177,13 @@ void expectArrangedForItsSize(const MainWindowParts& parts) {
   EXPECT_LE(panel.top, scaled(kPanelTop) + kTolerance);
 
   const RECT grid = inWindow(parts, parts.grid);
+  const std::vector<HWND> controls = controlsOf(parts);
   std::vector<RECT> headerRow, bottomRow;
-  for (const Expected& figure : kHeaderAndWindow) {
+  for (size_t i = 0; i < std::size(kHeaderAndWindow); ++i) {
+    const Expected& figure = kHeaderAndWindow[i];
     if (std::wstring_view(figure.cls) == L"SysListView32") continue;
     SCOPED_TRACE(testing::Message() << "the control laid out at " << figure.left << "," << figure.top);
-    HWND control = controlOf(parts, figure);
+    HWND control = controls[i];
     ASSERT_NE(control, nullptr);
     const RECT box = inParent(control), seen = inWindow(parts, control);
     EXPECT_PRED2(isRoughly, heightOf(box), scaled(figure.height));
@@ -221,6 +240,15 @@ void expectArrangedForItsSize(const MainWindowParts& parts) {
   }
   return ::testing::AssertionFailure() << utf8(className(found)) << " \"" << utf8(text(found))
                                        << "\" lies over its middle";
+}
+
+void expectControlsInReach(const MainWindowParts& parts, bool bottomRowOnly) {
+  const std::vector<HWND> controls = controlsOf(parts);
+  for (size_t i = 0; i < std::size(kHeaderAndWindow); ++i) {
+    const Expected& figure = kHeaderAndWindow[i];
+    if (std::wstring_view(figure.cls) == L"SysListView32" || (bottomRowOnly && !inBottomRow(figure))) continue;
+    EXPECT_TRUE(inReach(controls[i])) << "the control laid out at " << figure.left << "," << figure.top;
+  }
 }
 
 void dragSizeGrip(HWND window, int dx, int dy) {

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "layout_figures.h"
 #include "ui_driver.h"
@@ -43,9 +44,10 @@ struct MainWindowParts {
 };
 MainWindowParts partsOf(HWND window);
 HWND parentOf(const MainWindowParts& parts, Parent parent);
-// The control of a figure, wherever it stands: the child of its parent with
-// its class and caption (among equals, the one in the same place from the left).
-HWND controlOf(const MainWindowParts& parts, const Expected& figure);
+// The control of each figure of kHeaderAndWindow, in the same order, wherever
+// it stands: the child of its parent with its class and caption (among
+// equals, the one in the same place from the left).
+std::vector<HWND> controlsOf(const MainWindowParts& parts);
 bool inBottomRow(const Expected& figure);
 
 // Every control where the rule puts it for the window's present size, the
@@ -54,6 +56,9 @@ void expectArrangedForItsSize(const MainWindowParts& parts);
 
 // Nothing covers the control's middle and that middle lies in the work area.
 ::testing::AssertionResult inReach(HWND control);
+// inReach for every control of the header and the bottom row, or of the
+// bottom row only.
+void expectControlsInReach(const MainWindowParts& parts, bool bottomRowOnly = false);
 
 // Drags the window's size grip by dx, dy in a few steps, as a user would.
 void dragSizeGrip(HWND window, int dx, int dy);
