@@ -110,6 +110,7 @@ LRESULT CALLBACK BatchIdWindow::windowProc(HWND window, UINT message, WPARAM wPa
     auto* self = static_cast<BatchIdWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     self->window_ = window;
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    scaleNonClientArea(window);
     theWindow = self;
   }
   auto* self = reinterpret_cast<BatchIdWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));

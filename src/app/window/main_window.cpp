@@ -80,6 +80,7 @@ LRESULT CALLBACK MainWindowImpl::windowProc(HWND window, UINT message, WPARAM wP
     auto* self = static_cast<MainWindowImpl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     self->window_ = window;
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    scaleNonClientArea(window);
   }
   auto* self = reinterpret_cast<MainWindowImpl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (!self) return DefWindowProcW(window, message, wParam, lParam);

@@ -8,6 +8,7 @@ struct DpiCalls {
   UINT(WINAPI* dpiForWindow)(HWND) = nullptr;
   UINT(WINAPI* dpiForSystem)() = nullptr;
   int(WINAPI* systemMetricsForDpi)(int, UINT) = nullptr;
+  BOOL(WINAPI* enableNonClientDpiScaling)(HWND) = nullptr;
 };
 
 template <typename Function>
@@ -22,6 +23,7 @@ const DpiCalls& dpiCalls() {
       resolve(user32, "GetDpiForWindow", found.dpiForWindow);
       resolve(user32, "GetDpiForSystem", found.dpiForSystem);
       resolve(user32, "GetSystemMetricsForDpi", found.systemMetricsForDpi);
+      resolve(user32, "EnableNonClientDpiScaling", found.enableNonClientDpiScaling);
     }
     return found;
   }();
@@ -53,6 +55,10 @@ int systemMetricAtDpi(int index, UINT dpi) {
   const DpiCalls& calls = dpiCalls();
   if (calls.systemMetricsForDpi) return calls.systemMetricsForDpi(index, dpi);
   return MulDiv(GetSystemMetrics(index), static_cast<int>(dpi), static_cast<int>(systemDpi()));
+}
+
+void scaleNonClientArea(HWND window) {
+  if (const auto enable = dpiCalls().enableNonClientDpiScaling) enable(window);
 }
 
 }  // namespace quorvane

@@ -16,5 +16,9 @@ UINT dpiOfWindow(HWND window);
 inline DpiScale dpiScaleOf(HWND window) { return DpiScale(static_cast<int>(dpiOfWindow(window))); }
 // GetSystemMetrics as it would answer at `dpi`.
 int systemMetricAtDpi(int index, UINT dpi);
+// Called from WM_NCCREATE: lets Windows 10 1607, which knows per-monitor
+// awareness only in its first form, scale the caption and frame too (later
+// systems do it by themselves).
+void scaleNonClientArea(HWND window);
 
 }  // namespace quorvane

@@ -26,7 +26,10 @@ class Resizing : public ::testing::Test {
     }
     SetWindowPos(parts.window, nullptr, firstPlace.left, firstPlace.top, widthOf(firstPlace), heightOf(firstPlace),
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    settle(parts.window);
+    waitUntil([&] {
+      const RECT now = screenRectOf(parts.window);
+      return EqualRect(&now, &firstPlace) && gridFitsTheWindow();
+    });
   }
   // Without a window manager Wine may pass a maximised window through its
   // former size on the way: the test waits for the layout to settle.
