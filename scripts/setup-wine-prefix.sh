@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Makes (once) the Wine prefix of a cross build tree: a Chinese locale for code
 # page 936, CJK fonts, then every step in scripts/prefix.d in name order.
-# Idempotent: a stamp records the steps already applied. Then copies the
-# prefix for the suites that change the screen's DPI (scripts/with-screen.sh).
+# Idempotent: a stamp records the steps already applied.
 set -euo pipefail
 here=$(dirname "$(readlink -f "$0")")
 build=$(cd "${1:?build dir}" && pwd)
@@ -30,11 +29,3 @@ for step in "$here"/prefix.d/*.sh; do
   echo "$sum $(basename "$step")" >> "$stamp"
 done
 wineserver -w
-
-# The DPI lives in the prefix's registry: suites that change it run in a copy
-# of their own, so the suites sharing the prefix above never see it changed.
-screens="$build/wineprefix-screens"
-if ! cmp -s "$stamp" "$screens/.quorvane-steps"; then
-  rm -rf "$screens"
-  cp -a "$WINEPREFIX" "$screens"
-fi

@@ -196,23 +196,25 @@ void BatchIdWindow::fitToWorkArea() {
 
 void BatchIdWindow::layOut() {
   if (!control(C::选择框1)) return;  // still being created
-  RECT outer{}, client{};
-  GetWindowRect(window_, &outer);
-  GetClientRect(window_, &client);
-  const int wider = (outer.right - outer.left) - scale_(kWidth);
-  const int taller = (outer.bottom - outer.top) - scale_(kHeight);
-  for (const BatchControlLayout& c : kLayout) {
-    ControlBox box = scaledBox(c, scale_);
-    if (c.name == C::编辑框1) {
-      box.width += wider;
-      box.height += taller;
-    } else {
-      box.top += taller;
+  layoutPasses_.run([this] {
+    RECT outer{}, client{};
+    GetWindowRect(window_, &outer);
+    GetClientRect(window_, &client);
+    const int wider = (outer.right - outer.left) - scale_(kWidth);
+    const int taller = (outer.bottom - outer.top) - scale_(kHeight);
+    for (const BatchControlLayout& c : kLayout) {
+      ControlBox box = scaledBox(c, scale_);
+      if (c.name == C::编辑框1) {
+        box.width += wider;
+        box.height += taller;
+      } else {
+        box.top += taller;
+      }
+      placeChild(control(c.name), box);
     }
-    placeChild(control(c.name), box);
-  }
-  const int grip = scale_(kSizeGrip);
-  sizeGrip_.place(client.right - grip, client.bottom - grip, grip, !IsZoomed(window_));
+    const int grip = scale_(kSizeGrip);
+    sizeGrip_.place(client.right - grip, client.bottom - grip, grip, !IsZoomed(window_));
+  });
 }
 
 void BatchIdWindow::onDpiChanged(UINT dpi, const RECT& suggested) {

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "app/dpi_scale.h"
+#include "app/layout_passes.h"
 #include "app/window/program_icon.h"
 #include "app/window/size_grip.h"
 #include "contact/batch_contact.h"
@@ -64,6 +65,7 @@ class BatchIdWindow {
   HFONT font_ = nullptr;
   WindowIcons icons_;
   SizeGrip sizeGrip_;
+  LayoutPasses layoutPasses_;
   bool roundRunning_ = false;
   bool closeWhenRoundEnds_ = false;
 };

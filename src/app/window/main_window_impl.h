@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/dpi_scale.h"
+#include "app/layout_passes.h"
 #include "app/result_table.h"
 #include "app/selection.h"
 #include "app/window/main_window.h"
@@ -92,6 +93,7 @@ class MainWindowImpl final : public MainWindow {
   HFONT underlinedFont_ = nullptr;
   WindowIcons icons_;
   SizeGrip sizeGrip_;
+  LayoutPasses layoutPasses_;
   UINT taskbarCreatedMessage_ = 0;
   unsigned timerInterval_ = 0;
   COLORREF regionLinkColour_ = RGB(0, 0, 0);

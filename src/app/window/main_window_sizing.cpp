@@ -55,16 +55,18 @@ void MainWindowImpl::fitToWorkArea() {
 
 void MainWindowImpl::layOut() {
   if (!control(Control::图片框1)) return;  // still being created
-  RECT outer{}, client{};
-  GetWindowRect(window_, &outer);
-  GetClientRect(window_, &client);
-  const MainWindowArrangement arrangement = arrangeMainWindow(scale_, sizeOf(outer), sizeOf(client));
-  for (const ControlLayout& layout : mainWindowLayout())
-    if (layout.name != Control::图片框1)
-      placeControl(control(layout.name), layout.kind, arrangement.boxes[indexOf(layout.name)], scale_);
-  panel_.place(arrangement.boxes[indexOf(Control::图片框1)], arrangement.panelShownLeft);
-  const ControlBox& grip = arrangement.sizeGrip;
-  sizeGrip_.place(grip.left, grip.top, grip.width, !IsZoomed(window_));
+  layoutPasses_.run([this] {
+    RECT outer{}, client{};
+    GetWindowRect(window_, &outer);
+    GetClientRect(window_, &client);
+    const MainWindowArrangement arrangement = arrangeMainWindow(scale_, sizeOf(outer), sizeOf(client));
+    for (const ControlLayout& layout : mainWindowLayout())
+      if (layout.name != Control::图片框1)
+        placeControl(control(layout.name), layout.kind, arrangement.boxes[indexOf(layout.name)], scale_);
+    panel_.place(arrangement.boxes[indexOf(Control::图片框1)], arrangement.panelShownLeft);
+    const ControlBox& grip = arrangement.sizeGrip;
+    sizeGrip_.place(grip.left, grip.top, grip.width, !IsZoomed(window_));
+  });
 }
 
 // The system suggests the window's new place and size; the controls, fonts,

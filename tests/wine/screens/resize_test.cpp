@@ -61,6 +61,28 @@ TEST_F(Resizing, FirstSizeKeepsTheFixedFrameAndOffersAGripAndMaximising) {
   expectArrangedForItsSize(parts);
 }
 
+// Before any test resizes the window: without a window manager, Wine may
+// apply a resize made shortly before (a test's return to the first size)
+// after the maximised size, leaving the window zoomed at its former size;
+// the program then lays itself out for that size, as it should.
+TEST_F(Resizing, MaximisingFillsTheWorkAreaByTheSameRuleAndRestoringBringsBackTheFirstSize) {
+  HWND grip = findControl(parts.window, L"QuorvaneSizeGrip", L"");
+  PostMessageW(parts.window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
+  ASSERT_TRUE(waitUntil([&] { return IsZoomed(parts.window) && !isVisible(grip) && gridFitsTheWindow(); }));
+  RECT client = clientRectOf(parts.window);
+  MapWindowPoints(parts.window, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+  const RECT area = workAreaOf(parts.window);
+  EXPECT_TRUE(contains(area, client));
+  EXPECT_EQ(client.right, area.right);
+  EXPECT_EQ(client.bottom, area.bottom);
+  expectArrangedForItsSize(parts);
+  PostMessageW(parts.window, WM_SYSCOMMAND, SC_RESTORE, 0);
+  ASSERT_TRUE(waitUntil([&] { return !IsZoomed(parts.window) && isVisible(grip) && gridFitsTheWindow(); }));
+  const RECT restored = screenRectOf(parts.window);
+  EXPECT_TRUE(EqualRect(&firstPlace, &restored));
+  expectArrangedForItsSize(parts);
+}
+
 // From the smallest size, as a small screen leaves no room beyond the first.
 TEST_F(Resizing, GrowingTheWindowGivesTheGridTheDifference) {
   dragSizeGrip(parts.window, -2000, -2000);
@@ -93,24 +115,6 @@ TEST_F(Resizing, TheWindowGetsNoSmallerThanKeepsEveryControlInReach) {
   EXPECT_EQ(size().cx, smallest.cx);
   EXPECT_EQ(size().cy, smallest.cy);
   saveScreenshot(L"smallest-main-window-at-" + dpiName());
-}
-
-TEST_F(Resizing, MaximisingFillsTheWorkAreaByTheSameRuleAndRestoringBringsBackTheFirstSize) {
-  HWND grip = findControl(parts.window, L"QuorvaneSizeGrip", L"");
-  PostMessageW(parts.window, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-  ASSERT_TRUE(waitUntil([&] { return IsZoomed(parts.window) && !isVisible(grip) && gridFitsTheWindow(); }));
-  RECT client = clientRectOf(parts.window);
-  MapWindowPoints(parts.window, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
-  const RECT area = workAreaOf(parts.window);
-  EXPECT_TRUE(contains(area, client));
-  EXPECT_EQ(client.right, area.right);
-  EXPECT_EQ(client.bottom, area.bottom);
-  expectArrangedForItsSize(parts);
-  PostMessageW(parts.window, WM_SYSCOMMAND, SC_RESTORE, 0);
-  ASSERT_TRUE(waitUntil([&] { return !IsZoomed(parts.window) && isVisible(grip) && gridFitsTheWindow(); }));
-  const RECT restored = screenRectOf(parts.window);
-  EXPECT_TRUE(EqualRect(&firstPlace, &restored));
-  expectArrangedForItsSize(parts);
 }
 
 TEST_F(Resizing, RegionPanelSlidesInToTheRightEdgeOfAResizedWindow) {
