@@ -74,7 +74,7 @@ Row rowOf(Placement placement, const std::array<ControlBox, kControlCount>& boxe
   return row;  // the layout lists each row left to right
 }
 
-void fitRowInto(Row row, int right, std::array<ControlBox, kControlCount>& boxes) {
+void fitRowInto(const Row& row, int right, std::array<ControlBox, kControlCount>& boxes) {
   std::vector<RowItem> fitted = fitRow(row.items, right);
   for (size_t i = 0; i < fitted.size(); ++i) {
     ControlBox& box = boxes[indexOf(row.controls[i])];
