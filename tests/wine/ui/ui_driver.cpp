@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <fstream>
 
 #include "app/window/program_version.h"
@@ -274,6 +275,18 @@ HWND controlAt(HWND parent, std::wstring_view cls, int left, int top) {
     if (box.left == left && box.top == top && (cls.empty() || className(child) == cls)) return child;
   }
   return nullptr;
+}
+
+HWND controlNear(HWND parent, std::wstring_view cls, int left, int top, int tolerance) {
+  HWND nearest = nullptr;
+  int nearestDistance = tolerance * 2 + 1;
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT box = positionInParent(child);
+    const int dx = std::abs(box.left - left), dy = std::abs(box.top - top);
+    if (dx > tolerance || dy > tolerance || (!cls.empty() && className(child) != cls)) continue;
+    if (dx + dy < nearestDistance) nearest = child, nearestDistance = dx + dy;
+  }
+  return nearest;
 }
 
 bool isChecked(HWND checkBox) {
