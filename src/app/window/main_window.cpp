@@ -128,7 +128,7 @@ LRESULT MainWindowImpl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
       onMouseMovedOverWindow();
       return 0;
     case WM_TIMER:
-      if (wParam == kTimer1Id) onMainTimerTick(*this);
+      onTimer(wParam);
       return 0;
     case kTrayIconMessage:
       if (wParam == kTrayIconId) onTrayIconEvent(lParam);
@@ -148,8 +148,7 @@ LRESULT MainWindowImpl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
       return 0;
   }
   if (message == taskbarCreatedMessage_ && message != 0) {
-    trayIcon_.readd();
-    onRefreshAccountsClicked(*this);  // a new shell shows its icons anew
+    onShellStarted();
     return 0;
   }
   return DefWindowProcW(window_, message, wParam, lParam);
@@ -230,10 +229,27 @@ void MainWindowImpl::onCloseRequested() { ShowWindow(window_, SW_HIDE); }
 
 void MainWindowImpl::onDestroyed() {
   KillTimer(window_, kTimer1Id);
+  KillTimer(window_, kRereadAccountsTimerId);
   uiTasks_.close();
   grid_.detach();
   trayIcon_.remove();
   PostQuitMessage(0);
+}
+
+void MainWindowImpl::onTimer(UINT_PTR id) {
+  if (id == kTimer1Id) onMainTimerTick(*this);
+  if (id == kRereadAccountsTimerId) {
+    KillTimer(window_, kRereadAccountsTimerId);
+    onRefreshAccountsClicked(*this);
+  }
+}
+
+// Explorer started or restarted: the icon goes back into the new notification
+// area, and its icons are read anew at once and once more a little later.
+void MainWindowImpl::onShellStarted() {
+  trayIcon_.readd();
+  onRefreshAccountsClicked(*this);
+  SetTimer(window_, kRereadAccountsTimerId, kRereadAccountsDelayMs, nullptr);
 }
 
 void MainWindowImpl::onTrayIconEvent(LPARAM mouseMessage) {

@@ -75,6 +75,8 @@ class MainWindowImpl final : public MainWindow {
   void onCreated();
   void onCloseRequested();
   void onDestroyed();
+  void onTimer(UINT_PTR id);
+  void onShellStarted();
   void onTrayIconEvent(LPARAM mouseMessage);
   void onExitChosen();
   void onMouseMovedOverWindow();

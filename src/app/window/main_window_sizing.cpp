@@ -84,6 +84,9 @@ void MainWindowImpl::onDpiChanged(UINT dpi, const RECT& suggested) {
 }
 
 void MainWindowImpl::onMinMaxInfo(MINMAXINFO& limits) const {
+  // A minimised window has no client area to measure the frame by; the
+  // limits are asked for again when it is restored.
+  if (IsIconic(window_)) return;
   const SIZE minimum = mainWindowMinimumSize(scale_, frameOf(window_));
   limits.ptMinTrackSize = {minimum.cx, minimum.cy};
 }
