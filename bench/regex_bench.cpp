@@ -1,7 +1,10 @@
-// The seven field patterns of the search over a generated result page, our
-// engine against std::wregex with the same options (ignore case, multiline,
-// every match), then ours alone over hostile pages of 1 MB and 10 MB.
+// The seven field patterns of the search over a generated result page: our
+// extraction against a literal-scan floor (memmem of each pattern's left
+// literal, then of its right literal) and against std::wregex with the same
+// options (ignore case, multiline, every match); then ours alone over
+// hostile pages of 1 MB and 10 MB.
 #include <cstdio>
+#include <cstring>
 #include <regex>
 #include <string>
 #include <vector>
@@ -20,6 +23,13 @@ const std::vector<std::string> kFieldPatterns = {
     R"p(ind\\":\\"(.*?)\\)p",
 };
 
+// The literals around each pattern's capture, as they stand in the page.
+const std::vector<std::pair<std::string, std::string>> kFieldLiterals = {
+    {R"p("totalPage":)p", R"p(,")p"},  {R"p("rawTitle":")p", R"p(",)p"}, {R"p("nick":")p", R"p(","provcity")p"},
+    {R"p("procnt":)p", R"p(,")p"},     {R"p(,"totalsold":)p", R"p(,")p"}, {R"p(rank seller-rank-)p", R"p(",)p"},
+    {R"p(ind\":\")p", R"p(\)p"},
+};
+
 std::wstring toWide(const std::string& local) {
   quorvane::Utf16Text units = quorvane::codePageToUtf16(local, 936);
   if (!units.empty()) units.pop_back();  // the terminating NUL
@@ -34,6 +44,28 @@ size_t runOurs(const std::string& page) {
     quorvane::RegexMatcher matcher;
     matcher.execute(pattern, page, false);
     for (int i = 1; i <= matcher.matchCount(); ++i) captures += !matcher.subMatchText(i, 1).empty() || true;
+  }
+  return captures;
+}
+
+// The least any extraction must do: find each left literal, then the right
+// one after it, and copy what lies between. Byte-wise and case-sensitive, so
+// it takes the second byte of 錦 (E5 5C) for a category's closing backslash,
+// which ours must not.
+size_t runFloor(const std::string& page) {
+  size_t captures = 0;
+  const char* const end = page.data() + page.size();
+  for (const auto& [left, right] : kFieldLiterals) {
+    for (const char* at = page.data();;) {
+      const auto* open = static_cast<const char*>(memmem(at, end - at, left.data(), left.size()));
+      if (!open) break;
+      open += left.size();
+      const auto* close = static_cast<const char*>(memmem(open, end - open, right.data(), right.size()));
+      if (!close) break;
+      std::string capture(open, close);
+      captures += !capture.empty() || true;
+      at = close + right.size();
+    }
   }
   return captures;
 }
@@ -62,14 +94,19 @@ void benchmarkPage() {
     stdPatterns.emplace_back(toWide(pattern), std::regex::ECMAScript | std::regex::icase | std::regex::multiline);
 
   size_t ours = 0;
+  size_t floor = 0;
   size_t theirs = 0;
   int turn = 0;
   double oursSeconds = timePerRun([&] { return runOurs(pages[turn++ % 2]); }, 1.0, ours);
+  double floorSeconds = timePerRun([&] { return runFloor(pages[turn++ % 2]); }, 1.0, floor);
   double stdSeconds = timePerRun([&] { return runStd(stdPatterns, widePage); }, 1.0, theirs);
   std::printf("result page: %zu bytes, 20 shops, 7 patterns\n", page.size());
-  std::printf("  ours (RegexMatcher, GBK in and out): %8.3f ms per page, %zu captures\n", oursSeconds * 1e3, ours);
-  std::printf("  std::wregex (wide text):             %8.3f ms per page, %zu captures\n", stdSeconds * 1e3, theirs);
-  std::printf("  ratio: %.1fx faster%s\n", stdSeconds / oursSeconds, ours == theirs ? "" : "  (CAPTURE COUNTS DIFFER)");
+  std::printf("  ours (RegexMatcher, GBK in and out):          %8.3f ms per page, %zu captures\n", oursSeconds * 1e3, ours);
+  std::printf("  literal-scan floor (memmem left, then right): %8.3f ms per page, %zu captures\n", floorSeconds * 1e3, floor);
+  std::printf("  std::wregex (wide text):                      %8.3f ms per page, %zu captures\n", stdSeconds * 1e3, theirs);
+  std::printf("  extraction: ours / floor %.2fx (goal: at most 4x); std::wregex / ours %.1fx%s\n",
+              oursSeconds / floorSeconds, stdSeconds / oursSeconds,
+              ours == theirs && ours == floor ? "" : "  (CAPTURE COUNTS DIFFER)");
 }
 
 template <typename MakePage>

@@ -207,7 +207,7 @@ std::string show(const Found& found) {
   std::string out;
   for (const auto& match : found.matches) {
     out += "[";
-    for (auto [start, end] : match) out += " " + std::to_string(start) + "-" + std::to_string(end);
+    for (auto [start, end] : match) out.append(" ").append(std::to_string(start)).append("-").append(std::to_string(end));
     out += " ]";
   }
   return out.empty() ? "none" : out;

@@ -29,6 +29,7 @@ class Compiler {
       return result;
     }
     findLiterals();
+    program_.fieldShape = fieldShapeOf(tree_);
     result.program = std::move(program_);
     return result;
   }

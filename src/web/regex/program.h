@@ -3,10 +3,12 @@
 // group, group 0 being the whole match); after them one slot per loop whose
 // body can match the empty text, holding where its current iteration began.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "web/regex/char_class.h"
+#include "web/regex/field_shape.h"
 
 namespace quorvane::regex {
 
@@ -68,6 +70,8 @@ struct Program {
   // Every match begins with `prefix`; every match contains each required literal.
   std::u16string prefix;
   std::vector<std::u16string> requiredLiterals;
+  // Set when the pattern can run as two literal scans instead.
+  std::optional<FieldShape> fieldShape;
 
   int captureSlotCount() const { return 2 * (groupCount + 1); }
 };
