@@ -1,9 +1,11 @@
 #include "web/encodings.h"
 
+#include <algorithm>
 #include <mutex>
 #include <thread>
 
 #include "platform/code_pages.h"
+#include "web/composite_check.h"
 
 namespace quorvane {
 namespace {
@@ -15,6 +17,12 @@ using platform::kUtf8CodePage;
 template <typename Text>
 Text upToFirstNul(Text text) {
   return text.substr(0, text.find(typename Text::value_type{0}));
+}
+
+// Converted bytes as local text, which ends at the first NUL; in place.
+LocalText asLocalText(ByteArray bytes) {
+  bytes.resize(std::min(bytes.find('\0'), bytes.size()));
+  return bytes;
 }
 
 // The pump and the thread allowed to run it.
@@ -41,6 +49,11 @@ bool staysPlain(unsigned char byte) {
          (byte >= 'a' && byte <= 'z');
 }
 
+// Plain runs shorter than this between two combining marks are converted
+// with the check too: a call for every few units would cost more than the
+// check saves.
+constexpr size_t kShortPlainRun = 256;
+
 void appendEscaped(unsigned char byte, LocalText& out) {
   static constexpr char kHexDigits[] = "0123456789ABCDEF";
   out.push_back('%');
@@ -54,8 +67,39 @@ Utf16Text utf8ToUtf16(std::string_view utf8) {
   return platform::multiByteToUtf16(utf8, kUtf8CodePage);
 }
 
+// The composite check costs many times the plain conversion (about 20x under
+// Wine) and can only change a base character followed by combining marks
+// (composite_check.h); without it every unit converts on its own. So only
+// the stretches from the unit before a mark to past the marks after it are
+// converted with the check, the rest plainly, and the bytes are those of
+// converting the whole text with the check: a stretch's ends are safe places
+// to cut, as no unit before it is joined to its first unit and no mark
+// follows it.
 LocalText utf16ToLocal(std::u16string_view units) {
-  return upToFirstNul(platform::utf16ToMultiByte(units, kLocalCodePage, kCompositeCheck));
+  size_t mark = findJoiningUnit(units, 0);
+  if (mark == units.size()) return asLocalText(platform::utf16ToMultiByte(units, kLocalCodePage, 0));
+  ByteArray local;
+  bool refused = false;
+  const auto append = [&](size_t start, size_t end, unsigned flags) {
+    if (start == end) return;
+    const ByteArray bytes = platform::utf16ToMultiByte(units.substr(start, end - start), kLocalCodePage, flags);
+    refused = refused || bytes.empty();
+    local += bytes;
+  };
+  size_t plainFrom = 0;
+  while (mark < units.size()) {
+    const size_t start = mark == 0 ? 0 : mark - 1;  // the mark's base; a text may open with a mark
+    size_t end = skipJoiningUnits(units, mark);
+    for (mark = findJoiningUnit(units, end); mark < units.size() && mark - end < kShortPlainRun;
+         mark = findJoiningUnit(units, end))
+      end = skipJoiningUnits(units, mark);
+    append(plainFrom, start, 0);
+    append(start, end, kCompositeCheck);
+    plainFrom = end;
+  }
+  append(plainFrom, units.size(), 0);
+  // A refusal anywhere is a refusal of the whole text.
+  return refused ? LocalText() : asLocalText(std::move(local));
 }
 
 // A NUL byte in UTF-8 is always a NUL character, which ends the local text:
