@@ -70,7 +70,8 @@ int main(int argc, char** argv) {
     for (unsigned unit = 0; unit < 0x10000; ++unit) text[2 * unit + 1] = static_cast<char16_t>(second);
     const ByteArray without = convert(text, 0);
     ByteArray unitByUnit;
-    for (unsigned unit = 0; unit < 0x10000; ++unit) unitByUnit += alone[unit] + alone[second];
+    unitByUnit.reserve(without.size());
+    for (unsigned unit = 0; unit < 0x10000; ++unit) unitByUnit.append(alone[unit]).append(alone[second]);
     if (without != unitByUnit) {
       std::printf("without the check, units do not convert on their own after %04X\n", second);
       ++notOnItsOwn;

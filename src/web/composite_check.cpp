@@ -1,6 +1,5 @@
 #include "web/composite_check.h"
 
-#include <algorithm>
 #include <bitset>
 
 namespace quorvane {
@@ -39,16 +38,19 @@ bool isComposing(const UnitSet& set, char16_t unit) { return unit >= kFirstCompo
 
 bool mayJoinThePreviousUnit(char16_t unit) { return isComposing(composingUnits(), unit); }
 
-size_t findJoiningUnit(std::u16string_view units, size_t from) {
+JoinableStretch nextJoinableStretch(std::u16string_view units, size_t from, size_t shortPlainRun) {
   const UnitSet& set = composingUnits();
-  while (from < units.size() && !isComposing(set, units[from])) ++from;
-  return std::min(from, units.size());
-}
-
-size_t skipJoiningUnits(std::u16string_view units, size_t from) {
-  const UnitSet& set = composingUnits();
-  while (from < units.size() && isComposing(set, units[from])) ++from;
-  return std::min(from, units.size());
+  const size_t size = units.size();
+  size_t mark = from;
+  while (mark < size && !isComposing(set, units[mark])) ++mark;
+  if (mark == size) return {size, size};
+  // On until a plain run long enough follows the last mark; in text dense
+  // with marks this loop is where the time goes, so it does not branch on
+  // each unit.
+  size_t lastMark = mark;
+  for (size_t at = mark + 1; at < size && at - lastMark <= shortPlainRun; ++at)
+    lastMark = isComposing(set, units[at]) ? at : lastMark;
+  return {mark == 0 ? 0 : mark - 1, lastMark + 1};
 }
 
 }  // namespace quorvane

@@ -14,11 +14,18 @@ namespace quorvane {
 
 bool mayJoinThePreviousUnit(char16_t unit);
 
-// The first unit at or after `from` that may join the unit before it, or
-// the text's size when none does.
-size_t findJoiningUnit(std::u16string_view units, size_t from);
+// A part of a text to convert with the check: from the unit before a
+// combining mark (the mark itself when it opens the text) to past the marks
+// after it, and on over plain runs shorter than `shortPlainRun` to further
+// marks. Its ends are safe places to cut the text: no unit before it is
+// joined to its first unit, and no mark follows it.
+struct JoinableStretch {
+  size_t start;
+  size_t end;
+};
 
-// The first unit at or after `from` that cannot, or the text's size.
-size_t skipJoiningUnits(std::u16string_view units, size_t from);
+// The first such stretch at or after `from`, which must not be a combining
+// mark unless it is 0; {size, size} when there is none.
+JoinableStretch nextJoinableStretch(std::u16string_view units, size_t from, size_t shortPlainRun);
 
 }  // namespace quorvane
