@@ -25,6 +25,11 @@ LocalText asLocalText(ByteArray bytes) {
   return bytes;
 }
 
+// Plain runs shorter than this between two combining marks are converted
+// with the check too: a call for every few units would cost more than the
+// check saves.
+constexpr size_t kShortPlainRun = 256;
+
 // The pump and the thread allowed to run it.
 struct UiEventPump {
   std::mutex guard;
@@ -48,11 +53,6 @@ bool staysPlain(unsigned char byte) {
   return (byte >= 0x2C && byte <= 0x39) || (byte >= 'A' && byte <= 'Z') ||
          (byte >= 'a' && byte <= 'z');
 }
-
-// Plain runs shorter than this between two combining marks are converted
-// with the check too: a call for every few units would cost more than the
-// check saves.
-constexpr size_t kShortPlainRun = 256;
 
 void appendEscaped(unsigned char byte, LocalText& out) {
   static constexpr char kHexDigits[] = "0123456789ABCDEF";
