@@ -2,14 +2,19 @@
 // fetched page and every URL goes through) against a straightforward
 // converter: one code point at a time, each looked up in a hash map. Prints
 // MB/s of both and their ratio, on a result page (mostly ASCII markup) and
-// on Chinese-dense text. Builds natively and cross; under Wine the core's
-// path is the system's MultiByteToWideChar / WideCharToMultiByte.
+// on Chinese-dense text. Then the page conversion (UTF-8 to GBK) against the
+// same conversion without the composite check (WC_COMPOSITECHECK), which
+// the core pays for only around combining marks, and against the check over
+// the whole text, on those texts and on one dense with combining marks.
+// Builds natively and cross; under Wine the core's path is the system's
+// MultiByteToWideChar / WideCharToMultiByte.
 #include <cstdint>
 #include <cstdio>
 #include <string>
 #include <unordered_map>
 #include <vector>
 
+#include "platform/code_pages.h"
 #include "run_timing.h"
 #include "search_result_page.h"
 #include "web/encodings.h"
@@ -137,6 +142,37 @@ LocalText chineseText(size_t bytes) {
   return text;
 }
 
+// UTF-8 to GBK as utf8ToLocal does it, with the given flags over the whole text.
+LocalText utf8ToLocalWithFlags(const ByteArray& utf8, unsigned flags) {
+  const quorvane::Utf16Text units = quorvane::utf8ToUtf16(utf8.substr(0, utf8.find('\0')));
+  const LocalText local = quorvane::platform::utf16ToMultiByte(units, 936, flags);
+  return local.substr(0, local.find('\0'));
+}
+
+void benchmarkCompositeCheck(const char* title, const ByteArray& utf8) {
+  const LocalText expected = utf8ToLocalWithFlags(utf8, quorvane::platform::kCompositeCheck);
+  const bool same = quorvane::utf8ToLocal(utf8) == expected;
+  size_t bytes = 0;
+  const double ours = timePerRun([&] { return quorvane::utf8ToLocal(utf8).size(); }, 1.0, bytes);
+  const double plain = timePerRun([&] { return utf8ToLocalWithFlags(utf8, 0).size(); }, 1.0, bytes);
+  const double whole =
+      timePerRun([&] { return utf8ToLocalWithFlags(utf8, quorvane::platform::kCompositeCheck).size(); }, 1.0, bytes);
+  std::printf("  %-28s ours %7.3f ms, without the check %7.3f ms, check over the whole text %7.3f ms\n", title,
+              ours * 1e3, plain * 1e3, whole * 1e3);
+  std::printf("  %-28s ours / without the check %.2fx (goal: at most 1.5x); whole-text check / without %.2fx%s\n", "",
+              ours / plain, whole / plain, same ? "" : "  (OURS DIFFERS FROM THE WHOLE-TEXT CHECK)");
+}
+
+// Pinyin with its tone marks written as combining marks after the vowels:
+// the text where the composite check changes the most.
+ByteArray pinyinWithCombiningMarks(size_t bytes) {
+  const std::vector<std::string> syllables = {"zho\xCC\x84ng", "we\xCC\x81n", "pi\xCC\x84n", "yi\xCC\x8Cn",
+                                              "ha\xCC\x80o", " ", "lu\xCC\x88", "\xE4\xB8\xAD"};
+  ByteArray text;
+  for (size_t i = 0; text.size() < bytes; ++i) text += syllables[i % syllables.size()];
+  return text;
+}
+
 void benchmark(const char* title, const NaiveTables& tables, const LocalText& gbk) {
   const ByteArray utf8 = quorvane::localToUtf8(gbk);
   std::printf("%s: %zu bytes GBK, %zu bytes UTF-8\n", title, gbk.size(), utf8.size());
@@ -154,5 +190,9 @@ int main() {
   const auto shops = quorvane::fixtures::sampleShops(20);
   benchmark("result page, 20 shops", tables, quorvane::fixtures::resultPage(shops, 37, 300 * 1024));
   benchmark("Chinese text", tables, chineseText(1 << 20));
+  std::printf("page conversion, UTF-8 -> GBK: the composite check only where it can change the result\n");
+  benchmarkCompositeCheck("result page, 20 shops", quorvane::localToUtf8(quorvane::fixtures::resultPage(shops, 37, 300 * 1024)));
+  benchmarkCompositeCheck("Chinese text", quorvane::localToUtf8(chineseText(1 << 20)));
+  benchmarkCompositeCheck("pinyin, combining marks", pinyinWithCombiningMarks(1 << 20));
   return 0;
 }

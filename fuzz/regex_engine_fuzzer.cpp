@@ -1,7 +1,9 @@
 // Input: [options][pattern length][pattern][subject], pattern and subject
 // read as UTF-8 (malformed bytes become U+FFFD). Option bits: 0 ignore case,
 // 1 multiline, 2 global. The run must stay within libFuzzer's time limit
-// (the engine is linear in the subject) and report consistent bounds.
+// (the engine is linear in the subject) and report consistent bounds; a
+// pattern of the field shape, run as two literal scans, must find what the
+// Pike VM finds.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -9,6 +11,10 @@
 #include "fuzz_check.h"
 #include "pattern_input.h"
 #include "web/encodings.h"
+#include "web/regex/compiler.h"
+#include "web/regex/match_iteration.h"
+#include "web/regex/parser.h"
+#include "web/regex/pike_vm.h"
 #include "web/regex/regex.h"
 
 using namespace quorvane;
@@ -36,6 +42,25 @@ void checkBounds(const regex::MatchList& matches, size_t subjectSize, bool globa
   }
 }
 
+bool sameMatches(const regex::MatchList& a, const regex::MatchList& b) {
+  if (a.size() != b.size() || a.groupCount() != b.groupCount()) return false;
+  for (size_t match = 0; match < a.size(); ++match) {
+    for (int group = 0; group <= a.groupCount(); ++group) {
+      if (a.start(match, group) != b.start(match, group) || a.end(match, group) != b.end(match, group)) return false;
+    }
+  }
+  return true;
+}
+
+regex::MatchList onPikeVm(const Utf16Text& pattern, const Utf16Text& subject, regex::RegexOptions options) {
+  const regex::ParseResult parsed = regex::parsePattern(pattern);
+  const regex::CompileResult compiled = regex::compileTree(parsed.tree, {options.ignoreCase, options.multiline});
+  regex::PikeVm vm(compiled.program);
+  return regex::collectMatches(
+      [&](size_t from, std::vector<std::int32_t>& bounds) { return vm.search(subject, from, bounds); },
+      subject.size(), compiled.program.groupCount, options.global);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -54,5 +79,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   FUZZ_CHECK(matches.empty() || matches.groupCount() == compiled.groupCount());
   checkBounds(matches, subject.size(), global);
+  if (compiled.fieldShape()) FUZZ_CHECK(sameMatches(matches, onPikeVm(pattern, subject, compiled.options())));
   return 0;
 }

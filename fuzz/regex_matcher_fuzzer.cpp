@@ -1,7 +1,9 @@
 // Input: [options][pattern length][pattern][subject], both local (GBK)
 // bytes as a page arrives. Option bits: 0 case sensitive, 1 multiline,
 // 2 global. Every reported position must point at the reported text, since
-// callers cut the page at those offsets.
+// callers cut the page at those offsets, and every match must be the one
+// the engine finds on the subject's wide form (field patterns are scanned
+// over the local bytes instead).
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -10,6 +12,8 @@
 #include "pattern_input.h"
 #include "platform/code_pages.h"
 #include "web/encodings.h"
+#include "web/gbk_unit_offsets.h"
+#include "web/regex/regex.h"
 #include "web/regex_matcher.h"
 
 using namespace quorvane;
@@ -31,6 +35,33 @@ void checkText(const LocalText& text, int position, std::string_view subject, bo
   }
   FUZZ_CHECK(static_cast<size_t>(position) <= subject.size());
   if (exact) FUZZ_CHECK(subject.substr(static_cast<size_t>(position), text.size()) == text);
+}
+
+// The engine's matches on this port's conversion of the subject, each
+// turned into its byte position and text, against what the matcher reports.
+void checkAgainstTheWideForm(const RegexMatcher& matcher, std::string_view pattern, std::string_view subject,
+                             uint8_t options) {
+  const Utf16Text patternUnits = platform::multiByteToUtf16(pattern, platform::kLocalCodePage);
+  const Utf16Text units = subject.empty() ? Utf16Text() : platform::multiByteToUtf16(subject, platform::kLocalCodePage);
+  const std::optional<GbkUnitOffsets> offsets = GbkUnitOffsets::of(subject, units.size());
+  if ((!pattern.empty() && patternUnits.empty()) || !offsets) return;
+  const regex::Regex expression(patternUnits, {!(options & 1), (options & 2) != 0, (options & 4) != 0});
+  const regex::MatchList matches = expression.findAll(units);
+  FUZZ_CHECK(static_cast<size_t>(matcher.matchCount()) == matches.size());
+  for (size_t match = 0; match < matches.size(); ++match) {
+    for (int group = 0; group <= matches.groupCount(); ++group) {
+      int position = 0;
+      const LocalText text = group == 0 ? matcher.matchText(static_cast<int>(match) + 1, &position)
+                                        : matcher.subMatchText(static_cast<int>(match) + 1, group, &position);
+      if (!matches.participated(match, group)) {
+        FUZZ_CHECK(position == -1 && text.empty());
+        continue;
+      }
+      const size_t start = offsets->byteOffset(subject, matches.start(match, group));
+      const size_t end = offsets->byteOffset(subject, matches.end(match, group));
+      FUZZ_CHECK(static_cast<size_t>(position) == start && text == subject.substr(start, end - start));
+    }
+  }
 }
 
 }  // namespace
@@ -62,6 +93,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       checkText(text, position, subject, exact);
     }
   }
+  if (ran) checkAgainstTheWideForm(matcher, pattern, subject, options);
   (void)matcher.replace("[$1]");
   return 0;
 }

@@ -1,9 +1,11 @@
 #include "web/encodings.h"
 
+#include <algorithm>
 #include <mutex>
 #include <thread>
 
 #include "platform/code_pages.h"
+#include "web/composite_check.h"
 
 namespace quorvane {
 namespace {
@@ -16,6 +18,17 @@ template <typename Text>
 Text upToFirstNul(Text text) {
   return text.substr(0, text.find(typename Text::value_type{0}));
 }
+
+// Converted bytes as local text, which ends at the first NUL; in place.
+LocalText asLocalText(ByteArray bytes) {
+  bytes.resize(std::min(bytes.find('\0'), bytes.size()));
+  return bytes;
+}
+
+// Plain runs shorter than this between two combining marks are converted
+// with the check too: a call for every few units would cost more than the
+// check saves.
+constexpr size_t kShortPlainRun = 256;
 
 // The pump and the thread allowed to run it.
 struct UiEventPump {
@@ -54,8 +67,32 @@ Utf16Text utf8ToUtf16(std::string_view utf8) {
   return platform::multiByteToUtf16(utf8, kUtf8CodePage);
 }
 
+// The composite check costs many times the plain conversion (about 14x on a
+// result page under Wine) and can only change a base character followed by
+// combining marks (composite_check.h); without it every unit converts on its
+// own. So only the stretches around marks are converted with it, the rest
+// plainly, and the bytes are those of converting the whole text with it.
 LocalText utf16ToLocal(std::u16string_view units) {
-  return upToFirstNul(platform::utf16ToMultiByte(units, kLocalCodePage, kCompositeCheck));
+  JoinableStretch stretch = nextJoinableStretch(units, 0, kShortPlainRun);
+  if (stretch.start == units.size()) return asLocalText(platform::utf16ToMultiByte(units, kLocalCodePage, 0));
+  ByteArray local;
+  local.reserve(2 * units.size());
+  bool refused = false;
+  const auto append = [&](size_t start, size_t end, unsigned flags) {
+    if (start == end) return;
+    const ByteArray bytes = platform::utf16ToMultiByte(units.substr(start, end - start), kLocalCodePage, flags);
+    refused = refused || bytes.empty();
+    local += bytes;
+  };
+  size_t plainFrom = 0;
+  for (; stretch.start < units.size(); stretch = nextJoinableStretch(units, plainFrom, kShortPlainRun)) {
+    append(plainFrom, stretch.start, 0);
+    append(stretch.start, stretch.end, kCompositeCheck);
+    plainFrom = stretch.end;
+  }
+  append(plainFrom, units.size(), 0);
+  // A refusal anywhere is a refusal of the whole text.
+  return refused ? LocalText() : asLocalText(std::move(local));
 }
 
 // A NUL byte in UTF-8 is always a NUL character, which ends the local text:

@@ -5,6 +5,7 @@
 #include "platform/code_pages.h"
 #include "web/encodings.h"
 #include "web/gbk_unit_offsets.h"
+#include "web/local_field_scan.h"
 #include "web/regex/regex.h"
 #include "web/regex/replacement.h"
 
@@ -29,8 +30,9 @@ struct ConvertedSubject {
   std::optional<GbkUnitOffsets> offsets;  // nullopt: cut by converting back
 };
 
-// The search runs seven patterns over each page, so the last subject
-// converted on this thread is kept for the next matcher that gets it.
+// Several matchers often run in turn over one text, so the last subject
+// converted on this thread is kept for the next matcher that needs it (the
+// search's field patterns need none: they scan the local text itself).
 std::shared_ptr<const ConvertedSubject> convertSubject(std::string_view subject) {
   thread_local std::shared_ptr<const ConvertedSubject> last;
   if (last && last->local == subject) return last;
@@ -50,7 +52,12 @@ std::shared_ptr<const ConvertedSubject> convertSubject(std::string_view subject)
 // of a matcher can share it.
 struct RegexMatcher::State {
   LocalText pattern;
-  std::shared_ptr<const ConvertedSubject> subject;  // null until a pattern ran
+  std::optional<regex::Regex> expression;  // once the pattern compiled
+  // The subject as local text (null until a pattern ran), and its wide form
+  // when the pattern ran on that: the matches' positions count its units;
+  // without it they count the local text's bytes (a field scan).
+  std::shared_ptr<const LocalText> local;
+  std::shared_ptr<const ConvertedSubject> converted;
   regex::MatchList matches;
 
   bool hasGroup(int match, int group) const {
@@ -63,17 +70,31 @@ struct RegexMatcher::State {
     if (!hasGroup(match, group) || !matches.participated(match - 1, group)) return {};
     size_t start = matches.start(match - 1, group);
     size_t end = matches.end(match - 1, group);
-    if (position) *position = static_cast<int>(byteOffset(start));
-    if (subject->offsets) {
-      size_t first = byteOffset(start);
-      return subject->local.substr(first, byteOffset(end) - first);
+    if (!converted) {
+      if (position) *position = static_cast<int>(start);
+      return local->substr(start, end - start);
     }
-    return utf16ToLocal(std::u16string_view(subject->units).substr(start, end - start));
+    if (position) *position = static_cast<int>(byteOffset(start));
+    if (converted->offsets) {
+      size_t first = byteOffset(start);
+      return converted->local.substr(first, byteOffset(end) - first);
+    }
+    return utf16ToLocal(std::u16string_view(converted->units).substr(start, end - start));
   }
 
   size_t byteOffset(size_t unit) const {
-    if (subject->offsets) return subject->offsets->byteOffset(subject->local, unit);
-    return utf16ToLocal(std::u16string_view(subject->units).substr(0, unit)).size();
+    if (converted->offsets) return converted->offsets->byteOffset(converted->local, unit);
+    return utf16ToLocal(std::u16string_view(converted->units).substr(0, unit)).size();
+  }
+
+  // The wide form and the matches with positions in its units, which a
+  // field scan over the local text did not need: found again on the wide
+  // form, where the engine finds the same matches.
+  std::optional<std::pair<std::shared_ptr<const ConvertedSubject>, regex::MatchList>> wideMatches() const {
+    if (converted) return std::pair{converted, matches};
+    std::shared_ptr<const ConvertedSubject> wide = convertSubject(*local);
+    if (!wide) return std::nullopt;
+    return std::pair{wide, expression->findAll(wide->units)};
   }
 };
 
@@ -91,20 +112,29 @@ bool RegexMatcher::execute(std::string_view pattern, std::string_view subject, b
   if (!patternUnits) return false;
   regex::Regex expression(*patternUnits, {!caseSensitive, multiline, global});
   if (!expression.ok()) return false;
+  next->expression = expression;
+  if (std::optional<regex::MatchList> fields = findFieldsInLocalText(expression, subject)) {
+    next->local = std::make_shared<const LocalText>(subject);
+    next->matches = std::move(*fields);
+    return true;
+  }
   std::shared_ptr<const ConvertedSubject> converted = convertSubject(subject);
   if (!converted) return false;
   next->matches = expression.findAll(converted->units);
-  next->subject = std::move(converted);
+  next->local = std::shared_ptr<const LocalText>(converted, &converted->local);
+  next->converted = std::move(converted);
   return true;
 }
 
 LocalText RegexMatcher::pattern() const { return state_->pattern; }
 
 LocalText RegexMatcher::replace(std::string_view replacement) const {
-  if (!state_->subject) return {};
+  if (!state_->local) return {};
   std::optional<Utf16Text> replacementUnits = toUnits(replacement);
   if (!replacementUnits) return {};
-  return utf16ToLocal(regex::replaceMatches(state_->subject->units, state_->matches, *replacementUnits));
+  const auto wide = state_->wideMatches();
+  if (!wide) return {};
+  return utf16ToLocal(regex::replaceMatches(wide->first->units, wide->second, *replacementUnits));
 }
 
 int RegexMatcher::matchCount() const { return static_cast<int>(state_->matches.size()); }

@@ -187,6 +187,27 @@ TEST(CodePageTables, EveryByteAndBytePairReadsTheSameOnBothPorts) {
   EXPECT_EQ(hash, 16673213276246544996ull);
 }
 
+// What the byte scan of the field patterns (web/local_field_scan.h) relies
+// on: a lead byte and whatever byte follows it (NUL excepted) become one
+// unit, every other byte one unit, and no unit is ASCII unless it comes from
+// that ASCII byte alone, or is the "?" of a pair without a character.
+TEST(CodePageConversion, EveryByteAndLeadBytePairIsOneUnitAsciiOnlyForAsciiOrQuestionMark) {
+  for (unsigned byte = 0; byte < 0x100; ++byte) {
+    const Utf16Text units = platform::multiByteToUtf16(std::string(1, static_cast<char>(byte)), kLocalCodePage);
+    ASSERT_EQ(units.size(), 1u) << byte;
+    if (byte < 0x80) ASSERT_EQ(units[0], byte);
+    else ASSERT_TRUE(units[0] >= 0x80 || units[0] == u'?') << byte;
+  }
+  for (unsigned lead = 0x81; lead <= 0xFE; ++lead) {
+    for (unsigned next = 1; next < 0x100; ++next) {
+      const std::string pair{static_cast<char>(lead), static_cast<char>(next)};
+      const Utf16Text units = platform::multiByteToUtf16(pair, kLocalCodePage);
+      ASSERT_EQ(units.size(), 1u) << std::hex << lead << ' ' << next;
+      ASSERT_TRUE(units[0] >= 0x80 || units[0] == u'?') << std::hex << lead << ' ' << next;
+    }
+  }
+}
+
 TEST(CodePageConversion, CodePageToUtf16EndsInANulUnit) {
   EXPECT_EQ(codePageToUtf16("ab"), (Utf16Text{u'a', u'b', 0}));
   EXPECT_EQ(codePageToUtf16("\xD6\xD0", kLocalCodePage), (Utf16Text{0x4E2D, 0}));

@@ -46,5 +46,21 @@ TEST(RegexMatcherGbk, ReplaceKeepsTheChineseAroundTheMatches) {
   EXPECT_EQ(matcher.replace("<$1>"), kZhong + "<12>" + kJin + "<3>");
 }
 
+// Field patterns are scanned over the local text itself; what they leave
+// reads and replaces like any other pattern's results.
+TEST(RegexMatcherGbk, AFieldPatternsResultsReadAndReplaceLikeAnyOther) {
+  RegexMatcher matcher;
+  const std::string kCheng = "\xD5\x5C";  // 誠: its second byte is a backslash
+  ASSERT_TRUE(matcher.execute("A(.*?)\\\\", kZhong + "a" + kCheng + "\\" + kZhong, false));
+  ASSERT_EQ(matcher.matchCount(), 1);
+  int position = -99;
+  EXPECT_EQ(matcher.subMatchText(1, 1, &position), kCheng);
+  EXPECT_EQ(position, 3);
+  EXPECT_EQ(matcher.matchText(1, &position), "a" + kCheng + "\\");
+  EXPECT_EQ(position, 2);
+  EXPECT_EQ(matcher.subMatchCount(), 1);
+  EXPECT_EQ(matcher.replace("<$1>"), kZhong + "<" + kCheng + ">" + kZhong);
+}
+
 }  // namespace
 }  // namespace quorvane

@@ -269,6 +269,20 @@ TEST(RegexSyntax, FormerBugs) {
       // A group of an earlier iteration does not survive into the next.
       {u"((\\d??)A??\\W+?|[\\dA]){1,}", u"\n1", "m", "0-2 1-2 ?"},
       {u"(\\bA?\\W+)*?((?:\\d(\\n)|[a-c]){1,3}\\b|a)", u"1\nb", "", "0-3 ? 0-3 ?"},
+      // An empty iteration of a greedy loop is rejected and the matcher
+      // backtracks into it: the lazy quantifier inside must consume, so the
+      // loop goes on, which decides the first match and its groups.
+      {u"(?:a*?)*", u"aa", "g", "0-2;2-2"},
+      {u"(a?b?\?)*", u"ab", "", "0-2 1-2"},
+      {u"(a*?)*", u"aa", "g", "0-2 1-2;2-2 ?"},
+      {u"(?:a?\?)+", u"aa", "", "0-2"},
+      {u"(?:a*?){2,}", u"aaa", "", "0-3"},
+      {u"((?:a*?)*)*", u"aa", "", "0-2 0-2"},
+      // Case partners that a hand-written table missed.
+      {u"\u1C80\u1C81\u1C82\u1C83\u1C84\u1C85\u1C86", u"\u0432\u0434\u043E\u0441\u0442\u0442\u044A", "i", "0-7"},
+      {u"\u0412\u0414\u041E\u0421\u0422\u0422\u042A", u"\u1C80\u1C81\u1C82\u1C83\u1C84\u1C85\u1C86", "i", "0-7"},
+      {u"\u1FBE", u"\u03B9\u0399", "ig", "0-1;1-2"},
+      {u"[\u2C6D][\uA7AC]", u"\u0251\u0261", "i", "0-2"},
   });
 }
 

@@ -24,11 +24,12 @@ class Compiler {
     emit({Opcode::Save, 0, 1, 0});
     emit({Opcode::Match});
     program_.slotCount = nextSlot_;
-    if (tooLarge_ || threadSlotsNeeded() > kMaxThreadSlots) {
+    if (tooLarge_ || threadSlotsNeeded() > kMaxThreadSlots || threadStateOffsets(program_).back() > kMaxThreadStates) {
       result.status = Status::TooLarge;
       return result;
     }
     findLiterals();
+    program_.fieldShape = fieldShapeOf(tree_);
     result.program = std::move(program_);
     return result;
   }
@@ -51,6 +52,7 @@ class Compiler {
       return 0;
     }
     program_.code.push_back(instruction);
+    program_.scopeOf.push_back(currentScope_);
     return here() - 1;
   }
 
@@ -139,12 +141,18 @@ class Compiler {
     const Node& node = tree_.nodes[index];
     bool rejectEmpty = optional && isNullable(node.children[0]);
     std::uint32_t slot = rejectEmpty ? iterationSlot(index) : 0;
-    if (rejectEmpty) emit({Opcode::MarkIteration, 0, slot, 0});
+    const std::int32_t outerScope = currentScope_;
+    if (rejectEmpty) {
+      emit({Opcode::MarkIteration, 0, slot, 0});
+      program_.scopes.push_back({slot, outerScope});
+      currentScope_ = static_cast<std::int32_t>(program_.scopes.size()) - 1;
+    }
     if (node.endGroup > node.firstGroup)
       emit({Opcode::ClearSlots, 0, static_cast<std::uint32_t>(2 * node.firstGroup),
             static_cast<std::uint32_t>(2 * node.endGroup)});
     emitNode(node.children[0]);
     if (rejectEmpty) emit({Opcode::RejectEmptyIteration, 0, slot, 0});
+    currentScope_ = outerScope;
   }
 
   std::uint32_t iterationSlot(int index) {
@@ -178,10 +186,8 @@ class Compiler {
   }
 
   long long threadSlotsNeeded() const {
-    long long threads = std::count_if(program_.code.begin(), program_.code.end(), [](const Instruction& in) {
-      return in.op == Opcode::Char || in.op == Opcode::AnyButNewline || in.op == Opcode::Class ||
-             in.op == Opcode::Match;
-    });
+    long long threads = std::count_if(program_.code.begin(), program_.code.end(),
+                                      [](const Instruction& in) { return isThreadStop(in.op); });
     return threads * program_.slotCount;
   }
 
@@ -260,6 +266,7 @@ class Compiler {
   std::vector<signed char> nullable_;
   std::vector<int> loopSlot_;
   int nextSlot_ = 0;
+  std::int32_t currentScope_ = -1;
   bool tooLarge_ = false;
 };
 

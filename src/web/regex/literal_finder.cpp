@@ -20,11 +20,11 @@ LiteralFinder::LiteralFinder(std::u16string literal, bool ignoreCase)
 }
 
 // No unit outside ASCII folds into it, so an ASCII unit matches itself and
-// at most its lower-case letter.
+// at most its capital letter.
 std::vector<char16_t> LiteralFinder::unitsMatching(char16_t literalUnit) const {
   if (!ignoreCase_) return {literalUnit};
   if (literalUnit < 0x80) {
-    if (literalUnit >= u'A' && literalUnit <= u'Z') return {literalUnit, static_cast<char16_t>(literalUnit + 32)};
+    if (literalUnit >= u'a' && literalUnit <= u'z') return {literalUnit, static_cast<char16_t>(literalUnit - 32)};
     return {literalUnit};
   }
   std::vector<char16_t> units;

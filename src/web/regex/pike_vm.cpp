@@ -22,9 +22,9 @@ bool isWordUnit(char16_t unit) {
 
 }  // namespace
 
-void PikeVm::ThreadList::reset(size_t programSize) {
-  sparse.assign(programSize, 0);
-  dense.assign(programSize, 0);
+void PikeVm::ThreadList::reset(size_t stateCount) {
+  sparse.assign(stateCount, 0);
+  dense.assign(stateCount, 0);
   clear();
 }
 
@@ -34,23 +34,23 @@ void PikeVm::ThreadList::clear() {
   slots.clear();
 }
 
-bool PikeVm::ThreadList::visit(std::uint32_t pc) {
-  std::uint32_t index = sparse[pc];
-  if (index < visitedCount && dense[index] == pc) return false;
-  sparse[pc] = visitedCount;
-  dense[visitedCount++] = pc;
+bool PikeVm::ThreadList::visit(std::uint32_t state) {
+  std::uint32_t index = sparse[state];
+  if (index < visitedCount && dense[index] == state) return false;
+  sparse[state] = visitedCount;
+  dense[visitedCount++] = state;
   return true;
 }
 
 PikeVm::PikeVm(const Program& program)
-    : program_(program), prefix_(program.prefix, program.ignoreCase),
+    : program_(program), stateOffsets_(threadStateOffsets(program)), prefix_(program.prefix, program.ignoreCase),
       unsetSlots_(program.slotCount, -1) {
   for (const std::u16string& literal : program.requiredLiterals) {
     required_.emplace_back(literal, program.ignoreCase);
     requiredFoundAt_.push_back(kNotFound);
   }
-  current_.reset(program.code.size());
-  next_.reset(program.code.size());
+  current_.reset(stateOffsets_.back());
+  next_.reset(stateOffsets_.back());
   scratch_.resize(program.slotCount);
 }
 
@@ -126,7 +126,7 @@ void PikeVm::addThread(ThreadList& list, std::uint32_t pc, std::u16string_view s
       scratch_[frame.pcOrSlot] = frame.restoreValue;
       continue;
     }
-    for (std::uint32_t cursor = frame.pcOrSlot; list.visit(cursor);) {
+    for (std::uint32_t cursor = frame.pcOrSlot; list.visit(stateOf(cursor, position));) {
       const Instruction& in = program_.code[cursor];
       bool alive = true;
       switch (in.op) {
@@ -160,6 +160,21 @@ void PikeVm::addThread(ThreadList& list, std::uint32_t pc, std::u16string_view s
       ++cursor;
     }
   }
+}
+
+// The state of a thread at `pc`, from the slots it carries (scratch_): the
+// instruction and how many scopes around it began at `position`. Reaching an
+// instruction again within one step is no repetition when more (or fewer) of
+// its scopes are fresh: an empty iteration is rejected, and the thread must
+// be able to backtrack into it, as ECMAScript's matcher does.
+std::uint32_t PikeVm::stateOf(std::uint32_t pc, std::int32_t position) const {
+  std::uint32_t fresh = 0;
+  if (!isThreadStop(program_.code[pc].op)) {
+    for (std::int32_t scope = program_.scopeOf[pc];
+         scope >= 0 && scratch_[program_.scopes[scope].slot] == position; scope = program_.scopes[scope].parent)
+      ++fresh;
+  }
+  return stateOffsets_[pc] + fresh;
 }
 
 void PikeVm::setSlot(std::uint32_t slot, std::int32_t value) {

@@ -22,7 +22,9 @@ class PikeVm {
 
  private:
   // Threads waiting at a consuming instruction (or at Match), in priority
-  // order, each with its own row of slots; `visited` dedups by instruction.
+  // order, each with its own row of slots; `visit` dedups by thread state
+  // (threadStateOffsets), so that of two threads with the same future only
+  // the one of higher priority goes on.
   struct ThreadList {
     std::vector<std::uint32_t> sparse;
     std::vector<std::uint32_t> dense;
@@ -30,9 +32,9 @@ class PikeVm {
     std::vector<std::uint32_t> pcs;
     std::vector<std::int32_t> slots;
 
-    void reset(size_t programSize);
+    void reset(size_t stateCount);
     void clear();
-    bool visit(std::uint32_t pc);
+    bool visit(std::uint32_t state);
     bool empty() const { return pcs.empty(); }
   };
 
@@ -45,11 +47,13 @@ class PikeVm {
   bool startAllowed(std::u16string_view subject, size_t at) const;
   void addThread(ThreadList& list, std::uint32_t pc, std::u16string_view subject, size_t at,
                  const std::int32_t* slots);
+  std::uint32_t stateOf(std::uint32_t pc, std::int32_t position) const;
   bool assertionHolds(Opcode op, std::u16string_view subject, size_t at) const;
   bool consumes(const Instruction& in, char16_t raw, char16_t folded) const;
   void setSlot(std::uint32_t slot, std::int32_t value);
 
   const Program& program_;
+  std::vector<std::uint32_t> stateOffsets_;
   LiteralFinder prefix_;
   std::vector<LiteralFinder> required_;
   std::vector<size_t> requiredFoundAt_;

@@ -3,6 +3,9 @@
 #include <limits>
 
 #include "web/regex/compiler.h"
+#include "web/regex/field_scan.h"
+#include "web/regex/field_text.h"
+#include "web/regex/match_iteration.h"
 #include "web/regex/parser.h"
 #include "web/regex/pike_vm.h"
 
@@ -28,22 +31,23 @@ Regex::Regex(std::u16string_view pattern, RegexOptions options) : options_(optio
 
 int Regex::groupCount() const { return program_ ? program_->groupCount : 0; }
 
+const FieldShape* Regex::fieldShape() const {
+  return program_ && program_->fieldShape ? &*program_->fieldShape : nullptr;
+}
+
 MatchList Regex::findAll(std::u16string_view subject) const {
-  MatchList matches(groupCount());
   // Positions are kept in 32 bits.
   if (!program_ || subject.size() > static_cast<size_t>(std::numeric_limits<std::int32_t>::max() - 1))
-    return matches;
-  PikeVm vm(*program_);
-  std::vector<std::int32_t> bounds;
-  size_t from = 0;
-  while (from <= subject.size() && vm.search(subject, from, bounds)) {
-    matches.append(bounds);
-    if (!options_.global) break;
-    size_t start = bounds[0];
-    size_t end = bounds[1];
-    from = end == start ? end + 1 : end;
+    return MatchList(groupCount());
+  if (const FieldShape* shape = fieldShape()) {
+    const FieldText text(subject, *shape, options_.ignoreCase);
+    FieldScan scan(text);
+    return collectMatches([&](size_t from, std::vector<std::int32_t>& bounds) { return scan.search(from, bounds); },
+                          subject.size(), groupCount(), options_.global);
   }
-  return matches;
+  PikeVm vm(*program_);
+  return collectMatches([&](size_t from, std::vector<std::int32_t>& bounds) { return vm.search(subject, from, bounds); },
+                        subject.size(), groupCount(), options_.global);
 }
 
 }  // namespace quorvane::regex

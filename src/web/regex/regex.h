@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "web/regex/field_shape.h"
 #include "web/regex/status.h"
 
 namespace quorvane::regex {
@@ -47,9 +48,14 @@ class Regex {
   Status status() const { return status_; }
   bool ok() const { return status_ == Status::Ok; }
   int groupCount() const;
+  const RegexOptions& options() const { return options_; }
+  // The two literals when the pattern is of the field shape, else null.
+  const FieldShape* fieldShape() const;
 
   // Matches from the start of the subject; after an empty match the next
   // search begins one unit further on. Empty when the pattern is not ok.
+  // A pattern of the field shape runs as two literal scans, every other
+  // on the Pike VM.
   MatchList findAll(std::u16string_view subject) const;
 
  private:

@@ -16,5 +16,6 @@ constexpr int kMaxGroupNesting = 100;
 constexpr int kMaxRepeatCount = 1000;
 constexpr int kMaxInstructions = 100000;
 constexpr long long kMaxThreadSlots = 4 << 20;  // consuming instructions x slots
+constexpr long long kMaxThreadStates = 1 << 20;  // see threadStateOffsets
 
 }  // namespace quorvane::regex
