@@ -1,9 +1,7 @@
 #include "web/encodings.h"
 
-#include <mutex>
-#include <thread>
-
 #include "platform/code_pages.h"
+#include "web/ui_event_pump.h"
 
 namespace quorvane {
 namespace {
@@ -15,25 +13,6 @@ using platform::kUtf8CodePage;
 template <typename Text>
 Text upToFirstNul(Text text) {
   return text.substr(0, text.find(typename Text::value_type{0}));
-}
-
-// The pump and the thread allowed to run it.
-struct UiEventPump {
-  std::mutex guard;
-  std::function<void()> pump;
-  std::thread::id owner;
-};
-
-UiEventPump& uiEventPump() {
-  static UiEventPump instance;
-  return instance;
-}
-
-std::function<void()> pumpForThisThread() {
-  UiEventPump& slot = uiEventPump();
-  std::lock_guard lock(slot.guard);
-  if (!slot.pump || slot.owner != std::this_thread::get_id()) return {};
-  return slot.pump;
 }
 
 bool staysPlain(unsigned char byte) {
@@ -80,7 +59,7 @@ ByteArray localToUtf8(std::string_view local) {
 
 LocalText urlEncode(std::string_view local, bool keepPlain) {
   const ByteArray utf8 = localToUtf8(local);
-  const std::function<void()> pump = pumpForThisThread();
+  const std::function<void()> pump = uiEventPumpForThisThread();
   LocalText encoded;
   encoded.reserve(utf8.size() * 3);
   for (char c : utf8) {
@@ -93,13 +72,6 @@ LocalText urlEncode(std::string_view local, bool keepPlain) {
     if (pump) pump();
   }
   return encoded;
-}
-
-void installUiEventPump(std::function<void()> pump) {
-  UiEventPump& slot = uiEventPump();
-  std::lock_guard lock(slot.guard);
-  slot.pump = std::move(pump);
-  slot.owner = std::this_thread::get_id();
 }
 
 }  // namespace quorvane

@@ -11,10 +11,11 @@
 #include "contact/shop_page.h"
 #include "platform/im_client_windows.h"
 #include "platform/shell.h"
-#include "platform/web_client.h"
+#include "web/web_client.h"
 #include "search/presence_lookup.h"
 #include "search/service_hosts.h"
 #include "web/encodings.h"
+#include "web/ui_event_pump.h"
 
 namespace quorvane {
 namespace {
@@ -88,9 +89,11 @@ void ensureEventPump() {
 void launchImChat(const LocalText& url) { platform::shellOpen(url); }
 
 LocalText batchPresence(const LocalText& id) {
-  platform::WebClient web;
+  WebClient web;
   return PresenceLookup(web, serviceHostsFromEnvironment().presence, id, IdEncoding::EscapeAll);
 }
+
+ByteArray shopLookup(const LocalText& url) { return WebClient().plainGet(url); }
 
 LocalText selectedAccount(const MainWindow& window) { return window.text(Control::联系旺旺列表框); }
 
@@ -109,7 +112,7 @@ void onContactSelectedClicked(MainWindow& window) {
 void onOpenShopRequested(MainWindow& window) {
   ensureEventPump();
   openShopPage(window.text(Control::旺旺输入框), "https://" + serviceHostsFromEnvironment().search,
-               platform::plainHttpGet, platform::shellOpen);
+               shopLookup, platform::shellOpen);
 }
 
 void onClearHistoryClicked(MainWindow& window) {

@@ -6,7 +6,7 @@
 
 #include "app/window/main_window_actions.h"
 #include "app/window/window_text.h"
-#include "platform/web_client.h"
+#include "web/web_client.h"
 #include "search/search_criteria.h"
 #include "search/search_thread.h"
 #include "search/search_worker.h"
@@ -85,7 +85,7 @@ void onSearchEndedByItself(MainWindow& window, unsigned search) {
 
 void startSearchThread(MainWindow& window, SearchCriteria criteria) {
   const unsigned search = ++currentSearch;
-  auto web = std::make_shared<platform::WebClient>();
+  auto web = std::make_shared<WebClient>();
   MainWindow* target = &window;
   searchThread().start(
       [target, web, search, criteria = std::move(criteria)](const StopFlag& stop) {
