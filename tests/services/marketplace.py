@@ -21,7 +21,7 @@ The search keyword and province arrive as local-code-page (GBK) bytes, not
 percent-encoded; a shop lookup by seller id ("q" only) and the presence id
 arrive percent-encoded UTF-8.
 
-A mode makes the search service hostile (hostile_pages.MODES lists them):
+A mode makes the services hostile (hostile_pages.MODES lists them):
 --mode sets it for the whole run; the mode file, when it exists, names the
 mode of every answer given while it does ("normal" or empty: none), so a
 test can change it between searches.
@@ -120,7 +120,7 @@ class Marketplace:
         """The answer's status, body bytes and how they are delivered."""
         if b"loc" not in query and b"sort" not in query:
             nick = utf8_text(query.get(b"q", b""))
-            return hostile_pages.Answer(marketplace_pages.shop_lookup_page(nick, self.filler).encode("utf-8"))
+            return hostile_pages.lookup_answer(self.mode(), marketplace_pages.shop_lookup_page(nick, self.filler))
         listing = self.data.listing(gbk_text(query.get(b"q", b"")), gbk_text(query.get(b"loc", b"")))
         offset = query.get(b"s", b"0")
         probe = b"s" not in query
@@ -129,7 +129,8 @@ class Marketplace:
 
     def presence_answer(self, query):
         nick = utf8_text(query.get(b"uids", b""))
-        return marketplace_pages.presence_answer(self.data.presence(nick))
+        text = marketplace_pages.presence_answer(self.data.presence(nick))
+        return hostile_pages.presence_answer(self.mode(), text, self.filler)
 
 
 def handler_for(market, service):
@@ -157,7 +158,7 @@ def handler_for(market, service):
             if service == "search" and route == b"/search":
                 answer = market.search_answer(raw_query(path))
             elif service == "presence" and route == b"/muliuserstatus.aw":
-                answer = hostile_pages.Answer(market.presence_answer(raw_query(path)).encode("utf-8"))
+                answer = market.presence_answer(raw_query(path))
             else:
                 answer = NOT_FOUND
             market.delay()
@@ -180,7 +181,12 @@ def handler_for(market, service):
                 self.wfile.write(answer.body)
             elif answer.delivery == "reset":
                 self.wfile.write(answer.body[:answer.cut])
+                self.wfile.flush()
+                time.sleep(0.2)  # what was sent arrives before the reset does
                 hostile_pages.reset_connection(self.connection)
+                self.close_connection = True
+            elif answer.delivery == "stall":
+                hostile_pages.pause(self.wfile, answer.body, answer.cut)
                 self.close_connection = True
             else:
                 hostile_pages.drip(self.wfile, answer.body, chunked=answer.delivery == "drip-chunked")

@@ -45,10 +45,10 @@ class HistoryFile : public HistoryStore {
   ContactHistory history_ = ContactHistory::besideExecutable();
 };
 
-// While the ticked rows are contacted, the window's events still run (the URL
-// encoder lets them), but the user's clicks and keys must not reach it: a
-// new search or a tick in the middle of the round would change the rows
-// under it.
+// While the ticked rows are contacted or a shop is looked up, the window's
+// events still run (the URL encoder and the wait for an answer let them),
+// but the user's clicks and keys must not reach it: a new search or a tick
+// in the middle of the round would change the rows under it.
 class UserInputPaused {
  public:
   explicit UserInputPaused(HWND window) : window_(window), focus_(GetFocus()) { EnableWindow(window_, FALSE); }
@@ -111,6 +111,9 @@ void onContactSelectedClicked(MainWindow& window) {
 
 void onOpenShopRequested(MainWindow& window) {
   ensureEventPump();
+  // The lookup lets window events run while it waits for its answer; a
+  // click meanwhile must not start a lookup inside it.
+  UserInputPaused paused(window.handle());
   openShopPage(window.text(Control::旺旺输入框), "https://" + serviceHostsFromEnvironment().search,
                shopLookup, platform::shellOpen);
 }
