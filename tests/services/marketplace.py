@@ -6,6 +6,7 @@ IM presence service ("/muliuserstatus.aw"), on loopback.
                    [--presence-port 8080] [--ports-file F] [--log F]
                    [--latency-ms N] [--hold-file F] [--seed N] [--shops F]
                    [--mode NAME] [--mode-file F] [--no-delay]
+                   [--arrival-log F]
 
 Port 0 lets the system choose; the ports file then tells them ("search P" and
 "presence P", one a line, written once both listen). The log receives every
@@ -94,10 +95,14 @@ class Marketplace:
         self._log_lock = threading.Lock()
 
     def record(self, head):
-        if not self.options.log:
-            return
-        with self._log_lock, open(self.options.log, "ab") as log:
-            log.write(head)
+        arrived = time.monotonic()
+        with self._log_lock:
+            if self.options.log:
+                with open(self.options.log, "ab") as log:
+                    log.write(head)
+            if self.options.arrival_log:
+                with open(self.options.arrival_log, "ab") as log:
+                    log.write(b"%.6f %s\n" % (arrived, head.split(b"\r\n", 1)[0]))
 
     def delay(self):
         if self.options.latency_ms:
@@ -245,6 +250,7 @@ def main():
     parser.add_argument("--mode", default="normal", choices=hostile_pages.MODES)
     parser.add_argument("--mode-file")
     parser.add_argument("--no-delay", action="store_true")
+    parser.add_argument("--arrival-log")
     options = parser.parse_args()
 
     market = Marketplace(options)

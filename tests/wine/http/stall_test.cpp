@@ -15,7 +15,7 @@ using testing::LoopbackServer;
 class Stalls : public ::testing::Test, public ::testing::WithParamInterface<const char*> {
  protected:
   LoopbackServer server;
-  WebClient client{platform::systemHttpTransport(), std::chrono::milliseconds(1500)};
+  WebClient client{platform::systemHttpTransport(), std::chrono::milliseconds(3000)};
 
   std::string stallingUrl(const std::string& tag) const {
     return server.httpUrl("/s?bytes=5000&stall=" + tag + "&phase=" + GetParam());
