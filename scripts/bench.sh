@@ -47,7 +47,7 @@ wine_part() {
   python3 tests/wine/benchmarks/bulk_shops.py "$search_shops" 2000 benchsearch
   rm -f "$arrivals"
   tests/services/with-marketplace.sh --shops "$search_shops" --no-delay --arrival-log "$arrivals" -- \
-    wine "$benchmarks/whole_search_benchmark.exe" "$arrivals" ${QUORVANE_BASELINE_EXE:+"Z:$QUORVANE_BASELINE_EXE"}
+    wine "$benchmarks/whole_search_benchmark.exe" "$arrivals" "${QUORVANE_BASELINE_EXE:+Z:$QUORVANE_BASELINE_EXE}"
 }
 
 case $part in

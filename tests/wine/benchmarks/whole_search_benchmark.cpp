@@ -2,7 +2,8 @@
 // against a minimal WinInet client that makes the same requests in the same
 // order (fresh handles per request, the same flags and header text, 1 KB
 // reads, nothing done with the answers): the floor any program that asks
-// the same questions through WinInet stands on. Both runs talk to the same
+// the same questions through WinInet stands on. The program's own web
+// engine makes the same requests too, alone, so its share shows. Both runs talk to the same
 // marketplace, which notes when each request arrives; the gap from one
 // request's arrival to the next is that request's whole cost to the client,
 // so the gaps after result pages and after presence requests give the cost
@@ -12,9 +13,9 @@
 // finds its shops in 浙江 (scripts/bench.sh does all of it):
 //   python3 tests/wine/benchmarks/bulk_shops.py SHOPS 2000 benchsearch
 //   tests/services/with-marketplace.sh --shops SHOPS --no-delay --arrival-log LOG -- \
-//       scripts/wine-run whole_search_benchmark.exe LOG [BASELINE_QUORVANE_EXE [ROUNDS]]
-// With a baseline exe (another build of the program, e.g. main's), its
-// search is measured the same way and shown beside. Each figure is the
+//       scripts/wine-run whole_search_benchmark.exe LOG [BASELINE_QUORVANE_EXE|- [ROUNDS]]
+// With a baseline exe (another build of the program, e.g. main's; "-" for
+// none), its search is measured the same way and shown beside. Each figure is the
 // median of ROUNDS rounds (3 by default).
 #include <windows.h>
 #include <wininet.h>
@@ -23,11 +24,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "ui_driver.h"
+#include "web/web_client.h"
 
 using namespace quorvane;
 
@@ -195,7 +198,11 @@ long long minimalGet(const std::string& hostAndPort, bool secure, const std::str
   return size;
 }
 
-Run minimalClient(const std::string& logPath, const std::vector<Arrival>& requests) {
+// Makes `requests` again, in order, each through `get` (host and port,
+// over TLS, path; false when it failed).
+using Get = std::function<bool(const std::string&, bool, const std::string&)>;
+
+Run replay(const std::string& logPath, const std::vector<Arrival>& requests, const Get& get) {
   Run run;
   const std::string searchHost = std::getenv("QUORVANE_SEARCH_HOST");
   const std::string presenceHost = std::getenv("QUORVANE_PRESENCE_HOST");
@@ -204,12 +211,28 @@ Run minimalClient(const std::string& logPath, const std::vector<Arrival>& reques
   run.complete = true;
   for (const Arrival& request : requests) {
     const bool search = kindOf(request.path) != Kind::Presence;
-    if (minimalGet(search ? searchHost : presenceHost, search, request.path) < 0) run.complete = false;
+    if (!get(search ? searchHost : presenceHost, search, request.path)) run.complete = false;
   }
   run.seconds = now() - begin;
   const std::vector<Arrival> all = readArrivals(logPath);
   run.arrivals.assign(all.begin() + static_cast<long>(before), all.end());
   return run;
+}
+
+Run minimalClient(const std::string& logPath, const std::vector<Arrival>& requests) {
+  return replay(logPath, requests, [](const std::string& host, bool secure, const std::string& path) {
+    return minimalGet(host, secure, path) >= 0;
+  });
+}
+
+// The program's own web engine, one client for the whole run as for a
+// search, the bodies left as bytes: what the program pays for its requests
+// before it reads a single answer.
+Run webEngine(const std::string& logPath, const std::vector<Arrival>& requests) {
+  WebClient client;
+  return replay(logPath, requests, [&client](const std::string& host, bool secure, const std::string& path) {
+    return !client.webFetch({.url = (secure ? "https://" : "http://") + host + path}).empty();
+  });
 }
 
 // ---- the figures
@@ -244,20 +267,31 @@ double median(std::vector<double> values) {
   return values[values.size() / 2];
 }
 
-void printRow(const char* what, const std::vector<double>& program, const std::vector<double>& floor,
-              const char* unit, double scale) {
+// One line: the program, its engine when measured, the minimal client, and
+// the ratios to the minimal client.
+void printRow(const char* what, const std::vector<double>& program, const std::vector<double>* engine,
+              const std::vector<double>& floor, const char* unit, double scale) {
   const double p = median(program), f = median(floor);
-  std::printf("  %-24s %9.2f %s %9.2f %s   %5.2fx\n", what, p * scale, unit, f * scale, unit, f > 0 ? p / f : 0.0);
+  std::printf("  %-22s %9.2f %s", what, p * scale, unit);
+  if (engine)
+    std::printf(" %9.2f %s", median(*engine) * scale, unit);
+  else
+    std::printf(" %12s", "-");
+  std::printf(" %9.2f %s   %5.2fx", f * scale, unit, f > 0 ? p / f : 0.0);
+  if (engine && f > 0) std::printf("   %5.2fx", median(*engine) / f);
+  std::printf("\n");
 }
 
-void printComparison(const std::string& title, const Figures& program, const Figures& floor) {
+void printComparison(const std::string& title, const Figures& program, const Figures* engine, const Figures& floor) {
   std::printf("%s: %zu requests (%zu result pages, %zu presence requests), median of %zu rounds%s\n", title.c_str(),
               program.requests, program.pages, program.presences, program.whole.size(),
-              program.complete && floor.complete ? "" : "  INCOMPLETE RUN");
-  std::printf("  %-24s %12s %12s   %s\n", "", "program", "minimal", "ratio");
-  printRow("whole search", program.whole, floor.whole, "s ", 1);
-  printRow("per result page", program.page, floor.page, "ms", 1000);
-  printRow("per presence request", program.presence, floor.presence, "ms", 1000);
+              program.complete && (!engine || engine->complete) && floor.complete ? "" : "  INCOMPLETE RUN");
+  std::printf("  %-22s %12s %12s %12s   %s   %s\n", "", "program", "its engine", "minimal", "program/min",
+              "engine/min");
+  printRow("whole search", program.whole, engine ? &engine->whole : nullptr, floor.whole, "s ", 1);
+  printRow("per result page", program.page, engine ? &engine->page : nullptr, floor.page, "ms", 1000);
+  printRow("per presence request", program.presence, engine ? &engine->presence : nullptr, floor.presence, "ms",
+           1000);
 }
 
 std::wstring wide(const char* text) {
@@ -272,14 +306,14 @@ int main(int argc, char** argv) {
   if (argc < 2 || !std::getenv("QUORVANE_SEARCH_HOST") || !std::getenv("QUORVANE_PRESENCE_HOST")) {
     std::fprintf(stderr,
                  "usage: with-marketplace.sh --shops SHOPS --no-delay --arrival-log LOG -- "
-                 "whole_search_benchmark.exe LOG [BASELINE_QUORVANE_EXE [ROUNDS]]\n");
+                 "whole_search_benchmark.exe LOG [BASELINE_QUORVANE_EXE|- [ROUNDS]]\n");
     return 2;
   }
   const std::string logPath = std::string("Z:") + argv[1];
-  const std::wstring baseline = argc > 2 ? wide(argv[2]) : L"";
+  const std::wstring baseline = argc > 2 && std::string(argv[2]) != "-" ? wide(argv[2]) : L"";
   const int rounds = argc > 3 ? std::max(1, std::atoi(argv[3])) : 3;
   // The runs alternate, so a machine whose load changes weighs on each alike.
-  Figures program, floor, baselineProgram, baselineFloor;
+  Figures program, engine, floor, baselineProgram, baselineFloor;
   for (int round = 0; round < rounds; ++round) {
     const Run search = programSearch(logPath, L"");
     if (search.arrivals.empty()) {
@@ -287,17 +321,17 @@ int main(int argc, char** argv) {
       return 1;
     }
     program.add(search);
+    engine.add(webEngine(logPath, search.arrivals));
     floor.add(minimalClient(logPath, search.arrivals));
     if (baseline.empty()) continue;
     const Run baselineSearch = programSearch(logPath, baseline);
     baselineProgram.add(baselineSearch);
     baselineFloor.add(minimalClient(logPath, baselineSearch.arrivals));
   }
-  printComparison("Quorvane.exe of this tree against the minimal client", program, floor);
+  printComparison("Quorvane.exe of this tree", program, &engine, floor);
   if (!baseline.empty()) {
     std::printf("\n");
-    printComparison("baseline " + std::string(argv[2]) + " against the minimal client", baselineProgram,
-                    baselineFloor);
+    printComparison("baseline " + std::string(argv[2]), baselineProgram, nullptr, baselineFloor);
   }
-  return program.complete && floor.complete ? 0 : 1;
+  return program.complete && engine.complete && floor.complete ? 0 : 1;
 }
