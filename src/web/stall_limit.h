@@ -9,6 +9,12 @@ namespace quorvane {
 
 inline constexpr std::chrono::milliseconds kStallLimit{30000};
 
+// The platform's own connect, send and receive time-outs exceed the limit by
+// this much: the limit is what ends a stalled request, the same way on every
+// platform, and the platform's time-outs then free the thread a blocked call
+// still holds.
+inline constexpr std::chrono::milliseconds kPlatformTimeoutMargin{5000};
+
 // Names a shorter limit in milliseconds, for tests only: a value that is no
 // number, 0 or above kStallLimit leaves kStallLimit.
 inline constexpr const char* kStallLimitVariable = "QUORVANE_STALL_LIMIT_MS";

@@ -17,7 +17,7 @@ WebClient::~WebClient() = default;
 
 ByteArray WebClient::webFetch(const WebFetchArguments& arguments) {
   auto copies = std::make_shared<ArgumentCopies>(arguments);
-  std::optional<ByteArray> body = runRequest([copies, timeout = stallLimit_](RequestInFlight& request) {
+  std::optional<ByteArray> body = runRequest([copies, timeout = platformTimeout()](RequestInFlight& request) {
     return runWebFetch(request, copies->arguments(), timeout);
   });
   if (!body) return {};
@@ -34,11 +34,13 @@ LocalText WebClient::fetchPageText(const LocalText& url) {
 }
 
 ByteArray WebClient::plainGet(const LocalText& url) {
-  return runRequest([url, timeout = stallLimit_](RequestInFlight& request) {
+  return runRequest([url, timeout = platformTimeout()](RequestInFlight& request) {
            return runPlainGet(request, url, timeout);
          })
       .value_or(ByteArray());
 }
+
+std::chrono::milliseconds WebClient::platformTimeout() const { return stallLimit_ + kPlatformTimeoutMargin; }
 
 void WebClient::abort() {
   std::vector<std::shared_ptr<RequestInFlight>> requests;

@@ -63,6 +63,7 @@ class WebClient : public PageFetcher {
   // Runs `work` on the request thread and waits for it: its result, or
   // nothing when it failed, stalled or was aborted.
   std::optional<ByteArray> runRequest(Work work);
+  std::chrono::milliseconds platformTimeout() const;
   bool enlist(const std::shared_ptr<RequestInFlight>& request, bool& othersInFlight);
   void discharge(const std::shared_ptr<RequestInFlight>& request);
 

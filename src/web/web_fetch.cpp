@@ -14,6 +14,24 @@ namespace {
 
 using platform::HttpTransport;
 
+struct Answer {
+  ByteArray body;
+  LocalText rawHeaders;
+};
+
+// The answer to a request, nothing when it was cut short. A request that
+// was never sent has no answer to read: its one read fails, and the answer
+// is an empty body with a header text of spaces (Wine would answer the
+// header query with an empty header set, Windows leaves the buffer alone).
+std::optional<Answer> readAnswer(RequestInFlight& request, platform::HttpHandle handle, bool sent) {
+  std::optional<ByteArray> body = readResponseBody(request, handle);
+  if (!sent) return Answer{ByteArray(), LocalText(kRawHeaderBuffer, ' ')};
+  if (!body) return std::nullopt;
+  LocalText rawHeaders = readRawHeaders(request, handle);
+  if (!isWholeBody(*body, rawHeaders)) return std::nullopt;
+  return Answer{std::move(*body), std::move(rawHeaders)};
+}
+
 // Fills the caller's out arguments from the answer's header text.
 void deliverHeaderResults(const WebFetchArguments& a, LocalText cookies, const LocalText& rawHeaders) {
   LocalText receivedCookies, location;
@@ -54,21 +72,14 @@ std::optional<ByteArray> runWebFetch(RequestInFlight& request, const WebFetchArg
                                      a.bodyBytes ? *a.bodyBytes : ownBodyBytes);
   const bool sent = transport.send(handle.get(), headerText, body);
   if (sent) request.advanced();
-  // A request that was never sent has no answer to read: its one read
-  // fails, and the answer is an empty body with a header text of spaces.
-  std::optional<ByteArray> answer = readResponseBody(request, handle.get());
-  if (sent && !answer) return std::nullopt;
-  // Wine answers the header query of a request that was never sent with an
-  // empty header set; Windows leaves the buffer alone. Both give spaces.
-  const LocalText rawHeaders = sent ? readRawHeaders(request, handle.get()) : LocalText(kRawHeaderBuffer, ' ');
-  if (sent && !isWholeBody(*answer, rawHeaders)) return std::nullopt;
-  if (request.stopped()) return std::nullopt;
+  std::optional<Answer> answer = readAnswer(request, handle.get(), sent);
+  if (!answer || request.stopped()) return std::nullopt;
   handle.close();
   connection.close();
   root.close();
 
-  deliverHeaderResults(a, cookies, rawHeaders);
-  return sent ? std::move(*answer) : ByteArray();
+  deliverHeaderResults(a, cookies, answer->rawHeaders);
+  return std::move(answer->body);
 }
 
 }  // namespace quorvane

@@ -3,7 +3,8 @@
 // order (fresh handles per request, the same flags and header text, 1 KB
 // reads, nothing done with the answers): the floor any program that asks
 // the same questions through WinInet stands on. The program's own web
-// engine makes the same requests too, alone, so its share shows. Both runs talk to the same
+// engine makes the same requests too, alone, so its share shows. Each
+// replay runs in a fresh process of its own, as the program does. Both runs talk to the same
 // marketplace, which notes when each request arrives; the gap from one
 // request's arrival to the next is that request's whole cost to the client,
 // so the gaps after result pages and after presence requests give the cost
@@ -27,6 +28,7 @@
 #include <functional>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui_driver.h"
@@ -77,9 +79,9 @@ std::vector<Arrival> readArrivals(const std::string& logPath) {
 
 enum class Kind { Probe, Page, Presence };
 
-Kind kindOf(const std::string& path) {
-  if (path.rfind("/search", 0) != 0) return Kind::Presence;
-  return path.find("&s=") == std::string::npos ? Kind::Probe : Kind::Page;
+Kind kindOf(std::string_view path) {
+  if (!path.starts_with("/search")) return Kind::Presence;
+  return path.find("&s=") == std::string_view::npos ? Kind::Probe : Kind::Page;
 }
 
 // Mean gap after each kind of request, the last request left out (nothing
@@ -198,41 +200,70 @@ long long minimalGet(const std::string& hostAndPort, bool secure, const std::str
   return size;
 }
 
-// Makes `requests` again, in order, each through `get` (host and port,
-// over TLS, path; false when it failed).
-using Get = std::function<bool(const std::string&, bool, const std::string&)>;
+// ---- the replays, each in a process of its own started fresh as the
+// program is (in the driving process WinInet runs measurably slower)
 
-Run replay(const std::string& logPath, const std::vector<Arrival>& requests, const Get& get) {
-  Run run;
+enum class Client { Minimal, Engine };
+
+// One request as the given client makes it; false when it failed.
+using Get = std::function<bool(const std::string& host, bool secure, const std::string& path)>;
+
+Get clientGet(Client client, WebClient& web) {
+  if (client == Client::Minimal)
+    return [](const std::string& host, bool secure, const std::string& path) {
+      return minimalGet(host, secure, path) >= 0;
+    };
+  // The program's own engine, one client for the whole run as for a
+  // search, the bodies left as bytes.
+  return [&web](const std::string& host, bool secure, const std::string& path) {
+    return !web.webFetch({.url = (secure ? "https://" : "http://") + host + path}).empty();
+  };
+}
+
+// In the child: makes the listed requests in order and writes how long they
+// took and whether all succeeded to LIST.result.
+int replayHere(Client client, const std::string& listPath) {
+  std::ifstream list(listPath, std::ios::binary);
+  std::vector<std::string> paths;
+  for (std::string path; std::getline(list, path);) paths.push_back(path);
   const std::string searchHost = std::getenv("QUORVANE_SEARCH_HOST");
   const std::string presenceHost = std::getenv("QUORVANE_PRESENCE_HOST");
-  const size_t before = readArrivals(logPath).size();
+  WebClient web;
+  const Get get = clientGet(client, web);
+  bool complete = true;
   const double begin = now();
-  run.complete = true;
-  for (const Arrival& request : requests) {
-    const bool search = kindOf(request.path) != Kind::Presence;
-    if (!get(search ? searchHost : presenceHost, search, request.path)) run.complete = false;
+  for (const std::string& path : paths) {
+    const bool search = kindOf(path) != Kind::Presence;
+    complete = get(search ? searchHost : presenceHost, search, path) && complete;
   }
-  run.seconds = now() - begin;
+  std::ofstream(listPath + ".result") << (now() - begin) << " " << complete << "\n";
+  return 0;
+}
+
+Run replay(const std::string& logPath, const std::vector<Arrival>& requests, Client client) {
+  Run run;
+  const std::string listPath = logPath + ".requests";
+  {
+    std::ofstream list(listPath, std::ios::binary);
+    for (const Arrival& request : requests) list << request.path << "\n";
+  }
+  char self[MAX_PATH];
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  std::string command = std::string("\"") + self + "\" --replay " +
+                        (client == Client::Minimal ? "minimal" : "engine") + " \"" + listPath + "\"";
+  const size_t before = readArrivals(logPath).size();
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessA(self, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    return run;
+  WaitForSingleObject(process.hProcess, INFINITE);
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
+  std::ifstream(listPath + ".result") >> run.seconds >> run.complete;
   const std::vector<Arrival> all = readArrivals(logPath);
   run.arrivals.assign(all.begin() + static_cast<long>(before), all.end());
   return run;
-}
-
-Run minimalClient(const std::string& logPath, const std::vector<Arrival>& requests) {
-  return replay(logPath, requests, [](const std::string& host, bool secure, const std::string& path) {
-    return minimalGet(host, secure, path) >= 0;
-  });
-}
-
-// The program's own web engine, one client for the whole run as for a
-// search, the bodies left as bytes: what the program pays for its requests
-// before it reads a single answer.
-Run webEngine(const std::string& logPath, const std::vector<Arrival>& requests) {
-  WebClient client;
-  return replay(logPath, requests, [&client](const std::string& host, bool secure, const std::string& path) {
-    return !client.webFetch({.url = (secure ? "https://" : "http://") + host + path}).empty();
-  });
 }
 
 // ---- the figures
@@ -309,6 +340,8 @@ int main(int argc, char** argv) {
                  "whole_search_benchmark.exe LOG [BASELINE_QUORVANE_EXE|- [ROUNDS]]\n");
     return 2;
   }
+  if (argc == 4 && std::string(argv[1]) == "--replay")
+    return replayHere(std::string(argv[2]) == "minimal" ? Client::Minimal : Client::Engine, argv[3]);
   const std::string logPath = std::string("Z:") + argv[1];
   const std::wstring baseline = argc > 2 && std::string(argv[2]) != "-" ? wide(argv[2]) : L"";
   const int rounds = argc > 3 ? std::max(1, std::atoi(argv[3])) : 3;
@@ -321,12 +354,12 @@ int main(int argc, char** argv) {
       return 1;
     }
     program.add(search);
-    engine.add(webEngine(logPath, search.arrivals));
-    floor.add(minimalClient(logPath, search.arrivals));
+    engine.add(replay(logPath, search.arrivals, Client::Engine));
+    floor.add(replay(logPath, search.arrivals, Client::Minimal));
     if (baseline.empty()) continue;
     const Run baselineSearch = programSearch(logPath, baseline);
     baselineProgram.add(baselineSearch);
-    baselineFloor.add(minimalClient(logPath, baselineSearch.arrivals));
+    baselineFloor.add(replay(logPath, baselineSearch.arrivals, Client::Minimal));
   }
   printComparison("Quorvane.exe of this tree", program, &engine, floor);
   if (!baseline.empty()) {
