@@ -17,7 +17,7 @@
 //       scripts/wine-run whole_search_benchmark.exe LOG [BASELINE_QUORVANE_EXE|- [ROUNDS]]
 // With a baseline exe (another build of the program, e.g. main's; "-" for
 // none), its search is measured the same way and shown beside. Each figure is the
-// median of ROUNDS rounds (3 by default).
+// median of ROUNDS rounds (5 by default).
 #include <windows.h>
 #include <wininet.h>
 
@@ -344,7 +344,7 @@ int main(int argc, char** argv) {
     return replayHere(std::string(argv[2]) == "minimal" ? Client::Minimal : Client::Engine, argv[3]);
   const std::string logPath = std::string("Z:") + argv[1];
   const std::wstring baseline = argc > 2 && std::string(argv[2]) != "-" ? wide(argv[2]) : L"";
-  const int rounds = argc > 3 ? std::max(1, std::atoi(argv[3])) : 3;
+  const int rounds = argc > 3 ? std::max(1, std::atoi(argv[3])) : 5;
   // The runs alternate, so a machine whose load changes weighs on each alike.
   Figures program, engine, floor, baselineProgram, baselineFloor;
   for (int round = 0; round < rounds; ++round) {
