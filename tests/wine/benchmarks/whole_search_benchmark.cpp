@@ -3,12 +3,12 @@
 // order (fresh handles per request, the same flags and header text, 1 KB
 // reads, nothing done with the answers): the floor any program that asks
 // the same questions through WinInet stands on. The program's own web
-// engine makes the same requests too, alone, so its share shows. Each
-// replay runs in a fresh process of its own, as the program does. Both runs talk to the same
-// marketplace, which notes when each request arrives; the gap from one
-// request's arrival to the next is that request's whole cost to the client,
-// so the gaps after result pages and after presence requests give the cost
-// of each kind.
+// engine makes the same requests too, alone, so its share shows; each
+// replay runs in a fresh process of its own, as the program does. All talk
+// to the same marketplace, which notes when each request arrives; the gap
+// from one request's arrival to the next is that request's whole cost to
+// its client, so the gaps after result pages and after presence requests
+// give the cost of each kind.
 //
 // Run beside the marketplace with a shop file in which the keyword below
 // finds its shops in 浙江 (scripts/bench.sh does all of it):
@@ -16,8 +16,8 @@
 //   tests/services/with-marketplace.sh --shops SHOPS --no-delay --arrival-log LOG -- \
 //       scripts/wine-run whole_search_benchmark.exe LOG [BASELINE_QUORVANE_EXE|- [ROUNDS]]
 // With a baseline exe (another build of the program, e.g. main's; "-" for
-// none), its search is measured the same way and shown beside. Each figure is the
-// median of ROUNDS rounds (5 by default).
+// none), its search is measured the same way and shown beside. Each figure
+// is the median of ROUNDS rounds (5 by default).
 #include <windows.h>
 #include <wininet.h>
 
@@ -200,8 +200,8 @@ long long minimalGet(const std::string& hostAndPort, bool secure, const std::str
   return size;
 }
 
-// ---- the replays, each in a process of its own started fresh as the
-// program is (in the driving process WinInet runs measurably slower)
+// ---- the replays, each in a fresh process of its own as the program's
+// search is, so that every client starts from the same state of Wine
 
 enum class Client { Minimal, Engine };
 
