@@ -11,11 +11,11 @@
 #include "contact/shop_page.h"
 #include "platform/im_client_windows.h"
 #include "platform/shell.h"
-#include "web/web_client.h"
 #include "search/presence_lookup.h"
 #include "search/service_hosts.h"
 #include "web/encodings.h"
 #include "web/ui_event_pump.h"
+#include "web/web_client.h"
 
 namespace quorvane {
 namespace {

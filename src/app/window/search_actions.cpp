@@ -6,11 +6,11 @@
 
 #include "app/window/main_window_actions.h"
 #include "app/window/window_text.h"
-#include "web/web_client.h"
 #include "search/search_criteria.h"
 #include "search/search_thread.h"
 #include "search/search_worker.h"
 #include "search/service_hosts.h"
+#include "web/web_client.h"
 
 namespace quorvane {
 namespace {
