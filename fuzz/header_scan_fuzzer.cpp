@@ -1,4 +1,5 @@
-// Input: [jar length][jar][raw response headers].
+// Input: [jar length][jar][raw response headers]. The scan, the cookie merge
+// and the announced body length of the same header text.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -7,6 +8,7 @@
 #include "fuzz_check.h"
 #include "web/cookie_jar.h"
 #include "web/response_header_scan.h"
+#include "web/response_reading.h"
 
 using namespace quorvane;
 
@@ -27,5 +29,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   LocalText expected = jar, receivedAgain = received;
   mergeCookies(expected, receivedAgain);
   FUZZ_CHECK(cookies == expected);
+
+  // A body is whole exactly from the announced length on; without one, any
+  // body is.
+  const std::optional<size_t> announced = announcedBodyLength(raw);
+  if (!announced) {
+    FUZZ_CHECK(isWholeBody(ByteArray(), raw));
+  } else if (*announced <= (1u << 16)) {
+    FUZZ_CHECK(isWholeBody(ByteArray(*announced, 'x'), raw));
+    if (*announced > 0) FUZZ_CHECK(!isWholeBody(ByteArray(*announced - 1, 'x'), raw));
+  }
   return 0;
 }

@@ -5,6 +5,8 @@
 #   scripts/bench.sh            everything (native, then under Wine)
 #   scripts/bench.sh native     the native benchmarks only
 #   scripts/bench.sh wine       the Wine benchmarks only
+# QUORVANE_BASELINE_EXE=/path/to/Quorvane.exe also measures that build's
+# whole search (e.g. main's), beside this tree's.
 set -euo pipefail
 root=$(cd "$(dirname "$(readlink -f "$0")")/.." && pwd)
 cd "$root"
@@ -38,6 +40,14 @@ wine_part() {
   local shops="$win/bench-shops.tsv"
   python3 tests/wine/benchmarks/bulk_shops.py "$shops" 10000
   tests/services/with-marketplace.sh --shops "$shops" --no-delay -- wine "$benchmarks/search_fill_benchmark.exe"
+  echo
+  echo "== a whole search (2000 shops: 100 result pages, 2000 presence requests) against a minimal WinInet client"
+  echo "   making the same requests (whole_search_benchmark.exe)"
+  local search_shops="$win/bench-search-shops.tsv" arrivals="$win/bench-arrivals.log"
+  python3 tests/wine/benchmarks/bulk_shops.py "$search_shops" 2000 benchsearch
+  rm -f "$arrivals"
+  tests/services/with-marketplace.sh --shops "$search_shops" --no-delay --arrival-log "$arrivals" -- \
+    wine "$benchmarks/whole_search_benchmark.exe" "$arrivals" "${QUORVANE_BASELINE_EXE:+Z:$QUORVANE_BASELINE_EXE}"
 }
 
 case $part in

@@ -1,11 +1,10 @@
 #include "web/encodings.h"
 
 #include <algorithm>
-#include <mutex>
-#include <thread>
 
 #include "platform/code_pages.h"
 #include "web/composite_check.h"
+#include "web/ui_event_pump.h"
 
 namespace quorvane {
 namespace {
@@ -29,25 +28,6 @@ LocalText asLocalText(ByteArray bytes) {
 // with the check too: a call for every few units would cost more than the
 // check saves.
 constexpr size_t kShortPlainRun = 256;
-
-// The pump and the thread allowed to run it.
-struct UiEventPump {
-  std::mutex guard;
-  std::function<void()> pump;
-  std::thread::id owner;
-};
-
-UiEventPump& uiEventPump() {
-  static UiEventPump instance;
-  return instance;
-}
-
-std::function<void()> pumpForThisThread() {
-  UiEventPump& slot = uiEventPump();
-  std::lock_guard lock(slot.guard);
-  if (!slot.pump || slot.owner != std::this_thread::get_id()) return {};
-  return slot.pump;
-}
 
 bool staysPlain(unsigned char byte) {
   return (byte >= 0x2C && byte <= 0x39) || (byte >= 'A' && byte <= 'Z') ||
@@ -117,7 +97,7 @@ ByteArray localToUtf8(std::string_view local) {
 
 LocalText urlEncode(std::string_view local, bool keepPlain) {
   const ByteArray utf8 = localToUtf8(local);
-  const std::function<void()> pump = pumpForThisThread();
+  const std::function<void()> pump = uiEventPumpForThisThread();
   LocalText encoded;
   encoded.reserve(utf8.size() * 3);
   for (char c : utf8) {
@@ -130,13 +110,6 @@ LocalText urlEncode(std::string_view local, bool keepPlain) {
     if (pump) pump();
   }
   return encoded;
-}
-
-void installUiEventPump(std::function<void()> pump) {
-  UiEventPump& slot = uiEventPump();
-  std::lock_guard lock(slot.guard);
-  slot.pump = std::move(pump);
-  slot.owner = std::this_thread::get_id();
 }
 
 }  // namespace quorvane

@@ -1,7 +1,6 @@
 #pragma once
 // Conversions between the web's UTF-8 and the program's local text, and the
 // percent-encoding that puts a text into a URL.
-#include <functional>
 #include <string_view>
 
 #include "text/text.h"
@@ -18,11 +17,8 @@ Utf16Text codePageToUtf16(std::string_view text, unsigned codePage = 65001);
 ByteArray utf16ToCodePage(std::u16string_view units, unsigned codePage = 0);
 
 // Every byte of the UTF-8 form as "%XX"; with keepPlain, "," "-" "." "/",
-// digits and ASCII letters stay as they are.
+// digits and ASCII letters stay as they are. On the UI thread it runs the
+// window events that are waiting after every byte (web/ui_event_pump.h).
 LocalText urlEncode(std::string_view local, bool keepPlain = false);
-
-// urlEncode lets pending window events run after every byte it encodes. The
-// UI thread installs the pump; on any other thread it is not called.
-void installUiEventPump(std::function<void()> pump);
 
 }  // namespace quorvane

@@ -7,6 +7,7 @@
 
 #include "platform/code_pages.h"
 #include "web/encodings.h"
+#include "web/ui_event_pump.h"
 
 namespace quorvane {
 namespace {

@@ -21,8 +21,20 @@ overloaded or malicious service could send instead of its usual pages.
     reset           result pages announce their length, then the connection
                     is reset in the middle of the third shop
     error-500       result pages are HTTP 500 with an error page as body
+    stall           result pages stop for STALL_SECONDS (longer than the
+                    program's 30 s limit) without closing, once more than
+                    half of the page and all of its shops are sent; then the
+                    rest follows
+    reset-half      result pages are reset at that same point
 
-Only the search service changes; shop lookups and presence stay as usual.
+Those modes change the result pages only; the probe, shop lookups and
+presence stay as usual. The same two cuts exist for the other answers, each
+made at the later of the answer's middle and the end of what the program
+reads from it, so that a program that took the cut answer for the whole
+would show what it read:
+
+    presence-stall, presence-reset-half   presence answers (search and batch)
+    lookup-stall, lookup-reset-half       shop lookups by seller id
 """
 
 import socket
@@ -33,7 +45,8 @@ from dataclasses import dataclass
 import marketplace_pages as pages
 
 MODES = ["normal", "huge", "unterminated", "rank-surplus", "unequal", "pages-billion", "pages-abc",
-         "garbage-bytes", "drip", "drip-chunked", "reset", "error-500"]
+         "garbage-bytes", "drip", "drip-chunked", "reset", "error-500", "stall", "reset-half",
+         "presence-stall", "presence-reset-half", "lookup-stall", "lookup-reset-half"]
 
 HUGE_BYTES = 10_000_000
 UNTERMINATED_BYTES = 4_000_000
@@ -42,6 +55,9 @@ DRIP_BYTES = 4
 DRIP_PAUSE_SECONDS = 0.5
 DRIP_LIMIT_SECONDS = 120
 ANNOUNCED_BYTES = 100_000_000
+STALL_SECONDS = 40
+# What follows a presence status, so that a cut can fall after the status.
+PRESENCE_TAIL_BYTES = 4000
 
 # The opening text of each pattern the program reads a page with, in an
 # order where none holds a closing text of one before it.
@@ -66,9 +82,9 @@ def big_filler(seed, size):
 class Answer:
     body: bytes
     status: int = 200
-    delivery: str = "whole"  # whole, drip, drip-chunked or reset
+    delivery: str = "whole"  # whole, drip, drip-chunked, reset or stall
     length: int = 0          # announced length; 0: the body's
-    cut: int = 0             # reset: bytes sent before the reset
+    cut: int = 0             # reset, stall: bytes sent before the reset or pause
 
 
 def _unequal_item(shop, index, place, count):
@@ -123,6 +139,13 @@ def _page(mode, listing, offset, seed, filler_text):
     return page
 
 
+def _cut(body, read_end, mode):
+    """The answer delivered as `mode` ends in "stall" or "reset-half": cut at
+    the later of its middle and `read_end`."""
+    cut = max(len(body) // 2, read_end)
+    return Answer(body, delivery="stall" if mode.endswith("stall") else "reset", cut=cut)
+
+
 def search_answer(mode, listing, offset, probe, filler_text, seed):
     body = _page(mode, listing, offset, seed, filler_text)
     if probe:
@@ -133,11 +156,41 @@ def search_answer(mode, listing, offset, probe, filler_text, seed):
         third = body.find(b'{"uid":"', body.find(b'{"uid":"', body.find(b'{"uid":"') + 1) + 1)
         cut = third + 40 if third >= 0 else len(body) // 2
         return Answer(body, delivery="reset", cut=cut)
+    if mode in ("stall", "reset-half"):
+        return _cut(body, body.find(b'"pager"'), mode)
     if mode == "error-500":
         page = ("<!DOCTYPE html><html><body><h1>500 Internal Server Error</h1><div>%s</div></body></html>"
                 % filler_text[:20000])
         return Answer(page.encode("utf-8"), status=500)
     return Answer(body)
+
+
+def presence_answer(mode, text, filler_text):
+    if mode not in ("presence-stall", "presence-reset-half"):
+        return Answer(text.encode("utf-8"))
+    body = (text + "/*" + filler_text[:PRESENCE_TAIL_BYTES] + "*/").encode("utf-8")
+    status_end = body.find(b";", body.find(b"]=")) + 1
+    return _cut(body, status_end, mode)
+
+
+def lookup_answer(mode, page):
+    body = page.encode("utf-8")
+    if mode not in ("lookup-stall", "lookup-reset-half"):
+        return Answer(body)
+    address_end = body.find(b'\\",', body.find(b"shopUrl")) + 3
+    return _cut(body, address_end, mode)
+
+
+def pause(stream, body, cut):
+    """The body up to `cut`, a pause longer than any client waits, the rest."""
+    try:
+        stream.write(body[:cut])
+        stream.flush()
+        time.sleep(STALL_SECONDS)
+        stream.write(body[cut:])
+        stream.flush()
+    except OSError:
+        pass
 
 
 def reset_connection(connection):

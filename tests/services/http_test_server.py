@@ -13,6 +13,8 @@ body) in STATE/requests.log. The answer is scripted by the query string:
                   sees what went over the wire)
   chunked=1       send the body with chunked transfer encoding
   truncate=N      announce the whole body but close after N bytes of it
+  reset=N         announce the whole body but reset the connection after N
+                  bytes of it
   stall=TAG       stall, writing STATE/stalled/TAG; phase=headers stalls before
                   anything is sent, phase=body after the header block and
                   100 body bytes. The stall lasts until the client goes away,
@@ -33,6 +35,7 @@ import select
 import signal
 import socket
 import ssl
+import struct
 import sys
 import threading
 import time
@@ -146,6 +149,11 @@ def answer(conn, raw, state):
         payload = body
     if "truncate" in query:
         payload = payload[:int(first("truncate"))]
+    if "reset" in query:
+        conn.sendall(head + payload[:int(first("reset"))])
+        time.sleep(0.2)  # the bytes sent arrive before the reset does
+        conn.setsockopt(socket.SOL_SOCKET, socket.SO_LINGER, struct.pack("ii", 1, 0))
+        return
     conn.sendall(head + payload)
 
 

@@ -6,6 +6,7 @@ IM presence service ("/muliuserstatus.aw"), on loopback.
                    [--presence-port 8080] [--ports-file F] [--log F]
                    [--latency-ms N] [--hold-file F] [--seed N] [--shops F]
                    [--mode NAME] [--mode-file F] [--no-delay]
+                   [--arrival-log F]
 
 Port 0 lets the system choose; the ports file then tells them ("search P" and
 "presence P", one a line, written once both listen). The log receives every
@@ -22,7 +23,7 @@ The search keyword and province arrive as local-code-page (GBK) bytes, not
 percent-encoded; a shop lookup by seller id ("q" only) and the presence id
 arrive percent-encoded UTF-8.
 
-A mode makes the search service hostile (hostile_pages.MODES lists them):
+A mode makes the services hostile (hostile_pages.MODES lists them):
 --mode sets it for the whole run; the mode file, when it exists, names the
 mode of every answer given while it does ("normal" or empty: none), so a
 test can change it between searches.
@@ -95,10 +96,14 @@ class Marketplace:
         self._log_lock = threading.Lock()
 
     def record(self, head):
-        if not self.options.log:
-            return
-        with self._log_lock, open(self.options.log, "ab") as log:
-            log.write(head)
+        arrived = time.monotonic()
+        with self._log_lock:
+            if self.options.log:
+                with open(self.options.log, "ab") as log:
+                    log.write(head)
+            if self.options.arrival_log:
+                with open(self.options.arrival_log, "ab") as log:
+                    log.write(b"%.6f %s\n" % (arrived, head.split(b"\r\n", 1)[0]))
 
     def delay(self, path):
         if self.options.latency_ms:
@@ -129,7 +134,7 @@ class Marketplace:
         """The answer's status, body bytes and how they are delivered."""
         if b"loc" not in query and b"sort" not in query:
             nick = utf8_text(query.get(b"q", b""))
-            return hostile_pages.Answer(marketplace_pages.shop_lookup_page(nick, self.filler).encode("utf-8"))
+            return hostile_pages.lookup_answer(self.mode(), marketplace_pages.shop_lookup_page(nick, self.filler))
         listing = self.data.listing(gbk_text(query.get(b"q", b"")), gbk_text(query.get(b"loc", b"")))
         offset = query.get(b"s", b"0")
         probe = b"s" not in query
@@ -138,7 +143,8 @@ class Marketplace:
 
     def presence_answer(self, query):
         nick = utf8_text(query.get(b"uids", b""))
-        return marketplace_pages.presence_answer(self.data.presence(nick))
+        text = marketplace_pages.presence_answer(self.data.presence(nick))
+        return hostile_pages.presence_answer(self.mode(), text, self.filler)
 
 
 def handler_for(market, service):
@@ -166,7 +172,7 @@ def handler_for(market, service):
             if service == "search" and route == b"/search":
                 answer = market.search_answer(raw_query(path))
             elif service == "presence" and route == b"/muliuserstatus.aw":
-                answer = hostile_pages.Answer(market.presence_answer(raw_query(path)).encode("utf-8"))
+                answer = market.presence_answer(raw_query(path))
             else:
                 answer = NOT_FOUND
             market.delay(path)
@@ -189,7 +195,12 @@ def handler_for(market, service):
                 self.wfile.write(answer.body)
             elif answer.delivery == "reset":
                 self.wfile.write(answer.body[:answer.cut])
+                self.wfile.flush()
+                time.sleep(0.2)  # what was sent arrives before the reset does
                 hostile_pages.reset_connection(self.connection)
+                self.close_connection = True
+            elif answer.delivery == "stall":
+                hostile_pages.pause(self.wfile, answer.body, answer.cut)
                 self.close_connection = True
             else:
                 hostile_pages.drip(self.wfile, answer.body, chunked=answer.delivery == "drip-chunked")
@@ -248,6 +259,7 @@ def main():
     parser.add_argument("--mode", default="normal", choices=hostile_pages.MODES)
     parser.add_argument("--mode-file")
     parser.add_argument("--no-delay", action="store_true")
+    parser.add_argument("--arrival-log")
     options = parser.parse_args()
 
     market = Marketplace(options)

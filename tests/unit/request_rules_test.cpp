@@ -2,9 +2,9 @@
 
 #include "web/header_value.h"
 #include "web/request_agent.h"
-#include "web/request_flags.h"
 #include "web/request_header_text.h"
 #include "web/request_method.h"
+#include "web/request_options.h"
 #include "web/request_proxy.h"
 
 namespace quorvane {
@@ -78,15 +78,25 @@ TEST(RequestHeaderText, CookiesAreAddedEvenBesideACallersCookieLine) {
             "\r\nContent-Type: application/x-www-form-urlencoded\r\nCookie: b=2; c=3");
 }
 
-TEST(RequestFlags, DefaultsForHttpAndHttps) {
-  EXPECT_EQ(requestFlags("http://h/", false), 0x80084010u);
-  EXPECT_EQ(requestFlags("https://h/", false), 0x80880010u);
-  EXPECT_EQ(requestFlags("h/x", false), 0x80084010u);
+bool operator==(const platform::HttpRequestOptions& a, const platform::HttpRequestOptions& b) {
+  return a.secure == b.secure && a.followRedirects == b.followRedirects &&
+         a.redirectToHttpsAllowed == b.redirectToHttpsAllowed;
 }
 
-TEST(RequestFlags, NoRedirectAddsItsFlag) {
-  EXPECT_EQ(requestFlags("http://h/", true), 0x80284010u);
-  EXPECT_EQ(requestFlags("HTTPS://h/", true), 0x80A80010u);
+TEST(RequestOptions, HttpsIsSecureAndPlainHttpMayBeRedirectedToHttps) {
+  const platform::HttpRequestOptions plain{.secure = false, .followRedirects = true, .redirectToHttpsAllowed = true};
+  const platform::HttpRequestOptions secure{.secure = true, .followRedirects = true, .redirectToHttpsAllowed = false};
+  EXPECT_TRUE(requestOptions("http://h/", false) == plain);
+  EXPECT_TRUE(requestOptions("h/x", false) == plain);
+  EXPECT_TRUE(requestOptions("HTTPS://h/", false) == secure);
+  EXPECT_TRUE(requestOptions("httpsx", false) == secure) << "only the first five characters count";
+}
+
+TEST(RequestOptions, NoRedirectStopsFollowingOnly) {
+  EXPECT_FALSE(requestOptions("http://h/", true).followRedirects);
+  EXPECT_TRUE(requestOptions("http://h/", true).redirectToHttpsAllowed);
+  EXPECT_FALSE(requestOptions("https://h/", true).followRedirects);
+  EXPECT_TRUE(requestOptions("https://h/", true).secure);
 }
 
 TEST(RequestMethod, OnlyMethodOneIsAPost) {

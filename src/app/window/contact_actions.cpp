@@ -11,10 +11,11 @@
 #include "contact/shop_page.h"
 #include "platform/im_client_windows.h"
 #include "platform/shell.h"
-#include "platform/web_client.h"
 #include "search/presence_lookup.h"
 #include "search/service_hosts.h"
 #include "web/encodings.h"
+#include "web/ui_event_pump.h"
+#include "web/web_client.h"
 
 namespace quorvane {
 namespace {
@@ -44,10 +45,10 @@ class HistoryFile : public HistoryStore {
   ContactHistory history_ = ContactHistory::besideExecutable();
 };
 
-// While the ticked rows are contacted, the window's events still run (the URL
-// encoder lets them), but the user's clicks and keys must not reach it: a
-// new search or a tick in the middle of the round would change the rows
-// under it.
+// While the ticked rows are contacted or a shop is looked up, the window's
+// events still run (the URL encoder and the wait for an answer let them),
+// but the user's clicks and keys must not reach it: a new search or a tick
+// in the middle of the round would change the rows under it.
 class UserInputPaused {
  public:
   explicit UserInputPaused(HWND window) : window_(window), focus_(GetFocus()) { EnableWindow(window_, FALSE); }
@@ -88,9 +89,11 @@ void ensureEventPump() {
 void launchImChat(const LocalText& url) { platform::shellOpen(url); }
 
 LocalText batchPresence(const LocalText& id) {
-  platform::WebClient web;
+  WebClient web;
   return PresenceLookup(web, serviceHostsFromEnvironment().presence, id, IdEncoding::EscapeAll);
 }
+
+ByteArray shopLookup(const LocalText& url) { return WebClient().plainGet(url); }
 
 LocalText selectedAccount(const MainWindow& window) { return window.text(Control::联系旺旺列表框); }
 
@@ -108,8 +111,11 @@ void onContactSelectedClicked(MainWindow& window) {
 
 void onOpenShopRequested(MainWindow& window) {
   ensureEventPump();
+  // The lookup lets window events run while it waits for its answer; a
+  // click meanwhile must not start a lookup inside it.
+  UserInputPaused paused(window.handle());
   openShopPage(window.text(Control::旺旺输入框), "https://" + serviceHostsFromEnvironment().search,
-               platform::plainHttpGet, platform::shellOpen);
+               shopLookup, platform::shellOpen);
 }
 
 void onClearHistoryClicked(MainWindow& window) {

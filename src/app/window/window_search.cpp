@@ -2,7 +2,7 @@
 
 #include "app/search_results.h"
 #include "app/window/window_text.h"
-#include "platform/web_client.h"
+#include "web/web_client.h"
 #include "search/search_criteria.h"
 #include "search/search_worker.h"
 #include "search/service_hosts.h"
@@ -58,7 +58,7 @@ void WindowSearch::startThread(SearchCriteria criteria) {
   MainWindow& window = window_;
   channel_ = SearchEventChannel::open([&window](std::function<void()> task) { window.runOnUiThread(std::move(task)); },
                                       [this](std::vector<SearchEvent>&& events) { onEvents(std::move(events)); });
-  auto web = std::make_shared<platform::WebClient>();
+  auto web = std::make_shared<WebClient>();
   std::shared_ptr<SearchEvents> events = channel_;
   thread_.start(
       [web, events, criteria = std::move(criteria)](const StopFlag& stop) {

@@ -1,12 +1,13 @@
 // Stopping a client from another thread while its request stalls.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <future>
 
 #include "loopback_server.h"
-#include "platform/web_client.h"
+#include "web/web_client.h"
 
-namespace quorvane::platform {
+namespace quorvane {
 namespace {
 
 using testing::LoopbackServer;
@@ -14,7 +15,8 @@ using testing::LoopbackServer;
 class AbortedClient : public ::testing::Test {
  protected:
   LoopbackServer server;
-  WebClient client;
+  // A stall limit far beyond the test: only the abort can end the call.
+  WebClient client{platform::systemHttpTransport(), std::chrono::hours(1)};
 
   // Starts a request that the server stalls in `phase`, waits until the
   // server holds it, aborts from this thread and returns the call's body.
@@ -29,10 +31,10 @@ class AbortedClient : public ::testing::Test {
   }
 };
 
-// The server stalls until the client goes away, for minutes, and Wine's
-// receive has no time-out: the call can only come back because of the abort.
-// A platform time-out instead would have delivered the 100 body bytes
-// already sent, or rewritten the raw headers.
+// The server stalls until the client goes away, for minutes, and closing
+// the handles does not end Wine's receive: the call can only come back
+// because of the abort. A platform time-out instead would have delivered
+// the 100 body bytes already sent, or rewritten the raw headers.
 TEST_F(AbortedClient, StallInTheBodyReturnsEmptyAndLeavesTheArguments) {
   LocalText raw = "untouched";
   EXPECT_EQ(abortStalledRequest("body", "body", &raw), "");
@@ -67,4 +69,4 @@ TEST_F(AbortedClient, OtherClientsKeepWorking) {
 }
 
 }  // namespace
-}  // namespace quorvane::platform
+}  // namespace quorvane

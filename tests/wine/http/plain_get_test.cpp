@@ -1,16 +1,18 @@
-// The plain GET of the shop-page lookup.
+// The plain GET of the shop-page lookup, through WinInet.
 #include <gtest/gtest.h>
 
 #include "loopback_server.h"
-#include "platform/web_client.h"
+#include "web/web_client.h"
 
-namespace quorvane::platform {
+namespace quorvane {
 namespace {
 
 using testing::LoopbackServer;
 using testing::parseEcho;
 using testing::patternBytes;
 using testing::queryValue;
+
+ByteArray plainHttpGet(const std::string& url) { return WebClient().plainGet(url); }
 
 TEST(PlainHttpGet, ReturnsTheBodyBytesOverHttpAndHttps) {
   LoopbackServer server;
@@ -34,6 +36,13 @@ TEST(PlainHttpGet, FollowsRedirects) {
   EXPECT_EQ(parseEcho(body).requestLine, "GET /echo/shop HTTP/1.1");
 }
 
+TEST(PlainHttpGet, ABodyCutShortOrOverThirtyTwoMegabytesIsAFailure) {
+  LoopbackServer server;
+  EXPECT_EQ(plainHttpGet(server.httpUrl("/t?bytes=100000&truncate=3000")), "");
+  EXPECT_EQ(plainHttpGet(server.httpsUrl("/t?bytes=100000&reset=3000")), "");
+  EXPECT_EQ(plainHttpGet(server.httpUrl("/b?bytes=" + std::to_string(32u * 1024 * 1024 + 1))), "");
+}
+
 TEST(PlainHttpGet, FailureGivesNoBytes) {
   LoopbackServer server;
   EXPECT_EQ(plainHttpGet(server.refusedUrl("/x")), "");
@@ -41,4 +50,4 @@ TEST(PlainHttpGet, FailureGivesNoBytes) {
 }
 
 }  // namespace
-}  // namespace quorvane::platform
+}  // namespace quorvane

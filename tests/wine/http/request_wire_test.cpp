@@ -4,10 +4,10 @@
 #include <algorithm>
 
 #include "loopback_server.h"
-#include "platform/web_client.h"
+#include "web/web_client.h"
 #include "web/request_agent.h"
 
-namespace quorvane::platform {
+namespace quorvane {
 namespace {
 
 using testing::EchoedRequest;
@@ -149,4 +149,4 @@ TEST_F(RequestOnTheWire, EmptyProxyAddressMeansDirect) {
 }
 
 }  // namespace
-}  // namespace quorvane::platform
+}  // namespace quorvane

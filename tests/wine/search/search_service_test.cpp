@@ -10,7 +10,7 @@
 #include "contact/contact_history.h"
 #include "market_texts.h"
 #include "marketplace_session.h"
-#include "platform/web_client.h"
+#include "web/web_client.h"
 #include "search/presence_lookup.h"
 #include "search/search_thread.h"
 #include "search/search_urls.h"
@@ -74,7 +74,7 @@ class SearchAgainstMarketplace : public ::testing::Test {
   }
 
   void search(const LocalText& keyword, std::vector<LocalText> provinces, int limit) {
-    platform::WebClient web;
+    WebClient web;
     StopFlag stop;
     sent.clear();
     SearchWorker({keyword, std::move(provinces), limit}, hosts, history, web, sent, stop).run();
@@ -205,7 +205,7 @@ TEST_F(SearchAgainstMarketplace, AStopAbortsTheRequestInFlightAndANewSearchRunsA
   SearchThread thread;
   bool endedByItself = false;
   auto startSearch = [&](const LocalText& province) {
-    auto web = std::make_shared<platform::WebClient>();
+    auto web = std::make_shared<WebClient>();
     return thread.start(
         [&, web, province](const StopFlag& stop) {
           SearchWorker({kKeyword, {province}, 1}, hosts, history, *web, sent, stop).run();

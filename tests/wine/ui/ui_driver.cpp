@@ -140,7 +140,8 @@ std::unique_ptr<App> App::launch(const LaunchOptions& options) {
   app->folder_ = uniqueFolder();
   if (app->folder_.empty()) return nullptr;
   const std::wstring exe = app->folder_ + L"\\Quorvane.exe";
-  if (!CopyFileW(quorvaneExePath().c_str(), exe.c_str(), FALSE)) return nullptr;
+  const std::wstring program = options.program.empty() ? quorvaneExePath() : options.program;
+  if (!CopyFileW(program.c_str(), exe.c_str(), FALSE)) return nullptr;
   for (const auto& [name, bytes] : options.files) writeFile(app->folder_ + L"\\" + name, bytes);
 
   std::wstring environment = environmentBlock(options.environment);

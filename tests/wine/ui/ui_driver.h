@@ -36,6 +36,9 @@ struct LaunchOptions {
   std::vector<std::pair<std::wstring, std::string>> files;
   // Wait for the main window to be shown before launch() returns.
   bool waitForMainWindow = true;
+  // Another build of the program to run (a benchmark's baseline); empty:
+  // this tree's Quorvane.exe.
+  std::wstring program;
 };
 
 // One running Quorvane.exe, copied into a fresh folder of its own, whose

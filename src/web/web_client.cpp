@@ -1,0 +1,100 @@
+#include "web/web_client.h"
+
+#include <algorithm>
+
+#include "web/argument_copies.h"
+#include "web/encodings.h"
+#include "web/plain_get.h"
+#include "web/ui_event_pump.h"
+#include "web/web_fetch.h"
+
+namespace quorvane {
+
+WebClient::WebClient(std::shared_ptr<platform::HttpTransport> transport, std::chrono::milliseconds stallLimit)
+    : transport_(std::move(transport)), stallLimit_(stallLimit) {}
+
+WebClient::~WebClient() = default;
+
+ByteArray WebClient::webFetch(const WebFetchArguments& arguments) {
+  auto copies = std::make_shared<ArgumentCopies>(arguments);
+  std::optional<ByteArray> body = runRequest([copies, timeout = platformTimeout()](RequestInFlight& request) {
+    return runWebFetch(request, copies->arguments(), timeout);
+  });
+  if (!body) return {};
+  copies->deliver();
+  return std::move(*body);
+}
+
+LocalText WebClient::fetchPageText(const WebFetchArguments& arguments) {
+  return utf8ToLocal(webFetch(arguments));
+}
+
+LocalText WebClient::fetchPageText(const LocalText& url) {
+  return fetchPageText(WebFetchArguments{.url = url});
+}
+
+ByteArray WebClient::plainGet(const LocalText& url) {
+  return runRequest([url, timeout = platformTimeout()](RequestInFlight& request) {
+           return runPlainGet(request, url, timeout);
+         })
+      .value_or(ByteArray());
+}
+
+std::chrono::milliseconds WebClient::platformTimeout() const { return stallLimit_ + kPlatformTimeoutMargin; }
+
+void WebClient::abort() {
+  std::vector<std::shared_ptr<RequestInFlight>> requests;
+  {
+    std::lock_guard lock(mutex_);
+    aborted_ = true;
+    requests = inFlight_;
+  }
+  for (const auto& request : requests) request->stop();
+}
+
+bool WebClient::aborted() const {
+  std::lock_guard lock(mutex_);
+  return aborted_;
+}
+
+std::optional<ByteArray> WebClient::runRequest(Work work) {
+  auto request = std::make_shared<RequestInFlight>(transport_);
+  bool othersInFlight = false;
+  if (!enlist(request, othersInFlight)) return std::nullopt;
+  // A wait on the UI thread that runs window events may come back here
+  // while the thread is still busy with the request waited for.
+  if (othersInFlight) thread_.abandon();
+  auto result = std::make_shared<std::optional<ByteArray>>();
+  const bool started = thread_.run([request, result, work = std::move(work)] {
+    try {
+      *result = work(*request);
+    } catch (...) {
+      result->reset();  // a body too large for memory is a failed request
+    }
+    request->finish();
+  });
+  const RequestInFlight::End end =
+      started ? request->waitForEnd(stallLimit_, uiEventPumpForThisThread()) : RequestInFlight::End::Stopped;
+  discharge(request);
+  if (end == RequestInFlight::End::Finished) return std::move(*result);
+  // Closing the handles ends the request on Windows. Wine's receive may keep
+  // waiting: the thread finishes on its own, holding only its request.
+  request->stop();
+  if (started) thread_.abandon();
+  return std::nullopt;
+}
+
+bool WebClient::enlist(const std::shared_ptr<RequestInFlight>& request, bool& othersInFlight) {
+  std::lock_guard lock(mutex_);
+  if (aborted_) return false;
+  othersInFlight = !inFlight_.empty();
+  inFlight_.push_back(request);
+  return true;
+}
+
+void WebClient::discharge(const std::shared_ptr<RequestInFlight>& request) {
+  std::lock_guard lock(mutex_);
+  inFlight_.erase(std::remove(inFlight_.begin(), inFlight_.end(), request), inFlight_.end());
+}
+
+}  // namespace quorvane
