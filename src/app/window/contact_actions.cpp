@@ -106,10 +106,12 @@ void onContactSelectedClicked(MainWindow& window) {
   contactSelectedSellers(sellers, history, launchImChat, [&round] { return round.stopRequested(); });
 }
 
-void onOpenShopRequested(MainWindow& window) {
+void onOpenShopRequested(MainWindow& window) { onOpenShopOfRowChosen(window.text(Control::旺旺输入框)); }
+
+void onOpenShopOfRowChosen(const LocalText& sellerId) {
   ensureEventPump();
-  openShopPage(window.text(Control::旺旺输入框), "https://" + serviceHostsFromEnvironment().search,
-               platform::plainHttpGet, platform::shellOpen);
+  openShopPage(sellerId, "https://" + serviceHostsFromEnvironment().search, platform::plainHttpGet,
+               platform::shellOpen);
 }
 
 void onClearHistoryClicked(MainWindow& window) {

@@ -140,6 +140,10 @@ LRESULT MainWindowImpl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
     trayIcon_.readd();
     return 0;
   }
+  if (message == taskbarButtonCreatedMessage_ && message != 0) {
+    taskbar_.onButtonCreated();
+    return 0;
+  }
   return DefWindowProcW(window_, message, wParam, lParam);
 }
 
@@ -170,9 +174,14 @@ void MainWindowImpl::createControls() {
   setTicked(Control::选中过滤, true);
   panel_.attach(control(Control::图片框1), [this](Control c) { return control(c); });
   grid_.attach(control(Control::高级表格1), window_);
+  attachGridMenu();
   selection_.setChangeListener([this] { showSelectionCount(); });
   uiTasks_.open(window_);
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
+  // The shell's taskbar list may be asked only once the button exists.
+  taskbarButtonCreatedMessage_ = RegisterWindowMessageW(L"TaskbarButtonCreated");
+  taskbar_.attach(window_);
+  progress_.attach(window_, control(Control::搜索结果), taskbar_);
   setTimerInterval(window_layout::kTimer1Interval);
   arrangeZOrder();
 }
@@ -210,7 +219,10 @@ void MainWindowImpl::onCloseRequested() { ShowWindow(window_, SW_HIDE); }
 void MainWindowImpl::onDestroyed() {
   KillTimer(window_, kTimer1Id);
   uiTasks_.close();
+  gridMenu_.detach();
   grid_.detach();
+  progress_.detach();
+  taskbar_.detach();
   trayIcon_.remove();
   PostQuitMessage(0);
 }
@@ -305,6 +317,13 @@ LRESULT MainWindowImpl::onStaticColour(HDC dc, HWND label) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, label == control(Control::选择地区) ? regionLinkColour_ : GetSysColor(COLOR_WINDOWTEXT));
   return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+void MainWindowImpl::attachGridMenu() {
+  GridContextMenu::Actions actions;
+  actions.searchedKeyword = [this] { return search_.searchedKeyword(); };
+  actions.openShop = onOpenShopOfRowChosen;
+  gridMenu_.attach(control(Control::高级表格1), window_, std::move(actions));
 }
 
 void MainWindowImpl::showSelectionCount() { setText(Control::已选中标签, selection_.label()); }

@@ -1,0 +1,52 @@
+#include "app/grid_copy.h"
+
+#include <algorithm>
+
+#include "app/spreadsheet_cell.h"
+
+namespace quorvane {
+namespace {
+
+constexpr char kLineEnd[] = "\r\n";
+
+// The written rows among `rows`, each once, in ascending order.
+std::vector<int> writtenRows(const ResultTable& table, std::vector<int> rows) {
+  std::erase_if(rows, [&](int row) { return row < 1 || row > table.filledRows(); });
+  std::sort(rows.begin(), rows.end());
+  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+  return rows;
+}
+
+LocalText tableCell(const LocalText& text) {
+  LocalText cell = asSpreadsheetText(text);
+  std::replace_if(cell.begin(), cell.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
+  return cell;
+}
+
+LocalText tableLine(const ResultTable& table, int row) {
+  LocalText line;
+  for (Column column : kTextColumns) {
+    if (column != kTextColumns.front()) line += '\t';
+    line += tableCell(table.text(row, column));
+  }
+  return line + kLineEnd;
+}
+
+}  // namespace
+
+LocalText sellerIdsText(const ResultTable& table, const std::vector<int>& rows) {
+  LocalText text;
+  for (int row : writtenRows(table, rows)) {
+    const LocalText& id = table.shop(row).sellerId;
+    if (!id.empty()) text += id + kLineEnd;
+  }
+  return text;
+}
+
+LocalText rowsText(const ResultTable& table, const std::vector<int>& rows) {
+  LocalText text = tableLine(table, 0);
+  for (int row : writtenRows(table, rows)) text += tableLine(table, row);
+  return text;
+}
+
+}  // namespace quorvane

@@ -1,0 +1,39 @@
+#include "app/window/clipboard_text.h"
+
+#include <cstring>
+
+namespace quorvane {
+namespace {
+
+HGLOBAL copyToGlobal(std::wstring_view text) {
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+  if (!memory) return nullptr;
+  auto* units = static_cast<wchar_t*>(GlobalLock(memory));
+  if (!units) {
+    GlobalFree(memory);
+    return nullptr;
+  }
+  std::memcpy(units, text.data(), text.size() * sizeof(wchar_t));
+  units[text.size()] = L'\0';
+  GlobalUnlock(memory);
+  return memory;
+}
+
+}  // namespace
+
+bool putTextOnClipboard(HWND owner, std::wstring_view text) {
+  HGLOBAL memory = copyToGlobal(text);
+  if (!memory) return false;
+  if (!OpenClipboard(owner)) {
+    GlobalFree(memory);
+    return false;
+  }
+  EmptyClipboard();
+  // Once set, the memory belongs to the clipboard.
+  const bool placed = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+  CloseClipboard();
+  if (!placed) GlobalFree(memory);
+  return placed;
+}
+
+}  // namespace quorvane
