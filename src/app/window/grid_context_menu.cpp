@@ -28,6 +28,9 @@ int itemOfRow(int row) { return row - 1; }
 
 bool keyDown(int key) { return GetKeyState(key) < 0; }
 
+// WM_CONTEXTMENU's position when the keyboard asked for the menu: (-1, -1).
+constexpr LPARAM kFromKeyboard = static_cast<LPARAM>(-1);
+
 void appendItem(HMENU menu, UINT command, const char* text, bool enabled) {
   AppendMenuW(menu, MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED), command, toWide(text).c_str());
 }
@@ -60,8 +63,24 @@ LRESULT CALLBACK GridContextMenu::listProc(HWND window, UINT message, WPARAM wPa
     case WM_CONTEXTMENU:
       self->onContextMenuAsked(lParam);
       return 0;
+    // The keyboard's ways to the menu are taken here rather than left to the
+    // system's default handling, which not every Windows-compatible system
+    // turns into WM_CONTEXTMENU; taking the keys keeps that handling from
+    // opening the menu a second time where it does.
+    case WM_SYSKEYDOWN:
+      if (wParam == VK_F10 && keyDown(VK_SHIFT)) {
+        self->onContextMenuAsked(kFromKeyboard);
+        return 0;
+      }
+      break;
+    case WM_KEYUP:
+      if (wParam == VK_APPS) {
+        self->onContextMenuAsked(kFromKeyboard);
+        return 0;
+      }
+      break;
     case WM_KEYDOWN:
-      if (self->onKeyDown(wParam)) return 0;
+      if (wParam == VK_APPS || self->onKeyDown(wParam)) return 0;
       break;
     case WM_CHAR:
       // Ctrl+A and Ctrl+C arrive as these characters as well; the list would

@@ -48,8 +48,9 @@ class MainWindowImpl final : public MainWindow {
   void setTimerInterval(unsigned milliseconds) override;
   void runOnUiThread(std::function<void()> task) override;
 
-  // Tests stand in for the shell's taskbar list, to see what the button shows.
-  void useTaskbarProgress(TaskbarProgress& taskbar) { progress_.useTaskbar(taskbar); }
+  // Tests stand in for the shell's taskbar list, to see what the button
+  // shows; null gives the window its own back.
+  void useTaskbarProgress(TaskbarProgress* taskbar) { progress_.useTaskbar(taskbar ? *taskbar : taskbar_); }
   // What the tooltip of 搜索结果 says now.
   LocalText searchProgressText() const { return progress_.tooltipText(); }
 
