@@ -181,7 +181,7 @@ void MainWindowImpl::createControls() {
   // The shell's taskbar list may be asked only once the button exists.
   taskbarButtonCreatedMessage_ = RegisterWindowMessageW(L"TaskbarButtonCreated");
   taskbar_.attach(window_);
-  progress_.attach(window_, control(Control::搜索结果), taskbar_);
+  progress_.attach(control(Control::搜索结果), taskbar_);
   setTimerInterval(window_layout::kTimer1Interval);
   arrangeZOrder();
 }

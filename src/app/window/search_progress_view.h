@@ -19,8 +19,8 @@ class SearchProgressView {
   SearchProgressView& operator=(const SearchProgressView&) = delete;
   ~SearchProgressView();
 
-  // Puts the tooltip on `countLabel` (搜索结果), a child of `owner`.
-  void attach(HWND owner, HWND countLabel, TaskbarProgress& taskbar);
+  // Puts the tooltip over `countLabel` (搜索结果).
+  void attach(HWND countLabel, TaskbarProgress& taskbar);
   void detach();
   // Tests stand in for the shell's taskbar list.
   void useTaskbar(TaskbarProgress& taskbar) { taskbar_ = &taskbar; }
@@ -34,6 +34,8 @@ class SearchProgressView {
   LocalText tooltipText() const { return position_.description(); }
 
  private:
+  static LRESULT CALLBACK labelProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  void fitToolToLabel();
   void show();
 
   SearchPosition position_;

@@ -89,8 +89,10 @@ int wmain() {
   // The progress tooltip, as the mouse rests on 搜索结果.
   HWND label = controlAt(window, L"Static", 444, 660);
   RECT labelBox = windowRect(label);
-  SetCursorPos((labelBox.left + labelBox.right) / 2, (labelBox.top + labelBox.bottom) / 2);
-  mouseMove(label, 20, 8);
+  POINT middle{(labelBox.left + labelBox.right) / 2, (labelBox.top + labelBox.bottom) / 2};
+  SetCursorPos(middle.x, middle.y);
+  ScreenToClient(window, &middle);  // the label lets the mouse through to the window
+  mouseMove(window, middle.x, middle.y);
   HWND tip = nullptr;
   waitUntil([&] { return (tip = visibleTooltipOf(app->processId())) != nullptr; }, 5000);
   RECT around{whole.left, labelBox.top - 60, whole.right, labelBox.bottom + 10};

@@ -158,7 +158,7 @@ TEST_F(SearchProgressShown, AStopClearsTheBarAndTheTooltipSaysSo) {
   EXPECT_EQ(taskbar.calls.back(), "clear") << "nothing of the stopped search shows afterwards";
 }
 
-TEST_F(SearchProgressShown, TheTooltipSitsOnTheCountLabelAndShowsTheSameText) {
+TEST_F(SearchProgressShown, TheTooltipCoversTheCountLabelWhichStillLetsTheMouseThrough) {
   search();
   ASSERT_TRUE(pumpUntil([&] { return !searching(); }));
   HWND label = window->control(Control::搜索结果);
@@ -174,17 +174,29 @@ TEST_F(SearchProgressShown, TheTooltipSitsOnTheCountLabelAndShowsTheSameText) {
       },
       reinterpret_cast<LPARAM>(&tip));
   ASSERT_NE(tip, nullptr);
+  ASSERT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 1);
   wchar_t text[512] = {};
   TTTOOLINFOW tool{};
   tool.cbSize = TTTOOLINFOW_V2_SIZE;
-  tool.hwnd = window->handle();
-  tool.uId = reinterpret_cast<UINT_PTR>(label);
   tool.lpszText = text;
-  SendMessageW(tip, TTM_GETTEXTW, 512, reinterpret_cast<LPARAM>(&tool));
+  ASSERT_TRUE(SendMessageW(tip, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool)));
   EXPECT_EQ(std::wstring(text), toWide(tooltip()));
   EXPECT_TRUE(startsWith(tooltip(), kFinished));
-  // The label's own text is the specified count.
+  RECT labelBox{};
+  GetWindowRect(label, &labelBox);
+  MapWindowPoints(nullptr, window->handle(), reinterpret_cast<POINT*>(&labelBox), 2);
+  EXPECT_EQ(tool.hwnd, window->handle());
+  EXPECT_TRUE(EqualRect(&tool.rect, &labelBox));
+  // The mouse over the label is the mouse over the window (选择地区 turns
+  // black again there), and the label's own text is the specified count.
+  EXPECT_EQ(SendMessageW(label, WM_NCHITTEST, 0, MAKELPARAM(labelBox.left + 2, labelBox.top + 2)), HTTRANSPARENT);
   EXPECT_EQ(window->text(Control::搜索结果), "\xCF\xEE\xC4\xBF\xCA\xFD\xA3\xBA" "28/\xCC\xF5");
+
+  // A label moved by the layout takes its tooltip along.
+  SetWindowPos(label, nullptr, labelBox.left + 7, labelBox.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SendMessageW(tip, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool));
+  EXPECT_EQ(tool.rect.left, labelBox.left + 7);
+  SetWindowPos(label, nullptr, labelBox.left, labelBox.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // Without a log in its place, the window asks the shell once the button
