@@ -1,54 +1,58 @@
-// Input: [toolbar count][per toolbar: claimed button count, int8] then the
-// tips, each [length][bytes], handed out in order (a button past the last
-// tip reads as ""), then, for what remains, one button record decoded in
-// both layouts.
-// Every accepted tip gives exactly its account name, in order, and the first
-// item is selected exactly when there is one.
+// Input: [toolbar tip count][automation tip count] (255: that way finds no
+// notification area) then the tips, each [length][bytes], handed out in
+// order to the toolbar first, then, for what remains, one button record
+// decoded in both layouts.
+// Automation is asked exactly when the toolbar shows no icon; every accepted
+// tip of the way read gives exactly its account name, in order, and the
+// first item is selected exactly when there is one.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
 #include "fuzz_check.h"
 #include "imaccounts/discover_im_accounts.h"
 #include "imaccounts/im_account_tip.h"
-#include "imaccounts/toolbar_button.h"
+#include "platform/toolbar_button.h"
 
 using namespace quorvane;
 
 namespace {
 
-class Tips {
+constexpr uint8_t kNoNotificationArea = 255;
+
+class TipStream {
  public:
-  explicit Tips(std::string_view input) : input_(input) {}
+  explicit TipStream(std::string_view input) : input_(input) {}
   LocalText next() {
     if (input_.empty()) return {};
     const size_t length = std::min<size_t>(static_cast<unsigned char>(input_[0]), input_.size() - 1);
     LocalText tip(input_.substr(1, length));
     input_.remove_prefix(1 + length);
-    handedOut_.push_back(tip);
     return tip;
   }
-  const std::vector<LocalText>& handedOut() const { return handedOut_; }
   std::string_view rest() const { return input_; }
 
  private:
   std::string_view input_;
-  std::vector<LocalText> handedOut_;
 };
 
-class FakeToolbar : public TrayToolbar {
+class FakeSource : public platform::TrayTipSource {
  public:
-  FakeToolbar(int claimed, Tips& tips) : claimed_(claimed), tips_(tips) {}
-  int ButtonCount() override { return claimed_; }
-  LocalText ButtonText(int index) override {
-    FUZZ_CHECK(index >= 0 && index < claimed_ && index < kMostTrayButtons);
-    return tips_.next();
+  FakeSource(uint8_t count, TipStream& stream) : count_(count), stream_(stream) {}
+  std::optional<std::vector<LocalText>> readTips() override {
+    ++reads;
+    if (count_ == kNoNotificationArea) return std::nullopt;
+    for (uint8_t i = 0; i < count_; ++i) handedOut.push_back(stream_.next());
+    return handedOut;
   }
+  int reads = 0;
+  std::vector<LocalText> handedOut;
 
  private:
-  int claimed_;
-  Tips& tips_;
+  uint8_t count_;
+  TipStream& stream_;
 };
 
 class RecordingList : public AccountList {
@@ -60,34 +64,9 @@ class RecordingList : public AccountList {
   int selected = -2;
 };
 
-void checkButtonDecoding(std::string_view bytes) {
-  for (ToolbarButtonLayout layout : {ToolbarButtonLayout::Bits32, ToolbarButtonLayout::Bits64}) {
-    const auto button = decodeToolbarButton(bytes, layout);
-    FUZZ_CHECK(button.has_value() == (bytes.size() >= toolbarButtonSize(layout)));
-  }
-}
-
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  if (size < 1) return 0;
-  const size_t toolbarCount = std::min<size_t>(data[0] % 8, size - 1);
-  Tips tips(std::string_view(reinterpret_cast<const char*>(data) + 1 + toolbarCount,
-                             size - 1 - toolbarCount));
-  std::vector<FakeToolbar> toolbars;
-  for (size_t i = 0; i < toolbarCount; ++i) {
-    const int claimed = static_cast<int8_t>(data[1 + i]);
-    toolbars.emplace_back(claimed == 127 ? 1 << 30 : claimed, tips);
-  }
-  std::vector<TrayToolbar*> pointers;
-  for (FakeToolbar& toolbar : toolbars) pointers.push_back(&toolbar);
-
-  RecordingList accounts;
-  accounts.items.push_back("stale");
-  DiscoverImAccounts(pointers, accounts);
-
+void checkAccountsCameFrom(const std::vector<LocalText>& tips, const RecordingList& accounts) {
   size_t item = 0;
-  for (const LocalText& tip : tips.handedOut()) {
+  for (const LocalText& tip : tips) {
     const std::optional<LocalText> account = imAccountFromTip(tip);
     if (!account) continue;
     FUZZ_CHECK(tip.starts_with(kImClientTipPrefix) && !account->empty());
@@ -97,6 +76,32 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   FUZZ_CHECK(item == accounts.items.size());
   FUZZ_CHECK(accounts.selected == (accounts.items.empty() ? -1 : 0));
-  checkButtonDecoding(tips.rest());
+}
+
+void checkButtonDecoding(std::string_view bytes) {
+  using platform::ToolbarButtonLayout;
+  for (ToolbarButtonLayout layout : {ToolbarButtonLayout::Bits32, ToolbarButtonLayout::Bits64}) {
+    const auto button = platform::decodeToolbarButton(bytes, layout);
+    FUZZ_CHECK(button.has_value() == (bytes.size() >= platform::toolbarButtonSize(layout)));
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size < 2) return 0;
+  TipStream stream(std::string_view(reinterpret_cast<const char*>(data) + 2, size - 2));
+  FakeSource toolbars(data[0], stream);
+  FakeSource automation(data[1], stream);
+
+  RecordingList accounts;
+  accounts.items.push_back("stale");
+  DiscoverImAccounts(toolbars, automation, accounts);
+
+  const bool toolbarShowedIcons = !toolbars.handedOut.empty();
+  FUZZ_CHECK(toolbars.reads == 1);
+  FUZZ_CHECK(automation.reads == (toolbarShowedIcons ? 0 : 1));
+  checkAccountsCameFrom(toolbarShowedIcons ? toolbars.handedOut : automation.handedOut, accounts);
+  checkButtonDecoding(stream.rest());
   return 0;
 }

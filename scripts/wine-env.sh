@@ -2,8 +2,9 @@
 # Usage: source scripts/wine-env.sh BUILD_DIR
 # QUORVANE_CODEPAGE=default keeps Wine's own ANSI code page (1252);
 # otherwise processes run with code page 936, as on the users' systems.
+# QUORVANE_WINEPREFIX names another prefix than the tree's own (a test's copy).
 _qv_build=$(cd "${1:?build dir}" && pwd)
-export WINEPREFIX="$_qv_build/wineprefix"
+export WINEPREFIX="${QUORVANE_WINEPREFIX:-$_qv_build/wineprefix}"
 export HOME="$_qv_build/winehome"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"

@@ -5,7 +5,7 @@
 namespace quorvane {
 
 ContactHistory ContactHistory::besideExecutable() {
-  return ContactHistory(platform::executableFolder() + "\\data.txt");
+  return ContactHistory(platform::executableFolder() / "data.txt");
 }
 
 LocalText ContactHistory::load() const { return platform::readWholeFile(path_).value_or(LocalText()); }

@@ -1,6 +1,7 @@
 #pragma once
 // The ids of the sellers already contacted: one file beside the executable,
 // each id followed by CR LF, read whole and rewritten whole.
+#include <filesystem>
 #include <utility>
 
 #include "text/text.h"
@@ -11,9 +12,9 @@ class ContactHistory {
  public:
   // The history of this program: "\data.txt" in the executable's folder.
   static ContactHistory besideExecutable();
-  explicit ContactHistory(LocalText path) : path_(std::move(path)) {}
+  explicit ContactHistory(std::filesystem::path path) : path_(std::move(path)) {}
 
-  const LocalText& path() const { return path_; }
+  const std::filesystem::path& path() const { return path_; }
 
   // The whole file as it is, byte for byte; "" when missing or unreadable.
   LocalText load() const;
@@ -24,7 +25,7 @@ class ContactHistory {
   bool remove() const;
 
  private:
-  LocalText path_;
+  std::filesystem::path path_;
 };
 
 // One entry of the file: the id and CR LF.

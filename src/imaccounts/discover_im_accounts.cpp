@@ -1,21 +1,23 @@
 #include "imaccounts/discover_im_accounts.h"
 
-#include <algorithm>
-
 #include "imaccounts/im_account_tip.h"
 
 namespace quorvane {
 
-void DiscoverImAccounts(std::span<TrayToolbar* const> toolbars, AccountList& accounts) {
+std::vector<LocalText> notificationAreaTips(platform::TrayTipSource& toolbars, platform::TrayTipSource& automation) {
+  if (auto tips = toolbars.readTips(); tips && !tips->empty()) return *std::move(tips);
+  if (auto tips = automation.readTips()) return *std::move(tips);
+  return {};
+}
+
+void DiscoverImAccounts(platform::TrayTipSource& toolbars, platform::TrayTipSource& automation,
+                        AccountList& accounts) {
   accounts.clearItems();
   bool found = false;
-  for (TrayToolbar* toolbar : toolbars) {
-    int count = std::clamp(toolbar->ButtonCount(), 0, kMostTrayButtons);
-    for (int i = 0; i < count; ++i) {
-      if (auto account = imAccountFromTip(toolbar->ButtonText(i))) {
-        accounts.addItem(*account);
-        found = true;
-      }
+  for (const LocalText& tip : notificationAreaTips(toolbars, automation)) {
+    if (auto account = imAccountFromTip(tip)) {
+      accounts.addItem(*account);
+      found = true;
     }
   }
   accounts.setSelectedIndex(found ? 0 : -1);

@@ -1,21 +1,13 @@
 #pragma once
 // Lists the logged-in IM accounts from the tips of the notification area's
-// icons. The toolbars and the list are interfaces so that the rule can be
-// run against anything that holds buttons and items.
-#include <span>
+// icons. The notification area and the list are interfaces so that the rule
+// can be run against anything that holds tips and items.
+#include <vector>
 
+#include "platform/tray_tips.h"
 #include "text/text.h"
 
 namespace quorvane {
-
-// One notification-area toolbar; its buttons are the icons.
-class TrayToolbar {
- public:
-  virtual ~TrayToolbar() = default;
-  virtual int ButtonCount() = 0;
-  // The icon's tip as local text; "" when it cannot be read.
-  virtual LocalText ButtonText(int index) = 0;
-};
 
 // The drop-down list the accounts go into.
 class AccountList {
@@ -26,12 +18,14 @@ class AccountList {
   virtual void setSelectedIndex(int index) = 0;  // -1 for none
 };
 
-// More buttons than any notification area holds: a toolbar that claims more
-// is read only this far, so a broken answer cannot stall the window.
-inline constexpr int kMostTrayButtons = 1024;
+// The tips to read: the toolbars' whenever they show an icon, otherwise what
+// UI Automation shows (the XAML notification area keeps the toolbar path but
+// leaves its toolbar empty). Empty when neither shows an icon.
+std::vector<LocalText> notificationAreaTips(platform::TrayTipSource& toolbars, platform::TrayTipSource& automation);
 
-// Refills `accounts` with one item per IM client icon, toolbar by toolbar in
-// icon order, and selects the first item (nothing when there is none).
-void DiscoverImAccounts(std::span<TrayToolbar* const> toolbars, AccountList& accounts);
+// Refills `accounts` with one item per IM client icon, in icon order, and
+// selects the first item (nothing when there is none).
+void DiscoverImAccounts(platform::TrayTipSource& toolbars, platform::TrayTipSource& automation,
+                        AccountList& accounts);
 
 }  // namespace quorvane

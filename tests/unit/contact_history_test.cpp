@@ -49,7 +49,7 @@ TEST_F(ContactHistoryFile, RemoveDeletesTheFileAndIsHarmlessWithoutOne) {
 }
 
 TEST(ContactHistoryPath, IsDataTxtInTheExecutablesFolder) {
-  EXPECT_EQ(ContactHistory::besideExecutable().path(), platform::executableFolder() + "\\data.txt");
+  EXPECT_EQ(ContactHistory::besideExecutable().path(), platform::executableFolder() / "data.txt");
 }
 
 TEST(IsContacted, FindsTheIdAnywhereInTheWholeText) {

@@ -1,10 +1,10 @@
-#include "imaccounts/toolbar_button.h"
+#include "platform/toolbar_button.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-namespace quorvane {
+namespace quorvane::platform {
 
 TEST(ToolbarButtonRecord, SizesFollowTheOwnersBitness) {
   EXPECT_EQ(toolbarButtonSize(ToolbarButtonLayout::Bits32), 20u);
@@ -39,4 +39,4 @@ TEST(ToolbarButtonRecord, AShortRecordIsRefused) {
   EXPECT_EQ(decodeToolbarButton(std::string(20, '\0'), ToolbarButtonLayout::Bits64), std::nullopt);
 }
 
-}  // namespace quorvane
+}  // namespace quorvane::platform

@@ -1,5 +1,6 @@
 #include "app/window/main_window_actions.h"
-#include "platform/win32/tray_toolbars.h"
+#include "imaccounts/discover_im_accounts.h"
+#include "platform/tray_tips.h"
 
 namespace quorvane {
 namespace {
@@ -20,7 +21,7 @@ class AccountComboBox final : public AccountList {
 
 void onRefreshAccountsClicked(MainWindow& window) {
   AccountComboBox accounts(window);
-  platform::DiscoverImAccounts(accounts);
+  DiscoverImAccounts(platform::trayToolbarTips(), platform::trayAutomationTips(), accounts);
 }
 
 }  // namespace quorvane

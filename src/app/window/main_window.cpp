@@ -15,7 +15,6 @@ namespace quorvane {
 
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"QuorvaneMainWindow";
 constexpr char kTrayTip[] = "Telvaro\xCB\xD1\xCB\xF7\xD7\xA8\xD3\xC3";  // "Telvaro搜索专用"
 constexpr COLORREF kLinkColour = RGB(0, 0, 0);
 constexpr COLORREF kLinkHighlight = 0xFF;  // red
@@ -138,6 +137,7 @@ LRESULT MainWindowImpl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
   }
   if (message == taskbarCreatedMessage_ && message != 0) {
     trayIcon_.readd();
+    onRefreshAccountsClicked(*this);  // a new shell shows its icons anew
     return 0;
   }
   if (message == taskbarButtonCreatedMessage_ && message != 0) {

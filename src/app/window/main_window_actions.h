@@ -17,6 +17,6 @@ void onMainTimerTick(MainWindow& window);  // 时钟1
 void closeBatchWindowForExit(MainWindow& window);  // "退出": after the search stopped
 
 // account_actions.cpp
-void onRefreshAccountsClicked(MainWindow& window);  // 刷新, and once at creation
+void onRefreshAccountsClicked(MainWindow& window);  // 刷新, at creation and on "TaskbarCreated"
 
 }  // namespace quorvane

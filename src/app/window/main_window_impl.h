@@ -23,6 +23,9 @@ namespace quorvane {
 
 class MainWindowImpl final : public MainWindow {
  public:
+  // A second start of the program finds the first one's window by it.
+  static constexpr wchar_t kWindowClass[] = L"QuorvaneMainWindow";
+
   static void registerWindowClass(HINSTANCE instance);
   // Creates the window hidden; its creation handler then shows it.
   static std::unique_ptr<MainWindowImpl> create(HINSTANCE instance);

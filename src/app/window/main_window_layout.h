@@ -6,6 +6,7 @@
 #include <span>
 
 #include "app/window/main_window.h"
+#include "app/window/program_version.h"
 
 namespace quorvane {
 
@@ -24,7 +25,7 @@ constexpr int kControlCount = static_cast<int>(Control::黑龙江) + 1;
 constexpr int indexOf(Control c) { return static_cast<int>(c); }
 
 namespace window_layout {
-inline constexpr const char* kCaption = "QuorvaneV1.6";
+inline constexpr const char* kCaption = "QuorvaneV" QUORVANE_CAPTION_VERSION;
 inline constexpr int kWidth = 1221;
 inline constexpr int kInitialHeight = 743;
 inline constexpr int kHeight = 721;  // set by the creation handler

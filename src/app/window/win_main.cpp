@@ -1,11 +1,21 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "app/window/com_apartment.h"
 #include "app/window/main_window_impl.h"
+#include "app/window/single_instance.h"
 
+using quorvane::ComApartment;
 using quorvane::MainWindowImpl;
+using quorvane::SingleInstance;
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  SingleInstance single;
+  if (!single.owned()) {
+    quorvane::bringRunningInstanceForward(MainWindowImpl::kWindowClass);
+    return 0;
+  }
+  ComApartment com;
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   MainWindowImpl::registerWindowClass(instance);

@@ -1,22 +1,18 @@
-#include <cstdio>
 #include <fstream>
 #include <sstream>
-#include <unistd.h>
+#include <system_error>
 
 #include "platform/files.h"
 
 namespace quorvane::platform {
 
-LocalText executableFolder() {
-  char buffer[4096];
-  ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-  if (n <= 0) return ".";
-  LocalText path(buffer, static_cast<size_t>(n));
-  size_t slash = path.rfind('/');
-  return slash == LocalText::npos ? LocalText(".") : path.substr(0, slash);
+std::filesystem::path executableFolder() {
+  std::error_code error;
+  std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::filesystem::path(".") : self.parent_path();
 }
 
-std::optional<ByteArray> readWholeFile(const LocalText& path) {
+std::optional<ByteArray> readWholeFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   std::ostringstream content;
@@ -25,8 +21,9 @@ std::optional<ByteArray> readWholeFile(const LocalText& path) {
   return content.str();
 }
 
-bool writeWholeFileAtomically(const LocalText& path, const ByteArray& content) {
-  const LocalText temporary = path + ".tmp";
+bool writeWholeFileAtomically(const std::filesystem::path& path, const ByteArray& content) {
+  std::filesystem::path temporary = path;
+  temporary += ".tmp";
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     if (!out) return false;
@@ -34,9 +31,14 @@ bool writeWholeFileAtomically(const LocalText& path, const ByteArray& content) {
     out.flush();
     if (!out) return false;
   }
-  return std::rename(temporary.c_str(), path.c_str()) == 0;
+  std::error_code error;
+  std::filesystem::rename(temporary, path, error);
+  return !error;
 }
 
-bool deleteFile(const LocalText& path) { return std::remove(path.c_str()) == 0; }
+bool deleteFile(const std::filesystem::path& path) {
+  std::error_code error;
+  return std::filesystem::remove(path, error);
+}
 
 }  // namespace quorvane::platform

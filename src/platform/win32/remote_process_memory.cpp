@@ -3,21 +3,18 @@
 namespace quorvane::platform {
 namespace {
 
-// PROCESS_ALL_ACCESS as defined before Windows Vista: accepted by every
-// version, and more than reading a toolbar needs.
-constexpr DWORD kAllAccessBeforeVista = 0x1F0FFF;
+// What a toolbar read needs and no more: blocks are allocated and freed, read
+// back, and the owner's bitness asked for. The toolbar itself writes into the
+// blocks, so no write right is asked for; security suites deny wider opens of
+// the shell, and flag programs that make them.
+constexpr DWORD kToolbarReadAccess = PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_QUERY_LIMITED_INFORMATION;
 
 }  // namespace
 
 HANDLE RemoteProcessMemory::Open(HWND window) {
   DWORD processId = 0;
   if (!GetWindowThreadProcessId(window, &processId) || processId == 0) return nullptr;
-  return OpenProcess(kAllAccessBeforeVista, FALSE, processId);
-}
-
-bool RemoteProcessMemory::Write(HANDLE process, void* address, const void* data, std::size_t size) {
-  SIZE_T written = 0;
-  return WriteProcessMemory(process, address, data, size, &written) && written == size;
+  return OpenProcess(kToolbarReadAccess, FALSE, processId);
 }
 
 void RemoteProcessMemory::Close(HANDLE process) {

@@ -4,7 +4,8 @@
 //
 // Only the Windows NT family exists for this x64 program, so every block is
 // VirtualAllocEx memory; the shared file mappings that the 95/98/Me family
-// needed have no place here.
+// needed have no place here. Nothing is written into the other process from
+// here: the toolbar writes its answers there itself.
 #include <windows.h>
 
 #include <cstddef>
@@ -16,9 +17,10 @@ namespace quorvane::platform {
 
 class RemoteProcessMemory {
  public:
-  // The process that owns `window`, opened with full access; null on failure.
+  // The process that owns `window`, opened to allocate, free and read
+  // memory and to ask its bitness, nothing more; null on failure (a
+  // security suite may deny it).
   HANDLE Open(HWND window);
-  bool Write(HANDLE process, void* address, const void* data, std::size_t size);
   void Close(HANDLE process);
   // Exactly `size` bytes, or nothing when they cannot all be read.
   std::optional<ByteArray> Read(HANDLE process, const void* address, std::size_t size);

@@ -6,6 +6,7 @@
 #include <cctype>
 #include <string>
 
+#include "platform/tray_tips.h"
 #include "text/wide_text.h"
 
 namespace quorvane::platform {
@@ -87,7 +88,7 @@ int ToolbarReader::ButtonCount() {
   if (!toolbar_) return 0;
   auto count = send(TB_BUTTONCOUNT, 0, 0);
   if (!count || *count < 0) return 0;
-  return static_cast<int>(std::min<LRESULT>(*count, kMostTrayButtons));
+  return static_cast<int>(std::min<LRESULT>(*count, kMostTrayIcons));
 }
 
 std::optional<int> ToolbarReader::CommandId(int index) {

@@ -6,22 +6,23 @@
 
 #include <optional>
 
-#include "imaccounts/discover_im_accounts.h"
-#include "imaccounts/toolbar_button.h"
+#include "platform/toolbar_button.h"
 #include "platform/win32/remote_process_memory.h"
+#include "text/text.h"
 
 namespace quorvane::platform {
 
-class ToolbarReader final : public TrayToolbar {
+class ToolbarReader {
  public:
   // Keeps `window` only when it is a toolbar; `crossProcess` places every
   // message buffer in the toolbar's process.
   bool Attach(HWND window, bool crossProcess);
-  int ButtonCount() override;
+  // At most kMostTrayIcons; 0 when the toolbar does not answer.
+  int ButtonCount();
   // The button's command id; nothing when it cannot be read.
   std::optional<int> CommandId(int index);
   // The button's text (a tray icon's tip) as local text; "" on failure.
-  LocalText ButtonText(int index) override;
+  LocalText ButtonText(int index);
 
  private:
   class OpenedProcess;

@@ -1,8 +1,8 @@
 #include "platform/win32/tray_toolbars.h"
 
 #include <initializer_list>
-#include <memory>
 
+#include "platform/tray_tips.h"
 #include "platform/win32/toolbar_reader.h"
 
 namespace quorvane::platform {
@@ -39,16 +39,31 @@ std::vector<HWND> findTrayToolbars() {
   return toolbars;
 }
 
-void DiscoverImAccounts(AccountList& accounts) {
-  std::vector<std::unique_ptr<ToolbarReader>> readers;
-  std::vector<TrayToolbar*> toolbars;
-  for (HWND window : findTrayToolbars()) {
-    auto reader = std::make_unique<ToolbarReader>();
-    if (!reader->Attach(window, true)) continue;
-    toolbars.push_back(reader.get());
-    readers.push_back(std::move(reader));
+namespace {
+
+// Every button's text, toolbar by toolbar; a toolbar that went away between
+// the look-up and the read adds nothing.
+class ToolbarTips final : public TrayTipSource {
+ public:
+  std::optional<std::vector<LocalText>> readTips() override {
+    const std::vector<HWND> toolbars = findTrayToolbars();
+    if (toolbars.empty()) return std::nullopt;
+    std::vector<LocalText> tips;
+    for (HWND toolbar : toolbars) {
+      ToolbarReader reader;
+      if (!reader.Attach(toolbar, true)) continue;
+      const int count = reader.ButtonCount();
+      for (int i = 0; i < count; ++i) tips.push_back(reader.ButtonText(i));
+    }
+    return tips;
   }
-  quorvane::DiscoverImAccounts(toolbars, accounts);
+};
+
+}  // namespace
+
+TrayTipSource& trayToolbarTips() {
+  static ToolbarTips tips;
+  return tips;
 }
 
 }  // namespace quorvane::platform

@@ -3,6 +3,7 @@
 // a test gives, and a receiver for every process's Shell_NotifyIcon calls.
 // See standin_tray_protocol.h for the command line and the messages.
 #include <windows.h>
+#include <aclapi.h>
 #include <commctrl.h>
 #include <shellapi.h>
 
@@ -15,7 +16,14 @@
 namespace {
 
 using standin_tray::kOverflowMarker;
+using standin_tray::kProtectedOption;
 using standin_tray::kReloadTipsMessage;
+using standin_tray::kWindows11Option;
+
+struct Options {
+  bool windows11 = false;
+  bool protectedProcess = false;
+};
 
 struct Tips {
   std::vector<std::string> visible;
@@ -63,6 +71,31 @@ std::wstring wideArgument(int index) {
   return value;
 }
 
+// The words after the ready event's name.
+Options readOptions() {
+  Options options;
+  int count = 0;
+  wchar_t** args = CommandLineToArgvW(GetCommandLineW(), &count);
+  for (int i = 4; args && i < count; ++i) {
+    std::wstring word = args[i];
+    if (word == kWindows11Option) options.windows11 = true;
+    if (word == kProtectedOption) options.protectedProcess = true;
+  }
+  LocalFree(args);
+  return options;
+}
+
+// An empty, protected DACL: nobody opens this process any more, as where a
+// security suite guards the shell; handles opened before keep their rights,
+// and window messages still arrive.
+bool denyOpeningThisProcess() {
+  ACL empty;
+  if (!InitializeAcl(&empty, sizeof empty, ACL_REVISION)) return false;
+  return SetSecurityInfo(GetCurrentProcess(), SE_KERNEL_OBJECT,
+                         DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION, nullptr, nullptr, &empty,
+                         nullptr) == ERROR_SUCCESS;
+}
+
 bool readTips(const std::wstring& path, Tips& tips) {
   FILE* file = _wfopen(path.c_str(), L"rb");
   if (!file) return false;
@@ -96,8 +129,8 @@ std::string hex(const std::string& bytes) {
 
 class StandinTray {
  public:
-  StandinTray(std::wstring tipsPath, std::wstring recordPath)
-      : tipsPath_(std::move(tipsPath)), recordPath_(std::move(recordPath)) {}
+  StandinTray(std::wstring tipsPath, std::wstring recordPath, Options options)
+      : tipsPath_(std::move(tipsPath)), recordPath_(std::move(recordPath)), options_(options) {}
 
   bool create(HINSTANCE instance);
   LRESULT handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -111,6 +144,7 @@ class StandinTray {
   void fill(HWND toolbar, const std::vector<std::string>& tips, std::vector<std::wstring>& texts, int firstId);
 
   std::wstring tipsPath_, recordPath_;
+  Options options_;
   Tips tips_;
   std::vector<NotifyIcon> icons_;
   HWND tray_ = nullptr, visible_ = nullptr, overflow_ = nullptr, hidden_ = nullptr;
@@ -149,24 +183,35 @@ bool StandinTray::create(HINSTANCE instance) {
   controls.dwSize = sizeof controls;
   controls.dwICC = ICC_BAR_CLASSES;
   InitCommonControlsEx(&controls);
+  // Windows 11 from 22H2 keeps the classic path with an empty toolbar, draws
+  // the icons with XAML inside the taskbar, and moves the hidden ones into a
+  // XAML window of their own.
+  const wchar_t* overflowClass =
+      options_.windows11 ? L"TopLevelWindowForOverflowXamlIsland" : L"NotifyIconOverflowWindow";
+  const wchar_t* xamlClass = L"Windows.UI.Composition.DesktopWindowContentBridge";
   if (!registerClass(instance, L"Shell_TrayWnd", trayProc) || !registerClass(instance, L"TrayNotifyWnd", DefWindowProcW) ||
-      !registerClass(instance, L"SysPager", DefWindowProcW) ||
-      !registerClass(instance, L"NotifyIconOverflowWindow", DefWindowProcW))
+      !registerClass(instance, L"SysPager", DefWindowProcW) || !registerClass(instance, overflowClass, DefWindowProcW) ||
+      (options_.windows11 && !registerClass(instance, xamlClass, DefWindowProcW)))
     return false;
   titleOtherTrays();
   tray_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"Shell_TrayWnd", nullptr, WS_POPUP, 0, 0, 400, 30,
                           nullptr, nullptr, instance, nullptr);
-  overflow_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, L"NotifyIconOverflowWindow", nullptr, WS_POPUP, 0,
-                              0, 400, 30, nullptr, nullptr, instance, nullptr);
+  overflow_ = CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, overflowClass, nullptr, WS_POPUP, 0, 0, 400, 30,
+                              nullptr, nullptr, instance, nullptr);
   if (!tray_ || !overflow_) return false;
   SetWindowPos(tray_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   HWND pager = createChild(L"SysPager", createChild(L"TrayNotifyWnd", tray_));
   // Windows 7 and later title both toolbars; look-ups must not depend on it.
   visible_ = createChild(TOOLBARCLASSNAMEW, pager, L"User Promoted Notification Area");
-  hidden_ = createChild(TOOLBARCLASSNAMEW, overflow_, L"Overflow Notification Area");
-  if (!visible_ || !hidden_) return false;
+  if (!visible_) return false;
   SendMessageW(visible_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  SendMessageW(hidden_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  if (options_.windows11) {
+    if (!createChild(xamlClass, tray_)) return false;
+  } else {
+    hidden_ = createChild(TOOLBARCLASSNAMEW, overflow_, L"Overflow Notification Area");
+    if (!hidden_) return false;
+    SendMessageW(hidden_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+  }
   readTips(tipsPath_, tips_);
   showButtons();
   // A shell that starts announces itself so programs add their icons again.
@@ -235,6 +280,8 @@ void StandinTray::applyNotifyIcon(DWORD operation, const WineNotifyData& data, c
 }
 
 void StandinTray::showButtons() {
+  // The XAML notification area shows no icon as a toolbar button.
+  if (options_.windows11) return;
   std::vector<std::string> visible = tips_.visible;
   for (const NotifyIcon& icon : icons_) visible.push_back(icon.tip);
   // Command ids are neither indexes nor equal across toolbars, so a reader
@@ -262,9 +309,11 @@ void StandinTray::fill(HWND toolbar, const std::vector<std::string>& tips, std::
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
-  StandinTray tray(wideArgument(1), wideArgument(2));
+  const Options options = readOptions();
+  StandinTray tray(wideArgument(1), wideArgument(2), options);
   g_tray = &tray;
   if (!tray.create(instance)) return 1;
+  if (options.protectedProcess && !denyOpeningThisProcess()) return 1;
   std::wstring readyEvent = wideArgument(3);
   if (!readyEvent.empty()) {
     if (HANDLE ready = OpenEventW(EVENT_MODIFY_STATE, FALSE, readyEvent.c_str())) {

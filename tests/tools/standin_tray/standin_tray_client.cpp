@@ -38,7 +38,7 @@ std::string unhex(const std::string& digits) {
 
 }  // namespace
 
-StandinTray::StandinTray(std::vector<std::string> visible, std::vector<std::string> hidden)
+StandinTray::StandinTray(std::vector<std::string> visible, std::vector<std::string> hidden, TrayOptions options)
     : tipsPath_(temporaryPath(L"tips")), recordPath_(temporaryPath(L"record")) {
   DeleteFileW(recordPath_.c_str());
   if (!writeTips(visible, hidden)) return;
@@ -49,6 +49,8 @@ StandinTray::StandinTray(std::vector<std::string> visible, std::vector<std::stri
   std::wstring exe = executablePath();
   std::wstring commandLine =
       L"\"" + exe + L"\" \"" + tipsPath_ + L"\" \"" + recordPath_ + L"\" \"" + readyName + L"\"";
+  if (options.windows11) commandLine += std::wstring(L" ") + kWindows11Option;
+  if (options.processProtected) commandLine += std::wstring(L" ") + kProtectedOption;
   // A tray started while the previous test's tray is still going away can
   // fail to create its windows; a second start then succeeds.
   for (int attempt = 0; attempt < 3 && !window_; ++attempt) {

@@ -19,13 +19,20 @@ struct NotifyRecord {
   std::string tip;  // local text; "" when not given
 };
 
+// How the stand-in's notification area looks (standin_tray_protocol.h).
+struct TrayOptions {
+  bool windows11 = false;         // the XAML shape, whose toolbar stays empty
+  bool processProtected = false;  // OpenProcess on the stand-in fails
+};
+
 class StandinTray {
  public:
   // Button tips are local (GBK) text, in button order: `visible` for the
   // visible icons' toolbar, `hidden` for the overflow one.
   // Starts the stand-in and waits until its tray window is up; running()
   // tells whether it came up.
-  explicit StandinTray(std::vector<std::string> visible, std::vector<std::string> hidden = {});
+  explicit StandinTray(std::vector<std::string> visible, std::vector<std::string> hidden = {},
+                       TrayOptions options = {});
   ~StandinTray();
   StandinTray(const StandinTray&) = delete;
   StandinTray& operator=(const StandinTray&) = delete;

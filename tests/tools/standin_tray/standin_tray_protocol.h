@@ -1,10 +1,21 @@
 #pragma once
 // How tests talk to the stand-in shell tray (standin_tray.exe).
 //
-// Command line: standin_tray.exe TIPS_FILE [RECORD_FILE [READY_EVENT]]
+// Command line: standin_tray.exe TIPS_FILE [RECORD_FILE [READY_EVENT [OPTION...]]]
 //
 // READY_EVENT names an event that the stand-in sets once every window below
 // exists and its buttons are shown ("" for none).
+//
+// OPTIONs:
+//   windows11  the shape of Windows 11 from 22H2: the visible icons' toolbar
+//              stays empty whatever the tips, Shell_TrayWnd gets a child of
+//              class "Windows.UI.Composition.DesktopWindowContentBridge", and
+//              the hidden icons' window is a childless top-level window of
+//              class "TopLevelWindowForOverflowXamlIsland" (no
+//              NotifyIconOverflowWindow).
+//   protected  the stand-in's process refuses every OpenProcess (an empty,
+//              protected DACL), as a shell guarded by a security suite;
+//              window messages still arrive.
 //
 // TIPS_FILE holds one button tip per line, as local (GBK) bytes; LF or CR LF
 // ends a line. The lines go to the visible icons' toolbar
@@ -33,5 +44,7 @@ namespace standin_tray {
 
 constexpr UINT kReloadTipsMessage = WM_APP + 1;
 constexpr const char* kOverflowMarker = "[overflow]";
+constexpr const wchar_t* kWindows11Option = L"windows11";
+constexpr const wchar_t* kProtectedOption = L"protected";
 
 }  // namespace standin_tray

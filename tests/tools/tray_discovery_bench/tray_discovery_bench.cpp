@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "imaccounts/discover_im_accounts.h"
+#include "platform/tray_tips.h"
 #include "platform/win32/tray_toolbars.h"
 #include "standin_tray_client.h"
 
@@ -54,7 +56,7 @@ int main() {
   }) / (kRounds * kIcons);
   CountingList list;
   double discovery = secondsFor([&] {
-    for (int i = 0; i < kRounds; ++i) quorvane::platform::DiscoverImAccounts(list);
+    for (int i = 0; i < kRounds; ++i) quorvane::DiscoverImAccounts(quorvane::platform::trayToolbarTips(), quorvane::platform::trayAutomationTips(), list);
   }) / kRounds;
   double perIcon = discovery / kIcons;
   std::printf("icons %d, accounts found %d\n", kIcons, list.count);

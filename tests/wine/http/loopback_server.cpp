@@ -11,12 +11,12 @@
 namespace quorvane::testing {
 namespace {
 
-LocalText stateFolder() { return platform::executableFolder() + "\\http-server"; }
+std::filesystem::path stateFolder() { return platform::executableFolder() / "http-server"; }
 
 }  // namespace
 
 LoopbackServer::LoopbackServer() {
-  std::istringstream ports(platform::readWholeFile(stateFolder() + "\\ports.txt").value_or(""));
+  std::istringstream ports(platform::readWholeFile(stateFolder() / "ports.txt").value_or(""));
   std::string name;
   int port = 0;
   while (ports >> name >> port) {
@@ -41,7 +41,7 @@ std::string LoopbackServer::refusedUrl(std::string_view pathAndQuery) const {
 std::string LoopbackServer::proxyAddress() const { return "127.0.0.1:" + std::to_string(http_); }
 
 bool LoopbackServer::waitForMarker(std::string_view name) const {
-  const LocalText path = stateFolder() + "\\stalled\\" + std::string(name);
+  const std::filesystem::path path = stateFolder() / "stalled" / std::string(name);
   for (int attempt = 0; attempt < 600; ++attempt) {
     if (platform::readWholeFile(path)) return true;
     std::this_thread::sleep_for(std::chrono::milliseconds(50));

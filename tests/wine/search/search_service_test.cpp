@@ -59,7 +59,7 @@ class SearchAgainstMarketplace : public ::testing::Test {
   MarketplaceSession market;
   ServiceHosts hosts = serviceHostsFromEnvironment();
   std::vector<ListedShop> shops = testing::listedShops(SHOPS_FILE);
-  ContactHistory history{platform::executableFolder() + "\\search_service_test_data.txt"};
+  ContactHistory history{platform::executableFolder() / "search_service_test_data.txt"};
   ResultTable table;
   CollectedEvents sent;
 

@@ -1,9 +1,11 @@
 // The stand-in's own promises, which the window's tests rely on.
 #include <windows.h>
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <gtest/gtest.h>
 
+#include "platform/win32/tray_toolbars.h"
 #include "standin_tray_client.h"
 
 namespace standin_tray {
@@ -46,6 +48,33 @@ TEST(StandinTray, ShowsNewTipsWhileItRuns) {
   ASSERT_TRUE(tray.running());
   EXPECT_EQ(tray.show({}, {}), 0);
   EXPECT_EQ(tray.show({"x"}, {"y", "z"}), 3);
+}
+
+TEST(StandinTray, TheWindows11ShapeHasTheXamlWindowsAndAnEmptyToolbarWhateverItShows) {
+  StandinTray tray({"a", "b"}, {"c"}, TrayOptions{.windows11 = true});
+  ASSERT_TRUE(tray.running());
+  EXPECT_NE(FindWindowExW(tray.window(), nullptr, L"Windows.UI.Composition.DesktopWindowContentBridge", nullptr),
+            nullptr);
+  EXPECT_NE(FindWindowW(L"TopLevelWindowForOverflowXamlIsland", nullptr), nullptr);
+  EXPECT_EQ(FindWindowW(L"NotifyIconOverflowWindow", nullptr), nullptr);
+  auto toolbars = quorvane::platform::findTrayToolbars();
+  ASSERT_EQ(toolbars.size(), 1u);
+  EXPECT_EQ(GetAncestor(toolbars[0], GA_ROOT), tray.window());
+  EXPECT_EQ(SendMessageW(toolbars[0], TB_BUTTONCOUNT, 0, 0), 0);
+  EXPECT_EQ(tray.show({"x"}), 0);
+}
+
+TEST(StandinTray, AProtectedStandInCannotBeOpenedButStillAnswersMessages) {
+  StandinTray tray({"a"}, {}, TrayOptions{.processProtected = true});
+  ASSERT_TRUE(tray.running());
+  DWORD processId = 0;
+  GetWindowThreadProcessId(tray.window(), &processId);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_QUERY_LIMITED_INFORMATION, FALSE,
+                               processId);
+  EXPECT_EQ(process, nullptr);
+  EXPECT_EQ(GetLastError(), DWORD(ERROR_ACCESS_DENIED));
+  if (process) CloseHandle(process);
+  EXPECT_EQ(tray.show({"a", "b"}), 2);
 }
 
 }  // namespace standin_tray

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
+#include "platform/tray_tips.h"
 #include "platform/win32/tray_toolbars.h"
 #include "standin_tray_client.h"
 #include "tray_test_support.h"
@@ -106,6 +109,26 @@ TEST(ToolbarReader, ReadsAToolbarOfThisProcessEitherWay) {
     EXPECT_EQ(reader.CommandId(1), 501);
     EXPECT_EQ(reader.ButtonText(0), "first");
     EXPECT_EQ(reader.ButtonText(1), clientTip("\xD0\xA1\xCD\xF5"));  // "小王"
+  }
+}
+
+LRESULT CALLBACK answerClaimedCount(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                    DWORD_PTR claimed) {
+  if (message == TB_BUTTONCOUNT) return static_cast<LRESULT>(claimed);
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+// Every button counted is read, so a toolbar that claims absurd numbers
+// must not be believed: it would stall the window for good.
+TEST(ToolbarReader, AnAbsurdButtonCountIsCappedANegativeOneReadsAsNone) {
+  OwnToolbar own;
+  ToolbarReader reader;
+  ASSERT_TRUE(reader.Attach(own.toolbar, true));
+  const std::pair<LRESULT, int> claims[] = {
+      {0x7FFFFFFF, platform::kMostTrayIcons}, {LRESULT(1) << 40, platform::kMostTrayIcons}, {-5, 0}};
+  for (auto [claimed, expected] : claims) {
+    ASSERT_TRUE(SetWindowSubclass(own.toolbar, answerClaimedCount, 1, static_cast<DWORD_PTR>(claimed)));
+    EXPECT_EQ(reader.ButtonCount(), expected) << claimed;
   }
 }
 

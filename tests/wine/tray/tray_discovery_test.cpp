@@ -1,9 +1,14 @@
 #include <windows.h>
+#include <objbase.h>
 #include <shellapi.h>
 
 #include <gtest/gtest.h>
 
-#include "platform/win32/tray_toolbars.h"
+#include <chrono>
+#include <cstdio>
+
+#include "imaccounts/discover_im_accounts.h"
+#include "platform/tray_tips.h"
 #include "standin_tray_client.h"
 #include "tray_test_support.h"
 
@@ -11,13 +16,30 @@ namespace quorvane::tray_test {
 namespace {
 
 using standin_tray::StandinTray;
+using standin_tray::TrayOptions;
 using Items = std::vector<LocalText>;
 
 RecordedList discoverNow() {
   RecordedList list;
-  platform::DiscoverImAccounts(list);
+  DiscoverImAccounts(platform::trayToolbarTips(), platform::trayAutomationTips(), list);
   return list;
 }
+
+template <typename Work>
+double millisecondsFor(Work work) {
+  const auto start = std::chrono::steady_clock::now();
+  work();
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+// COM on this thread for one test, as the program's UI thread has it.
+struct ApartmentForTest {
+  ApartmentForTest() { initialised = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE)); }
+  ~ApartmentForTest() {
+    if (initialised) CoUninitialize();
+  }
+  bool initialised = false;
+};
 
 }  // namespace
 
@@ -106,6 +128,33 @@ TEST(TrayDiscovery, AnIconAddedThroughTheShellIsFoundAndGoesWithIt) {
   ASSERT_TRUE(Shell_NotifyIconW(NIM_DELETE, &icon));
   EXPECT_EQ(discoverNow().items, (Items{"alice"}));
   DestroyWindow(owner);
+}
+
+// Windows 11 from 22H2: the toolbar path is there, empty, and the icons are
+// XAML that only UI Automation shows. Wine has none (the class is not
+// registered), so the discovery must end at once with an empty list.
+TEST(TrayDiscovery, AWindows11TrayEndsTheDiscoveryAtOnceWithAnEmptyList) {
+  ApartmentForTest com;
+  ASSERT_TRUE(com.initialised);
+  StandinTray tray({clientTip("alice")}, {clientTip("bob")}, TrayOptions{.windows11 = true});
+  ASSERT_TRUE(tray.running());
+  RecordedList list;
+  const double ms = millisecondsFor([&] { list = discoverNow(); });
+  std::printf("discovery against the Windows 11 shape: %.2f ms\n", ms);
+  EXPECT_TRUE(list.items.empty());
+  EXPECT_EQ(list.selected, -1);
+}
+
+// A security suite that guards the shell denies the open: every tip reads as
+// "", and the discovery ends with an empty list instead of hanging or guessing.
+TEST(TrayDiscovery, AShellThatCannotBeOpenedGivesAnEmptyListAtOnce) {
+  StandinTray tray({clientTip("alice"), clientTip("bob")}, {clientTip("carol")}, TrayOptions{.processProtected = true});
+  ASSERT_TRUE(tray.running());
+  RecordedList list;
+  const double ms = millisecondsFor([&] { list = discoverNow(); });
+  std::printf("discovery against a shell that cannot be opened: %.2f ms\n", ms);
+  EXPECT_TRUE(list.items.empty());
+  EXPECT_EQ(list.selected, -1);
 }
 
 }  // namespace quorvane::tray_test

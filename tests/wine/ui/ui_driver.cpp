@@ -5,6 +5,7 @@
 #include <atomic>
 #include <fstream>
 
+#include "app/window/program_version.h"
 #include "ui_driver_paths.h"
 
 namespace quorvane::ui {
@@ -12,14 +13,18 @@ namespace quorvane::ui {
 namespace {
 
 constexpr DWORD kPollMs = 10;
-constexpr wchar_t kMainCaption[] = L"QuorvaneV1.6";
+constexpr wchar_t kMainCaption[] = L"QuorvaneV" QUORVANE_CAPTION_VERSION;
+
+// Korean and an emoji, which GBK has no bytes for: every program under test
+// runs from a folder whose name only UTF-16 can carry, as a user's may be.
+constexpr wchar_t kBeyondGbk[] = L"\uD55C\uAD6D\U0001F600";
 
 std::wstring uniqueFolder() {
   static std::atomic<int> counter{0};
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
   for (;;) {
-    std::wstring folder = std::wstring(temp) + L"quorvane-ui-" + std::to_wstring(GetCurrentProcessId()) +
+    std::wstring folder = std::wstring(temp) + L"quorvane-ui-" + kBeyondGbk + L"-" + std::to_wstring(GetCurrentProcessId()) +
                           L"-" + std::to_wstring(GetTickCount()) + L"-" + std::to_wstring(counter++);
     if (CreateDirectoryW(folder.c_str(), nullptr)) return folder;
     if (GetLastError() != ERROR_ALREADY_EXISTS) return {};

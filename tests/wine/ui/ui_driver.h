@@ -39,8 +39,9 @@ struct LaunchOptions {
   bool waitForMainWindow = true;
 };
 
-// One running Quorvane.exe, copied into a fresh folder of its own. The
-// destructor ends the process if it still runs and removes the folder.
+// One running Quorvane.exe, copied into a fresh folder of its own, whose
+// name holds characters outside GBK (Korean, an emoji). The destructor ends
+// the process if it still runs and removes the folder.
 class App {
  public:
   static std::unique_ptr<App> launch(const LaunchOptions& options = {});
