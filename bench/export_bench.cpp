@@ -27,7 +27,7 @@ void fill(ResultTable& table) {
   for (int row = 1; row <= ResultTable::kLastRow; ++row) {
     const size_t pick = static_cast<size_t>(row) % names.size();
     ShopRow shop{names[pick] + std::to_string(row), nicks[pick] + std::to_string(row), std::to_string(row % 3000),
-                 std::to_string(row * 7 % 20000), std::to_string(row % 3) + "\xD0\xC4", categories[pick]};
+                 std::to_string(row * 7 % 20000), std::to_string(row % 3) + "\xD0\xC4", categories[pick], "", ""};
     if (row % 10 == 0) shop.shopName += ", \"" + names[(pick + 1) % names.size()] + "\"";
     table.setShop(row, shop);
     table.applyStatus(row, {kOnlineText, kNotContactedText, RowLook::OnlineNotContacted});

@@ -50,7 +50,7 @@ std::vector<Record> readCsv(std::string_view bytes) {
 }
 
 ShopRow shop(LocalText name, LocalText id, LocalText category) {
-  return ShopRow{std::move(name), std::move(id), "12", "345", "3\xD0\xC4", std::move(category)};
+  return ShopRow{std::move(name), std::move(id), "12", "345", "3\xD0\xC4", std::move(category), "", ""};
 }
 
 const LocalText kEmptyCategory = "\xBF\xD5";  // 空

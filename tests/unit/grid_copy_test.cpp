@@ -6,7 +6,7 @@ namespace quorvane {
 namespace {
 
 ShopRow shop(LocalText name, LocalText id) {
-  return ShopRow{std::move(name), std::move(id), "1", "2", "0\xD0\xC4", "\xBF\xD5"};
+  return ShopRow{std::move(name), std::move(id), "1", "2", "0\xD0\xC4", "\xBF\xD5", "", ""};
 }
 
 const LocalText kTitles =

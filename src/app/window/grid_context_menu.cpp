@@ -168,7 +168,8 @@ void GridContextMenu::exportAllResults() {
   const std::optional<std::wstring> path = askWhereToExport(owner_, toWide(exportFileName(keyword, today())));
   if (!path) return;
   // The rows are read after the dialog: a running search may have added some.
-  if (platform::writeWholeFileAtomically(toLocal(*path), resultsCsv(table_))) return;
+  // The path stays wide: the user's folders may hold characters GBK lacks.
+  if (platform::writeWholeFileAtomically(std::filesystem::path(*path), resultsCsv(table_))) return;
   // Unlike the program's own quiet failures, the user asked for this file
   // and would otherwise take its absence for a success.
   MessageBoxW(owner_, (toWide(kCannotWrite) + L"\n" + *path).c_str(), toWide(kExportTitle).c_str(),
