@@ -19,12 +19,25 @@ HGLOBAL copyToGlobal(std::wstring_view text) {
   return memory;
 }
 
+// Another program (a clipboard manager, a remote-desktop client) may hold
+// the clipboard open for a moment; the copy waits for it a little, as the
+// user would otherwise find the old content pasted.
+bool openClipboard(HWND owner) {
+  constexpr int kAttempts = 10;
+  constexpr DWORD kPauseMs = 20;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    if (OpenClipboard(owner)) return true;
+    Sleep(kPauseMs);
+  }
+  return false;
+}
+
 }  // namespace
 
 bool putTextOnClipboard(HWND owner, std::wstring_view text) {
   HGLOBAL memory = copyToGlobal(text);
   if (!memory) return false;
-  if (!OpenClipboard(owner)) {
+  if (!openClipboard(owner)) {
     GlobalFree(memory);
     return false;
   }

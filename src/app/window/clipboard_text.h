@@ -7,8 +7,8 @@
 
 namespace quorvane {
 
-// False, leaving the clipboard as it was, when another program holds it
-// open or memory runs out.
+// False, leaving the clipboard as it was, when another program keeps it
+// open for longer than a moment, or memory runs out.
 bool putTextOnClipboard(HWND owner, std::wstring_view text);
 
 }  // namespace quorvane

@@ -3,6 +3,9 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <algorithm>
+#include <filesystem>
+
 #include "app/csv_export.h"
 #include "app/export_file_name.h"
 #include "app/grid_copy.h"
@@ -105,11 +108,20 @@ bool GridContextMenu::onKeyDown(WPARAM key) {
 }
 
 void GridContextMenu::onContextMenuAsked(LPARAM screenPoint) {
-  const int menuRow = focusedRow();
   const std::vector<int> selected = selectedRows();
-  const bool anyWritten = !selected.empty() && selected.front() <= table_.filledRows();
-  HMENU menu = CreatePopupMenu();
+  const int menuRow = rowOfMenu(selected);
+  HMENU menu = createMenu(selected, menuRow);
   if (!menu) return;
+  const UINT command = trackMenu(menu, menuPoint(screenPoint));
+  DestroyMenu(menu);
+  onCommandChosen(command, menuRow);
+}
+
+// Commands with nothing to act on are shown greyed.
+HMENU GridContextMenu::createMenu(const std::vector<int>& selected, int menuRow) const {
+  HMENU menu = CreatePopupMenu();
+  if (!menu) return nullptr;
+  const bool anyWritten = !selected.empty() && selected.front() <= table_.filledRows();
   appendItem(menu, kCopySellerIds, kCopySellerIdsText, anyWritten);
   appendItem(menu, kCopyRows, kCopyRowsText, anyWritten);
   AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
@@ -117,14 +129,17 @@ void GridContextMenu::onContextMenuAsked(LPARAM screenPoint) {
   AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
   appendItem(menu, kOpenShop, kOpenShopText,
              menuRow >= 1 && menuRow <= table_.filledRows() && !table_.shop(menuRow).sellerId.empty());
-  const POINT at = menuPoint(screenPoint);
+  return menu;
+}
+
+// The chosen command, 0 when the menu was dismissed.
+UINT GridContextMenu::trackMenu(HMENU menu, POINT at) const {
   // In front, so that a click elsewhere closes the menu.
   SetForegroundWindow(owner_);
   const UINT command = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, owner_,
                                       nullptr);
   PostMessageW(owner_, WM_NULL, 0, 0);
-  DestroyMenu(menu);
-  onCommandChosen(command, menuRow);
+  return command;
 }
 
 void GridContextMenu::onCommandChosen(UINT command, int menuRow) {
@@ -190,9 +205,15 @@ std::vector<int> GridContextMenu::selectedRows() const {
   return rows;
 }
 
-int GridContextMenu::focusedRow() const {
+// The row the user pointed at: a right click selects and focuses the row
+// under it, the keyboard acts on the focused one. A focus left on a row that
+// is no longer selected (a right click below the last row clears the
+// selection) names no row.
+int GridContextMenu::rowOfMenu(const std::vector<int>& selected) const {
   const int item = ListView_GetNextItem(list_, -1, LVNI_FOCUSED);
-  return item < 0 ? -1 : rowOfItem(item);
+  const int focused = item < 0 ? -1 : rowOfItem(item);
+  if (std::find(selected.begin(), selected.end(), focused) != selected.end()) return focused;
+  return selected.empty() ? -1 : selected.front();
 }
 
 // From the keyboard the menu has no mouse position (-1, -1): it opens at the

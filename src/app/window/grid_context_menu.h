@@ -7,7 +7,6 @@
 // hands the results to the clipboard, the Save dialog and the file.
 #include <windows.h>
 
-#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -52,8 +51,10 @@ class GridContextMenu {
   void exportAllResults();
   void openShopOf(int row);
 
+  HMENU createMenu(const std::vector<int>& selected, int menuRow) const;
+  UINT trackMenu(HMENU menu, POINT at) const;
   std::vector<int> selectedRows() const;
-  int focusedRow() const;
+  int rowOfMenu(const std::vector<int>& selected) const;
   POINT menuPoint(LPARAM screenPoint) const;
 
   ResultTable& table_;
