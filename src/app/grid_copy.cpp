@@ -17,11 +17,13 @@ std::vector<int> writtenRows(const ResultTable& table, std::vector<int> rows) {
   return rows;
 }
 
-LocalText tableCell(const LocalText& text) {
-  LocalText cell = asSpreadsheetText(text);
-  std::replace_if(cell.begin(), cell.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
-  return cell;
+// A tab or line break inside a text would end its cell or its line.
+LocalText onOneLine(LocalText text) {
+  std::replace_if(text.begin(), text.end(), [](char c) { return c == '\t' || c == '\r' || c == '\n'; }, ' ');
+  return text;
 }
+
+LocalText tableCell(const LocalText& text) { return onOneLine(asSpreadsheetText(text)); }
 
 LocalText tableLine(const ResultTable& table, int row) {
   LocalText line;
@@ -37,7 +39,7 @@ LocalText tableLine(const ResultTable& table, int row) {
 LocalText sellerIdsText(const ResultTable& table, const std::vector<int>& rows) {
   LocalText text;
   for (int row : writtenRows(table, rows)) {
-    const LocalText& id = table.shop(row).sellerId;
+    const LocalText id = onOneLine(wholeCharacters(table.shop(row).sellerId));
     if (!id.empty()) text += id + kLineEnd;
   }
   return text;

@@ -11,7 +11,8 @@
 namespace quorvane {
 
 // "复制旺旺ID": the seller ids of `rows`, one per line, in row order; rows
-// without an id are left out.
+// without an id are left out. (Ids never hold a line break; one that did
+// would have it as a space rather than become two ids.)
 LocalText sellerIdsText(const ResultTable& table, const std::vector<int>& rows);
 
 // "复制选中行" and Ctrl+C: the column titles, then `rows` in row order, the

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "web/gbk_characters.h"
+
 namespace quorvane {
 namespace {
 
@@ -35,8 +37,24 @@ bool wouldRunAsFormula(std::string_view text) {
   return false;
 }
 
+LocalText wholeCharacters(std::string_view text) {
+  LocalText whole;
+  whole.reserve(text.size());
+  for (size_t at = 0; at < text.size();) {
+    const size_t length = gbkCharacterLength(text, at);
+    const auto first = static_cast<unsigned char>(text[at]);
+    if (length == 1 && isGbkLeadByte(first))
+      whole += '?';
+    else if (first != 0)
+      whole.append(text.substr(at, length));
+    at += length;
+  }
+  return whole;
+}
+
 LocalText asSpreadsheetText(std::string_view text) {
-  return wouldRunAsFormula(text) ? "'" + LocalText(text) : LocalText(text);
+  LocalText whole = wholeCharacters(text);
+  return wouldRunAsFormula(whole) ? "'" + whole : whole;
 }
 
 }  // namespace quorvane

@@ -117,5 +117,19 @@ TEST(CsvField, QuotesOnlyWhatNeedsItAndKeepsFormulasFromRunning) {
   EXPECT_EQ(csvField("+"), "'+");
 }
 
+// A lead byte whose second byte is missing would take the separator after
+// it as its own when the file is converted, and move every later field.
+TEST(CsvField, KeepsOnlyWholeCharactersSoNoSeparatorIsSwallowed) {
+  EXPECT_EQ(csvField("\xB5\xEA\xD1"), "\xB5\xEA?");
+  EXPECT_EQ(csvField("\xD1\""), "\"?\"\"\"");
+  EXPECT_EQ(csvField(std::string_view("a\0b", 3)), "ab");
+  ResultTable table;
+  table.setShop(1, ShopRow{"\xD1", "\xB5", "1", "2", "3", "\xD1,", "", ""});
+  const ByteArray csv = resultsCsv(table);
+  const std::vector<Record> records = readCsv(std::string_view(csv).substr(3));
+  ASSERT_EQ(records.size(), 2u);
+  EXPECT_EQ(records[1], (Record{"?", "?", "1", "2", "3", "?,", "", ""}));
+}
+
 }  // namespace
 }  // namespace quorvane
