@@ -1,6 +1,9 @@
 #include "app/window/batch_id_window.h"
 
+#include "app/window/control_factory.h"
 #include "app/window/program_icon.h"
+#include "app/window/window_dpi.h"
+#include "app/window/window_placement.h"
 #include "app/window/window_text.h"
 #include "contact/contact_round.h"
 #include "contact/dialog_automation.h"
@@ -11,8 +14,13 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"QuorvaneBatchIdWindow";
 constexpr char kCaption[] = "\xC5\xFA\xC1\xBF\xCD\xFA\xCD\xFAID";  // "批量旺旺ID"
+// Figures at 96 DPI, multiplied by the window's DPI / 96.
 constexpr int kLeft = 50, kTop = 50, kWidth = 392, kHeight = 427;
-constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr int kMinimumListHeight = 100;
+constexpr int kSizeGrip = 17;
+// A fixed frame, as the main window's; the size grip and the maximise
+// button resize the window.
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 
 constexpr UINT_PTR kChooserTimer = 1;    // 时钟1
 constexpr UINT_PTR kAddFriendTimer = 2;  // 时钟2
@@ -42,6 +50,16 @@ constexpr BatchControlLayout kLayout[] = {
 
 int controlId(C c) { return kFirstControlId + static_cast<int>(c); }
 
+ControlBox scaledBox(const BatchControlLayout& c, DpiScale scale) {
+  return {scale(c.left), scale(c.top), scale(c.width), scale(c.height)};
+}
+
+HFONT createUiFont(DpiScale scale) {
+  // 9-point SimSun, as the main window.
+  return CreateFontW(-scale(12), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"SimSun");
+}
+
 BatchIdWindow* theWindow = nullptr;
 
 }  // namespace
@@ -57,19 +75,27 @@ void BatchIdWindow::open(HINSTANCE instance, BatchIdWindowServices services) {
     WNDCLASSEXW cls{};
     cls.cbSize = sizeof(cls);
     cls.lpfnWndProc = windowProc;
+    // Controls anchored to the bottom move with every change of size and leave
+    // behind what must be painted afresh.
+    cls.style = CS_HREDRAW | CS_VREDRAW;
     cls.hInstance = instance;
-    cls.hIcon = loadProgramIcon(instance, false);
-    cls.hIconSm = loadProgramIcon(instance, true);
+    cls.hIcon = loadProgramIcon(instance, IconSize::Large, systemDpi());
+    cls.hIconSm = loadProgramIcon(instance, IconSize::Small, systemDpi());
     cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     cls.lpszClassName = kWindowClass;
+    SizeGrip::registerWindowClass(instance);
     return RegisterClassExW(&cls) != 0;
   }();
   if (!registered) return;
   auto* self = new BatchIdWindow(std::move(services));
+  // It first appears on the primary monitor, whose DPI is the system's.
+  const DpiScale scale(static_cast<int>(systemDpi()));
+  const POINT at{scale(kLeft), scale(kTop)};
+  const RECT box = keptInside({at.x, at.y, at.x + scale(kWidth), at.y + scale(kHeight)}, workAreaAt(at));
   // No owner: the window stands beside the main window, not above it.
-  if (!CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, toWide(kCaption).c_str(), kWindowStyle, kLeft, kTop,
-                       kWidth, kHeight, nullptr, nullptr, instance, self))
+  if (!CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, toWide(kCaption).c_str(), kWindowStyle, box.left,
+                       box.top, box.right - box.left, box.bottom - box.top, nullptr, nullptr, instance, self))
     delete self;
 }
 
@@ -84,6 +110,7 @@ LRESULT CALLBACK BatchIdWindow::windowProc(HWND window, UINT message, WPARAM wPa
     auto* self = static_cast<BatchIdWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     self->window_ = window;
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    scaleNonClientArea(window);
     theWindow = self;
   }
   auto* self = reinterpret_cast<BatchIdWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
@@ -115,28 +142,97 @@ LRESULT BatchIdWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       if (wParam == kChooserTimer) onChooserTimer();
       if (wParam == kAddFriendTimer) onAddFriendTimer();
       return 0;
+    case WM_SIZE:
+      if (wParam != SIZE_MINIMIZED) layOut();
+      return 0;
+    case WM_GETMINMAXINFO:
+      onMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
+      return 0;
+    case WM_DPICHANGED:
+      onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
   }
   return DefWindowProcW(window_, message, wParam, lParam);
 }
 
 void BatchIdWindow::onCreated() {
-  // 9-point SimSun, as the main window.
-  font_ = CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"SimSun");
-  HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
-  for (const BatchControlLayout& c : kLayout) {
-    HWND handle = CreateWindowExW(c.exStyle, c.className, toWide(c.caption).c_str(), c.style, c.left, c.top,
-                                  c.width, c.height, window_,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(c.name))), instance, nullptr);
-    SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    controls_[static_cast<int>(c.name)] = handle;
-  }
+  scale_ = dpiScaleOf(window_);
+  createControls();
   // A pasted list may be long: lift the edit box's default limit.
   SendMessageW(control(C::编辑框1), EM_SETLIMITTEXT, 0, 0);
   SendMessageW(control(C::选择框1), BM_SETCHECK, BST_CHECKED, 0);
   SetTimer(window_, kChooserTimer, kTimerInterval, nullptr);
   SetTimer(window_, kAddFriendTimer, kTimerInterval, nullptr);
+  fitToWorkArea();
+  layOut();
+  icons_.apply(window_, scale_.dpi());
   ShowWindow(window_, SW_SHOW);
+}
+
+void BatchIdWindow::createControls() {
+  font_ = createUiFont(scale_);
+  HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window_, GWLP_HINSTANCE));
+  for (const BatchControlLayout& c : kLayout) {
+    const ControlBox box = scaledBox(c, scale_);
+    HWND handle = CreateWindowExW(c.exStyle, c.className, toWide(c.caption).c_str(), c.style, box.left, box.top,
+                                  box.width, box.height, window_,
+                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(c.name))), instance, nullptr);
+    SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    controls_[static_cast<int>(c.name)] = handle;
+  }
+  sizeGrip_.create(window_, instance);
+}
+
+// The layout's size at the window's DPI, or the work area's where the
+// screen is smaller.
+void BatchIdWindow::fitToWorkArea() {
+  RECT box{};
+  GetWindowRect(window_, &box);
+  const RECT fitted =
+      keptInside({box.left, box.top, box.left + scale_(kWidth), box.top + scale_(kHeight)}, workAreaOf(window_));
+  SetWindowPos(window_, nullptr, fitted.left, fitted.top, fitted.right - fitted.left, fitted.bottom - fitted.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void BatchIdWindow::layOut() {
+  if (!control(C::选择框1)) return;  // still being created
+  layoutPasses_.run([this] {
+    RECT outer{}, client{};
+    GetWindowRect(window_, &outer);
+    GetClientRect(window_, &client);
+    const int wider = (outer.right - outer.left) - scale_(kWidth);
+    const int taller = (outer.bottom - outer.top) - scale_(kHeight);
+    for (const BatchControlLayout& c : kLayout) {
+      ControlBox box = scaledBox(c, scale_);
+      if (c.name == C::编辑框1) {
+        box.width += wider;
+        box.height += taller;
+      } else {
+        box.top += taller;
+      }
+      placeChild(control(c.name), box);
+    }
+    const int grip = scale_(kSizeGrip);
+    sizeGrip_.place(client.right - grip, client.bottom - grip, grip, !IsZoomed(window_));
+  });
+}
+
+void BatchIdWindow::onDpiChanged(UINT dpi, const RECT& suggested) {
+  scale_ = DpiScale(static_cast<int>(dpi));
+  HFONT old = font_;
+  font_ = createUiFont(scale_);
+  for (HWND handle : controls_) SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
+  if (old) DeleteObject(old);
+  icons_.apply(window_, dpi);
+  SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  layOut();
+}
+
+// The row of buttons needs the layout's whole width; the list of ids may
+// shrink to a few lines.
+void BatchIdWindow::onMinMaxInfo(MINMAXINFO& limits) const {
+  limits.ptMinTrackSize = {scale_(kWidth), scale_(kHeight) - scale_(kLayout[0].height) + scale_(kMinimumListHeight)};
 }
 
 // A round in progress holds on to this window, so the window only goes away

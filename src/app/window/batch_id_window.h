@@ -7,6 +7,10 @@
 
 #include <functional>
 
+#include "app/dpi_scale.h"
+#include "app/layout_passes.h"
+#include "app/window/program_icon.h"
+#include "app/window/size_grip.h"
 #include "contact/batch_contact.h"
 #include "contact/chat_url.h"
 #include "text/text.h"
@@ -36,6 +40,14 @@ class BatchIdWindow {
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   void onCreated();
+  void createControls();
+  void fitToWorkArea();
+  // The layout's figures at the window's DPI; a window of another size than
+  // the layout's gives the list of ids the difference, and the row below it
+  // keeps its distance to the bottom.
+  void layOut();
+  void onDpiChanged(UINT dpi, const RECT& suggested);
+  void onMinMaxInfo(MINMAXINFO& limits) const;
   void onCloseRequested();
   void onDestroyed();
   void onCommand(int id, int code);
@@ -49,7 +61,11 @@ class BatchIdWindow {
   BatchIdWindowServices services_;
   HWND window_ = nullptr;
   HWND controls_[4] = {};
+  DpiScale scale_;
   HFONT font_ = nullptr;
+  WindowIcons icons_;
+  SizeGrip sizeGrip_;
+  LayoutPasses layoutPasses_;
   bool roundRunning_ = false;
   bool closeWhenRoundEnds_ = false;
 };

@@ -46,16 +46,29 @@ WindowClassAndStyle classAndStyleOf(ControlKind kind) {
   return {WC_STATICW, kChild, 0};
 }
 
-// A drop-down list's height at creation is that of its open list; the closed
-// box then takes the layout's height through its selection-field height.
+// A drop-down list's window height is that of its open list; the closed
+// box takes the layout's height through its selection-field height.
 constexpr int kDropDownListHeight = 200;
 
-// The closed box is its selection field plus a 3-pixel frame above and below.
-constexpr int kComboFrame = 6;
+int heightOf(HWND window) {
+  RECT box{};
+  GetWindowRect(window, &box);
+  return box.bottom - box.top;
+}
+
+// The closed box is its selection field plus a frame above and below, 3
+// pixels each on the systems measured; where the frame differs the first
+// try shows by how much.
+constexpr int kUsualComboFrame = 6;
 
 void fitClosedHeight(HWND combo, int height) {
-  if (height > kComboFrame)
-    SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), height - kComboFrame);
+  int field = height - kUsualComboFrame;
+  for (int attempt = 0; attempt < 2 && field > 0; ++attempt) {
+    SendMessageW(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    const int off = heightOf(combo) - height;
+    if (off == 0) return;
+    field -= off;
+  }
 }
 
 }  // namespace
@@ -67,18 +80,42 @@ int controlIndexOfId(int id) {
   return index >= 0 && index < kControlCount ? index : -1;
 }
 
-HWND createControl(const ControlLayout& layout, HWND parent, HINSTANCE instance, HFONT font) {
+HWND createControl(const ControlLayout& layout, const ControlBox& box, DpiScale scale, HWND parent,
+                   HINSTANCE instance, HFONT font) {
   WindowClassAndStyle kind = classAndStyleOf(layout.kind);
   const bool dropDown = layout.kind == ControlKind::DropDownList;
   HWND control = CreateWindowExW(
-      kind.exStyle, kind.className, toWide(layout.caption).c_str(), kind.style, layout.left,
-      layout.top, layout.width, dropDown ? layout.height + kDropDownListHeight : layout.height,
-      parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(layout.name))), instance,
-      nullptr);
+      kind.exStyle, kind.className, toWide(layout.caption).c_str(), kind.style, box.left, box.top,
+      box.width, dropDown ? box.height + scale(kDropDownListHeight) : box.height, parent,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId(layout.name))), instance, nullptr);
   if (!control) return nullptr;
   SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  if (dropDown) fitClosedHeight(control, layout.height);
+  if (dropDown) fitClosedHeight(control, box.height);
   return control;
+}
+
+namespace {
+
+ControlBox boxInParent(HWND child) {
+  RECT now{};
+  GetWindowRect(child, &now);
+  MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&now), 2);
+  return {now.left, now.top, now.right - now.left, now.bottom - now.top};
+}
+
+}  // namespace
+
+void placeControl(HWND control, ControlKind kind, const ControlBox& box, DpiScale scale) {
+  if (kind != ControlKind::DropDownList) return placeChild(control, box);
+  if (!control || boxInParent(control) == box) return;
+  SetWindowPos(control, nullptr, box.left, box.top, box.width, box.height + scale(kDropDownListHeight),
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  fitClosedHeight(control, box.height);
+}
+
+void placeChild(HWND child, const ControlBox& box) {
+  if (child && boxInParent(child) != box)
+    SetWindowPos(child, nullptr, box.left, box.top, box.width, box.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace quorvane

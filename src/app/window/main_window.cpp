@@ -7,7 +7,10 @@
 #include "app/window/control_factory.h"
 #include "app/window/control_forwarding.h"
 #include "app/window/main_window_actions.h"
+#include "app/window/main_window_arrangement.h"
 #include "app/window/program_icon.h"
+#include "app/window/window_dpi.h"
+#include "app/window/window_placement.h"
 #include "app/window/window_text.h"
 #include "app/window/window_messages.h"
 
@@ -18,21 +21,15 @@ namespace {
 constexpr char kTrayTip[] = "Telvaro\xCB\xD1\xCB\xF7\xD7\xA8\xD3\xC3";  // "Telvaro搜索专用"
 constexpr COLORREF kLinkColour = RGB(0, 0, 0);
 constexpr COLORREF kLinkHighlight = 0xFF;  // red
-// A fixed-size window: no sizing border, no maximise button.
-constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+// The layout's fixed frame, with no sizing border (it would shrink the
+// client area); the size grip and the maximise button resize the window.
+constexpr DWORD kWindowStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN;
 
-HFONT createUiFont(bool underlined) {
-  // 9-point SimSun, the face the layout's widths are measured for.
-  return CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, underlined, FALSE, DEFAULT_CHARSET,
-                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                     DEFAULT_PITCH | FF_DONTCARE, L"SimSun");
-}
-
-POINT centredOnWorkArea(int width, int height) {
+RECT primaryWorkArea() {
   RECT area{};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-  return {area.left + std::max(0L, (area.right - area.left - width) / 2),
-          area.top + std::max(0L, (area.bottom - area.top - height) / 2)};
+  return area;
 }
 
 }  // namespace
@@ -45,30 +42,35 @@ MainWindowImpl::~MainWindowImpl() {
   grid_.detach();
   for (HGDIOBJ object : {static_cast<HGDIOBJ>(font_), static_cast<HGDIOBJ>(underlinedFont_)})
     if (object) DeleteObject(object);
-  for (HICON icon : {bigIcon_, smallIcon_})
-    if (icon) DestroyIcon(icon);
 }
 
 void MainWindowImpl::registerWindowClass(HINSTANCE instance) {
   WNDCLASSEXW cls{};
   cls.cbSize = sizeof(cls);
   cls.lpfnWndProc = windowProc;
+  // Controls anchored to the bottom move with every change of size and leave
+  // behind what must be painted afresh.
+  cls.style = CS_HREDRAW | CS_VREDRAW;
   cls.hInstance = instance;
-  cls.hIcon = loadProgramIcon(instance, false);
-  cls.hIconSm = loadProgramIcon(instance, true);
+  cls.hIcon = loadProgramIcon(instance, IconSize::Large, systemDpi());
+  cls.hIconSm = loadProgramIcon(instance, IconSize::Small, systemDpi());
   cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   cls.lpszClassName = kWindowClass;
   RegisterClassExW(&cls);
   RegionPanel::registerWindowClass(instance);
+  SizeGrip::registerWindowClass(instance);
 }
 
 std::unique_ptr<MainWindowImpl> MainWindowImpl::create(HINSTANCE instance) {
   std::unique_ptr<MainWindowImpl> self(new MainWindowImpl(instance));
   using namespace window_layout;
-  POINT at = centredOnWorkArea(kWidth, kInitialHeight);
+  // The window first appears on the primary monitor, whose DPI is the system's.
+  const DpiScale scale(static_cast<int>(systemDpi()));
+  const RECT box = centredIn({scale(kWidth), scale(kInitialHeight)}, primaryWorkArea());
   HWND window = CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, toWide(kCaption).c_str(), kWindowStyle,
-                                at.x, at.y, kWidth, kInitialHeight, nullptr, nullptr, instance, self.get());
+                                box.left, box.top, box.right - box.left, box.bottom - box.top, nullptr,
+                                nullptr, instance, self.get());
   if (!window) return nullptr;
   return self;
 }
@@ -78,6 +80,7 @@ LRESULT CALLBACK MainWindowImpl::windowProc(HWND window, UINT message, WPARAM wP
     auto* self = static_cast<MainWindowImpl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     self->window_ = window;
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    scaleNonClientArea(window);
   }
   auto* self = reinterpret_cast<MainWindowImpl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (!self) return DefWindowProcW(window, message, wParam, lParam);
@@ -110,13 +113,22 @@ LRESULT MainWindowImpl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
       return onStaticColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
     case WM_DRAWITEM:
       if (wParam == static_cast<WPARAM>(controlId(Control::图形按钮1)))
-        RegionPanel::drawImageButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        RegionPanel::drawImageButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam), scale_);
       return TRUE;
+    case WM_SIZE:
+      if (wParam != SIZE_MINIMIZED) layOut();
+      return 0;
+    case WM_GETMINMAXINFO:
+      onMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam));
+      return 0;
+    case WM_DPICHANGED:
+      onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_MOUSEMOVE:
       onMouseMovedOverWindow();
       return 0;
     case WM_TIMER:
-      if (wParam == kTimer1Id) onMainTimerTick(*this);
+      onTimer(wParam);
       return 0;
     case kTrayIconMessage:
       if (wParam == kTrayIconId) onTrayIconEvent(lParam);
@@ -136,8 +148,7 @@ LRESULT MainWindowImpl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
       return 0;
   }
   if (message == taskbarCreatedMessage_ && message != 0) {
-    trayIcon_.readd();
-    onRefreshAccountsClicked(*this);  // a new shell shows its icons anew
+    onShellStarted();
     return 0;
   }
   if (message == taskbarButtonCreatedMessage_ && message != 0) {
@@ -160,11 +171,12 @@ HWND MainWindowImpl::parentFor(ControlParent parent) const {
 }
 
 void MainWindowImpl::createControls() {
-  font_ = createUiFont(false);
-  underlinedFont_ = createUiFont(true);
+  scale_ = dpiScaleOf(window_);
+  createFonts();
   for (const ControlLayout& layout : mainWindowLayout()) {
     HFONT font = layout.name == Control::选择地区 ? underlinedFont_ : font_;
-    controls_[indexOf(layout.name)] = createControl(layout, parentFor(layout.parent), instance_, font);
+    controls_[indexOf(layout.name)] =
+        createControl(layout, scaledBox(layout, scale_), scale_, parentFor(layout.parent), instance_, font);
   }
   forwardNotifications(control(Control::分组框1), window_);
   reportEnter(control(Control::关键词输入框));
@@ -174,7 +186,9 @@ void MainWindowImpl::createControls() {
   setTicked(Control::选中过滤, true);
   panel_.attach(control(Control::图片框1), [this](Control c) { return control(c); });
   grid_.attach(control(Control::高级表格1), window_);
+  grid_.setScale(scale_);
   attachGridMenu();
+  sizeGrip_.create(window_, instance_);
   selection_.setChangeListener([this] { showSelectionCount(); });
   uiTasks_.open(window_);
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
@@ -183,6 +197,7 @@ void MainWindowImpl::createControls() {
   taskbar_.attach(window_);
   progress_.attach(control(Control::搜索结果), taskbar_);
   setTimerInterval(window_layout::kTimer1Interval);
+  layOut();
   arrangeZOrder();
 }
 
@@ -191,24 +206,29 @@ void MainWindowImpl::fillCreditRanges() {
   setSelectedIndex(Control::组合框1, 0);
 }
 
-// The header frame lies behind everything it overlaps; the region panel lies
-// above the grid it slides over.
+// The header frame lies behind everything it overlaps. The bottom row comes
+// first, in its own order (which is also the tab order), then the region
+// panel above the grid it slides over: a short window brings the bottom row
+// up over the panel's empty lower part, and the row must stay in reach.
 void MainWindowImpl::arrangeZOrder() {
   constexpr UINT keep = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
   SetWindowPos(control(Control::分组框1), HWND_BOTTOM, 0, 0, 0, 0, keep);
-  SetWindowPos(control(Control::图片框1), HWND_TOP, 0, 0, 0, 0, keep);
+  HWND previous = HWND_TOP;
+  for (const ControlLayout& layout : mainWindowLayout()) {
+    if (!standsInBottomRow(layout)) continue;
+    SetWindowPos(control(layout.name), previous, 0, 0, 0, 0, keep);
+    previous = control(layout.name);
+  }
+  SetWindowPos(control(Control::图片框1), previous, 0, 0, 0, 0, keep);
 }
 
 void MainWindowImpl::onCreated() {
   SetProcessAffinityMask(GetCurrentProcess(), 1);
   SetThemeAppProperties(STAP_ALLOW_NONCLIENT | STAP_ALLOW_CONTROLS);
   ShowWindow(window_, SW_SHOW);
-  RECT box{};
-  GetWindowRect(window_, &box);
-  SetWindowPos(window_, nullptr, 0, 0, box.right - box.left, window_layout::kHeight,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  smallIcon_ = loadProgramIcon(instance_, true);
-  trayIcon_.add(window_, smallIcon_, kTrayTip);
+  fitToWorkArea();
+  icons_.apply(window_, scale_.dpi());
+  trayIcon_.add(window_, icons_.smallIcon(), kTrayTip);
   grid_.setUp();
   panel_.park();
   onRefreshAccountsClicked(*this);
@@ -218,6 +238,7 @@ void MainWindowImpl::onCloseRequested() { ShowWindow(window_, SW_HIDE); }
 
 void MainWindowImpl::onDestroyed() {
   KillTimer(window_, kTimer1Id);
+  KillTimer(window_, kRereadAccountsTimerId);
   uiTasks_.close();
   gridMenu_.detach();
   grid_.detach();
@@ -225,6 +246,22 @@ void MainWindowImpl::onDestroyed() {
   taskbar_.detach();
   trayIcon_.remove();
   PostQuitMessage(0);
+}
+
+void MainWindowImpl::onTimer(UINT_PTR id) {
+  if (id == kTimer1Id) onMainTimerTick(*this);
+  if (id == kRereadAccountsTimerId) {
+    KillTimer(window_, kRereadAccountsTimerId);
+    onRefreshAccountsClicked(*this);
+  }
+}
+
+// Explorer started or restarted: the icon goes back into the new notification
+// area, and its icons are read anew at once and once more a little later.
+void MainWindowImpl::onShellStarted() {
+  trayIcon_.readd();
+  onRefreshAccountsClicked(*this);
+  SetTimer(window_, kRereadAccountsTimerId, kRereadAccountsDelayMs, nullptr);
 }
 
 void MainWindowImpl::onTrayIconEvent(LPARAM mouseMessage) {

@@ -6,13 +6,17 @@
 #include <array>
 #include <memory>
 
+#include "app/dpi_scale.h"
+#include "app/layout_passes.h"
 #include "app/selection.h"
 #include "app/window/grid_context_menu.h"
 #include "app/window/main_window.h"
 #include "app/window/main_window_layout.h"
+#include "app/window/program_icon.h"
 #include "app/window/region_panel.h"
 #include "app/window/result_grid.h"
 #include "app/window/search_progress_view.h"
+#include "app/window/size_grip.h"
 #include "app/window/taskbar_progress.h"
 #include "app/window/tray_icon.h"
 #include "app/window/ui_task_queue.h"
@@ -68,10 +72,20 @@ class MainWindowImpl final : public MainWindow {
   void fillCreditRanges();
   void arrangeZOrder();
 
+  // size and DPI (main_window_sizing.cpp)
+  void createFonts();
+  void renewFonts();
+  void fitToWorkArea();
+  void layOut();
+  void onDpiChanged(UINT dpi, const RECT& suggested);
+  void onMinMaxInfo(MINMAXINFO& limits) const;
+
   // window events
   void onCreated();
   void onCloseRequested();
   void onDestroyed();
+  void onTimer(UINT_PTR id);
+  void onShellStarted();
   void onTrayIconEvent(LPARAM mouseMessage);
   void onExitChosen();
   void onMouseMovedOverWindow();
@@ -90,10 +104,12 @@ class MainWindowImpl final : public MainWindow {
   HINSTANCE instance_;
   HWND window_ = nullptr;
   std::array<HWND, kControlCount> controls_{};
+  DpiScale scale_;
   HFONT font_ = nullptr;
   HFONT underlinedFont_ = nullptr;
-  HICON bigIcon_ = nullptr;
-  HICON smallIcon_ = nullptr;
+  WindowIcons icons_;
+  SizeGrip sizeGrip_;
+  LayoutPasses layoutPasses_;
   UINT taskbarCreatedMessage_ = 0;
   UINT taskbarButtonCreatedMessage_ = 0;
   unsigned timerInterval_ = 0;

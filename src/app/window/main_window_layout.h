@@ -1,10 +1,12 @@
 #pragma once
 // The main window's definition: its size and caption, and every control with
 // its kind, parent, position (relative to the parent's client area) and
-// caption, in creation order. Captions are local (GBK) text.
+// caption, in creation order. Captions are local (GBK) text. Sizes and
+// positions are 96-DPI figures (see main_window_arrangement.h).
 #include <array>
 #include <span>
 
+#include "app/dpi_scale.h"
 #include "app/window/main_window.h"
 #include "app/window/program_version.h"
 
@@ -21,6 +23,20 @@ struct ControlLayout {
   const char* caption;
 };
 
+struct ControlBox {
+  int left, top, width, height;
+  friend bool operator==(const ControlBox&, const ControlBox&) = default;
+};
+
+constexpr ControlBox boxOf(const ControlLayout& layout) {
+  return {layout.left, layout.top, layout.width, layout.height};
+}
+
+// A box of the layout at a DPI's scale.
+constexpr ControlBox scaledBox(const ControlLayout& layout, DpiScale scale) {
+  return {scale(layout.left), scale(layout.top), scale(layout.width), scale(layout.height)};
+}
+
 constexpr int kControlCount = static_cast<int>(Control::黑龙江) + 1;
 constexpr int indexOf(Control c) { return static_cast<int>(c); }
 
@@ -29,6 +45,10 @@ inline constexpr const char* kCaption = "QuorvaneV" QUORVANE_CAPTION_VERSION;
 inline constexpr int kWidth = 1221;
 inline constexpr int kInitialHeight = 743;
 inline constexpr int kHeight = 721;  // set by the creation handler
+// The region panel's left edge shown (its right edge meets the window's) and
+// hidden (entirely outside the window).
+inline constexpr int kPanelShownLeft = 861;
+inline constexpr int kPanelHiddenLeft = 1221;
 inline constexpr unsigned kTimer1Interval = 200;
 }  // namespace window_layout
 

@@ -29,30 +29,43 @@ int RegionPanel::left() const {
   return box.left;
 }
 
-static void moveTo(HWND panel, int left) {
-  RECT box{};
-  GetWindowRect(panel, &box);
-  MapWindowPoints(HWND_DESKTOP, GetParent(panel), reinterpret_cast<POINT*>(&box), 2);
-  // Above the grid it slides over, and without taking the focus.
-  SetWindowPos(panel, HWND_TOP, left, box.top, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+void RegionPanel::place(const ControlBox& hidden, int shownLeft) {
+  const bool wasShown = shownLeft_ != hiddenLeft_ && shown();
+  shownLeft_ = shownLeft;
+  hiddenLeft_ = hidden.left;
+  SetWindowPos(panel_, nullptr, wasShown ? shownLeft_ : hiddenLeft_, hidden.top, hidden.width, hidden.height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void RegionPanel::park() { moveTo(panel_, kHiddenLeft); }
+// The z-order stays as the window arranged it: above the grid it slides
+// over, below the bottom row.
+void RegionPanel::moveTo(int left) {
+  RECT box{};
+  GetWindowRect(panel_, &box);
+  MapWindowPoints(HWND_DESKTOP, GetParent(panel_), reinterpret_cast<POINT*>(&box), 2);
+  SetWindowPos(panel_, nullptr, left, box.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
-void RegionPanel::slide(int step) {
+void RegionPanel::park() { moveTo(hiddenLeft_); }
+
+// Each step takes the panel a twelfth of the way, rounded, so the slide ends
+// exactly where it should at any DPI; at 96 DPI every step is 30 pixels.
+static_assert(window_layout::kPanelHiddenLeft - window_layout::kPanelShownLeft == RegionPanel::kSlideSteps * 30);
+void RegionPanel::slideTo(int target) {
   HWND window = GetParent(panel_);
-  for (int i = 0; i < kSlideSteps; ++i) {
-    moveTo(panel_, left() + step);
+  const int start = left();
+  for (int step = 1; step <= kSlideSteps; ++step) {
+    moveTo(start + MulDiv(target - start, step, kSlideSteps));
     // Paint each step, or the user would see only the end of the slide.
     RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     Sleep(kSlidePauseMs);
   }
 }
 
-void RegionPanel::toggle() { slide(left() == kShownLeft ? kSlideStep : -kSlideStep); }
+void RegionPanel::toggle() { slideTo(shown() ? hiddenLeft_ : shownLeft_); }
 
 void RegionPanel::slideOut() {
-  if (left() == kShownLeft) slide(kSlideStep);
+  if (shown()) slideTo(hiddenLeft_);
 }
 
 bool RegionPanel::isGroupBox(Control c) {
@@ -70,29 +83,31 @@ void RegionPanel::applyProvinceGroup(Control groupBox) {
   }
 }
 
-void RegionPanel::drawImageButton(const DRAWITEMSTRUCT& item) {
+void RegionPanel::drawImageButton(const DRAWITEMSTRUCT& item, DpiScale scale) {
   HDC dc = item.hDC;
   RECT box = item.rcItem;
   const bool pressed = item.itemState & ODS_SELECTED;
   const COLORREF face = pressed ? RGB(196, 214, 236) : RGB(224, 234, 247);
   HBRUSH faceBrush = CreateSolidBrush(face);
-  HPEN edgePen = CreatePen(PS_SOLID, 1, RGB(120, 146, 184));
+  HPEN edgePen = CreatePen(PS_SOLID, scale(1), RGB(120, 146, 184));
   HGDIOBJ oldBrush = SelectObject(dc, faceBrush), oldPen = SelectObject(dc, edgePen);
-  RoundRect(dc, box.left, box.top, box.right, box.bottom, 6, 6);
+  RoundRect(dc, box.left, box.top, box.right, box.bottom, scale(6), scale(6));
 
   // Two chevrons pointing right: the way the panel goes.
-  HPEN arrowPen = CreatePen(PS_SOLID, 2, RGB(40, 80, 140));
+  HPEN arrowPen = CreatePen(PS_SOLID, scale(2), RGB(40, 80, 140));
   SelectObject(dc, arrowPen);
-  const int offset = pressed ? 1 : 0;
+  const int offset = pressed ? scale(1) : 0;
   const int midY = (box.top + box.bottom) / 2 + offset;
   const int midX = (box.left + box.right) / 2 + offset;
-  for (int dx : {-4, 2}) {
-    POINT chevron[] = {{midX + dx - 2, midY - 5}, {midX + dx + 3, midY}, {midX + dx - 2, midY + 5}};
+  for (int dx : {scale(-4), scale(2)}) {
+    POINT chevron[] = {{midX + dx - scale(2), midY - scale(5)},
+                       {midX + dx + scale(3), midY},
+                       {midX + dx - scale(2), midY + scale(5)}};
     Polyline(dc, chevron, 3);
   }
   if (item.itemState & ODS_FOCUS) {
     RECT focus = box;
-    InflateRect(&focus, -3, -3);
+    InflateRect(&focus, -scale(3), -scale(3));
     DrawFocusRect(dc, &focus);
   }
   SelectObject(dc, oldPen);

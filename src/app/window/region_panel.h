@@ -6,16 +6,16 @@
 
 #include <functional>
 
+#include "app/dpi_scale.h"
 #include "app/window/main_window.h"
+#include "app/window/main_window_layout.h"
 
 namespace quorvane {
 
 class RegionPanel {
  public:
-  static constexpr int kShownLeft = 861;   // its right edge meets the window's at 1221
-  static constexpr int kHiddenLeft = 1221; // entirely outside the window
+  // A slide is 12 steps (of 30 pixels at 96 DPI) with a pause after each.
   static constexpr int kSlideSteps = 12;
-  static constexpr int kSlideStep = 30;
   static constexpr DWORD kSlidePauseMs = 1;
 
   using ControlLookup = std::function<HWND(Control)>;
@@ -23,7 +23,12 @@ class RegionPanel {
   static void registerWindowClass(HINSTANCE instance);
 
   void attach(HWND panel, ControlLookup lookup);
+  // Where the panel stands hidden (`hidden`, its size included) and, shown,
+  // at `shownLeft`. A panel that was shown stays shown, anything else goes
+  // to the hidden place, at once.
+  void place(const ControlBox& hidden, int shownLeft);
   int left() const;
+  bool shown() const { return left() == shownLeft_; }
   void park();  // to the hidden position, at once
   void toggle();
   void slideOut();
@@ -32,13 +37,16 @@ class RegionPanel {
   static bool isGroupBox(Control c);
 
   // The image button 图形按钮1, drawn as a tab with a chevron pointing out.
-  static void drawImageButton(const DRAWITEMSTRUCT& item);
+  static void drawImageButton(const DRAWITEMSTRUCT& item, DpiScale scale);
 
  private:
-  void slide(int step);
+  void slideTo(int target);
+  void moveTo(int left);
 
   HWND panel_ = nullptr;
   ControlLookup lookup_;
+  int shownLeft_ = 0;
+  int hiddenLeft_ = 0;
 };
 
 }  // namespace quorvane

@@ -11,23 +11,24 @@ namespace quorvane {
 namespace {
 
 constexpr int kDefaultColumnWidth = 150;
-// Column widths in pixels; 0 keeps the default width (主营类目).
-constexpr int kColumnWidths[kColumnCount] = {50, 200, 198, 120, 120, 120, 0, 120, 117};
+// Column widths in pixels at 96 DPI; 主营类目 keeps the grid's default width.
+constexpr int kColumnWidths[kColumnCount] = {50, 200, 198, 120, 120, 120, kDefaultColumnWidth, 120, 117};
+constexpr int kTickImageSize = 16;
 constexpr int kTickBoxSize = 14;
 
 int rowOfItem(int item) { return item + 1; }
 int itemOfRow(int row) { return row - 1; }
 
-// A tick box as the system draws one, into a 16 x 16 image.
-HBITMAP drawTickBox(HDC screen, bool ticked) {
-  const int size = 16;
+// A tick box as the system draws one, into a square image.
+HBITMAP drawTickBox(HDC screen, bool ticked, DpiScale scale) {
+  const int size = scale(kTickImageSize), boxSize = scale(kTickBoxSize);
   HDC dc = CreateCompatibleDC(screen);
   HBITMAP bitmap = CreateCompatibleBitmap(screen, size, size);
   HGDIOBJ old = SelectObject(dc, bitmap);
   RECT all{0, 0, size, size};
   FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  const int inset = (size - kTickBoxSize) / 2;
-  RECT box{inset, inset, inset + kTickBoxSize, inset + kTickBoxSize};
+  const int inset = (size - boxSize) / 2;
+  RECT box{inset, inset, inset + boxSize, inset + boxSize};
   DrawFrameControl(dc, &box, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_FLAT | (ticked ? DFCS_CHECKED : 0));
   SelectObject(dc, old);
   DeleteDC(dc);
@@ -69,24 +70,38 @@ void ResultGrid::detach() {
 }
 
 void ResultGrid::createTickImages() {
-  tickImages_ = ImageList_Create(16, 16, ILC_COLOR24, 2, 0);
+  const int size = scale_(kTickImageSize);
+  HIMAGELIST old = tickImages_;
+  tickImages_ = ImageList_Create(size, size, ILC_COLOR24, 2, 0);
   HDC screen = GetDC(nullptr);
   for (bool ticked : {false, true}) {
-    HBITMAP box = drawTickBox(screen, ticked);
+    HBITMAP box = drawTickBox(screen, ticked, scale_);
     ImageList_Add(tickImages_, box, nullptr);
     DeleteObject(box);
   }
   ReleaseDC(nullptr, screen);
   ListView_SetImageList(list_, tickImages_, LVSIL_SMALL);
+  if (old) ImageList_Destroy(old);
+}
+
+void ResultGrid::setScale(DpiScale scale) {
+  scale_ = scale;
+  createTickImages();
+  setColumnWidths();
 }
 
 void ResultGrid::setUp() {
-  for (int column = 0; column < kColumnCount; ++column)
-    if (kColumnWidths[column]) setColumnWidth(column, kColumnWidths[column]);
+  setColumnWidths();
   setUpHeader();
 }
 
-void ResultGrid::setColumnWidth(int column, int width) { ListView_SetColumnWidth(list_, column, width); }
+void ResultGrid::setColumnWidths() {
+  for (int column = 0; column < kColumnCount; ++column) setColumnWidth(column, kColumnWidths[column]);
+}
+
+void ResultGrid::setColumnWidth(int column, int width) {
+  ListView_SetColumnWidth(list_, column, scale_(width));
+}
 
 // The titles stand centred in the header while the result cells below them
 // stay left-aligned: the list's own column format would align both alike, so

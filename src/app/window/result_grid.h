@@ -6,6 +6,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "app/dpi_scale.h"
 #include "results/result_table.h"
 
 namespace quorvane {
@@ -23,6 +24,10 @@ class ResultGrid {
   // Titles, text formats, the tick column and the column widths.
   void setUp();
 
+  // The DPI's scale of the tick images and column widths; the columns take
+  // their widths again at once.
+  void setScale(DpiScale scale);
+  // `width` is given at 96 DPI.
   void setColumnWidth(int column, int width);
   // The first and last grid row of the user's selection; -1 when none.
   int firstSelectedRow() const;
@@ -42,6 +47,7 @@ class ResultGrid {
   void onGetDisplayInfo(NMLVDISPINFOW& info) const;
   LRESULT onCustomDraw(NMLVCUSTOMDRAW& draw) const;
   void setUpHeader();
+  void setColumnWidths();
   void createTickImages();
   static LRESULT CALLBACK keyboardProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 
@@ -49,6 +55,7 @@ class ResultGrid {
   HWND list_ = nullptr;
   HWND owner_ = nullptr;
   HIMAGELIST tickImages_ = nullptr;
+  DpiScale scale_;
 };
 
 }  // namespace quorvane

@@ -46,6 +46,14 @@ void TrayIcon::readd() {
   if (data_.hWnd) Shell_NotifyIconW(NIM_ADD, &data_);
 }
 
+void TrayIcon::setIcon(HICON icon) {
+  data_.hIcon = icon;
+  if (!data_.hWnd) return;
+  NOTIFYICONDATAW change = data_;
+  change.uFlags = NIF_ICON;
+  Shell_NotifyIconW(NIM_MODIFY, &change);
+}
+
 void TrayIcon::remove() {
   if (!data_.hWnd) return;
   Shell_NotifyIconW(NIM_DELETE, &data_);

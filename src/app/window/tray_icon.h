@@ -19,6 +19,8 @@ class TrayIcon {
   void add(HWND owner, HICON icon, const LocalText& tip);
   // After the shell restarts ("TaskbarCreated") the icon must be added again.
   void readd();
+  // The image shown, renewed when the DPI changes; the shell keeps a copy.
+  void setIcon(HICON icon);
   void remove();
 
   // Pops the menu up at the mouse position and returns the chosen command,

@@ -16,6 +16,10 @@ constexpr UINT kGridSpaceMessage = WM_APP + 6;      // space went down in the gr
 
 constexpr UINT kExitCommand = 40001;  // "退出" in the icon menu
 constexpr UINT_PTR kTimer1Id = 1;     // 时钟1
+// Once, a while after the shell (re)started: the IM clients put their icons
+// back in answer to the same announcement, some only after the first reading.
+constexpr UINT_PTR kRereadAccountsTimerId = 2;
+constexpr UINT kRereadAccountsDelayMs = 2000;
 
 // Control ids: kFirstControlId + the Control's index.
 constexpr int kFirstControlId = 1000;

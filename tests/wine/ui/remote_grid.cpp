@@ -79,6 +79,13 @@ bool RemoteGrid::titleCentred(int column) const {
 
 int RemoteGrid::columnWidth(int column) const { return ListView_GetColumnWidth(list_, column); }
 
+int RemoteGrid::rowHeight() const {
+  RECT bounds{LVIR_BOUNDS, 0, 0, 0};
+  RECT answer{};
+  if (!sendWithRemote(LVM_GETITEMRECT, 0, &bounds, sizeof(bounds), &answer, sizeof(answer))) return 0;
+  return answer.bottom - answer.top;
+}
+
 std::wstring RemoteGrid::cell(int row, int column) const {
   LVITEMW item{};
   item.iSubItem = column;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <fstream>
 
 #include "app/window/program_version.h"
@@ -91,6 +92,21 @@ BOOL CALLBACK matchTopLevel(HWND window, LPARAM data) {
   return FALSE;
 }
 
+// The program runs once per session: one left behind by a test that was cut
+// short (a time-out ends the test, not the program it started) would take
+// every later start for a second one. Such leftovers are ended first.
+BOOL CALLBACK endLeftoverProgram(HWND window, LPARAM) {
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == GetCurrentProcessId() || className(window) != L"QuorvaneMainWindow") return TRUE;
+  if (HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, owner)) {
+    TerminateProcess(process, 98);
+    WaitForSingleObject(process, 5000);
+    CloseHandle(process);
+  }
+  return TRUE;
+}
+
 }  // namespace
 
 std::wstring fromLocal(std::string_view gbk) {
@@ -117,6 +133,9 @@ std::wstring shotsFolder() {
 }
 
 std::unique_ptr<App> App::launch(const LaunchOptions& options) {
+  // A start that waits for its window is a test's first; a start that does
+  // not may be the second start of a running program, on purpose.
+  if (options.waitForMainWindow) EnumWindows(endLeftoverProgram, 0);
   std::unique_ptr<App> app(new App);
   app->folder_ = uniqueFolder();
   if (app->folder_.empty()) return nullptr;
@@ -256,6 +275,18 @@ HWND controlAt(HWND parent, std::wstring_view cls, int left, int top) {
     if (box.left == left && box.top == top && (cls.empty() || className(child) == cls)) return child;
   }
   return nullptr;
+}
+
+HWND controlNear(HWND parent, std::wstring_view cls, int left, int top, int tolerance) {
+  HWND nearest = nullptr;
+  int nearestDistance = tolerance * 2 + 1;
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT box = positionInParent(child);
+    const int dx = std::abs(box.left - left), dy = std::abs(box.top - top);
+    if (dx > tolerance || dy > tolerance || (!cls.empty() && className(child) != cls)) continue;
+    if (dx + dy < nearestDistance) nearest = child, nearestDistance = dx + dy;
+  }
+  return nearest;
 }
 
 bool isChecked(HWND checkBox) {

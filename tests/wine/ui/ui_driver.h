@@ -88,6 +88,8 @@ std::vector<HWND> findControls(HWND ancestor, std::wstring_view className, std::
 HWND findControl(HWND ancestor, std::wstring_view className, std::wstring_view caption);
 // The child of `parent` with this class at this position in the parent's client area.
 HWND controlAt(HWND parent, std::wstring_view className, int left, int top);
+// The same, with left and top each off by at most `tolerance` (the nearest such child).
+HWND controlNear(HWND parent, std::wstring_view className, int left, int top, int tolerance);
 bool isChecked(HWND checkBox);
 bool isVisible(HWND window);
 
@@ -140,6 +142,7 @@ class RemoteGrid {
   std::wstring title(int column) const;
   int columnWidth(int column) const;
   bool titleCentred(int column) const;
+  int rowHeight() const;
   std::wstring cell(int row, int column) const;
   bool ticked(int row) const;  // column 0 shows image 1 when ticked
   std::vector<int> selectedRows() const;

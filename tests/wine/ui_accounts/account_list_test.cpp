@@ -192,4 +192,22 @@ TEST_F(AccountList, AShellThatStartsAfterTheProgramHasItsAccountsListed) {
   }));
 }
 
+// IM clients put their icons back in answer to the same announcement that
+// makes the program read the tray, and may come after that reading.
+TEST_F(AccountList, AClientIconBackShortlyAfterTheShellStartedIsListedToo) {
+  launch();
+  StandinTray tray({"Volume"});
+  ASSERT_TRUE(tray.running());
+  ASSERT_TRUE(waitUntil([&] {
+    for (const auto& record : tray.notifyRecords())
+      if (record.operation == NIM_ADD && record.window == app->mainWindow()) return true;
+    return false;
+  }));
+  settle(app->mainWindow());  // the first reading, made in answer to the shell, is done
+  ASSERT_TRUE(accounts.items().empty());
+  tray.show({"Volume", clientTip("carol")});
+  EXPECT_TRUE(listShows({L"carol"}));
+  EXPECT_EQ(accounts.selected(), 0);
+}
+
 }  // namespace quorvane::ui

@@ -1,0 +1,94 @@
+// The main window's size and DPI: its fonts and icons at the window's DPI,
+// its first size fitted to the screen, the controls laid out again whenever
+// the size or the DPI changes, and the smallest size the user may give it.
+#include "app/window/control_factory.h"
+#include "app/window/main_window_arrangement.h"
+#include "app/window/main_window_impl.h"
+#include "app/window/window_placement.h"
+
+namespace quorvane {
+
+namespace {
+
+HFONT createUiFont(DpiScale scale, bool underlined) {
+  // 9-point SimSun, the face the layout's widths are measured for.
+  return CreateFontW(-scale(12), 0, 0, 0, FW_NORMAL, FALSE, underlined, FALSE, DEFAULT_CHARSET,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                     L"SimSun");
+}
+
+SIZE frameOf(HWND window) {
+  RECT outer{}, client{};
+  GetWindowRect(window, &outer);
+  GetClientRect(window, &client);
+  return {(outer.right - outer.left) - client.right, (outer.bottom - outer.top) - client.bottom};
+}
+
+}  // namespace
+
+void MainWindowImpl::createFonts() {
+  font_ = createUiFont(scale_, false);
+  underlinedFont_ = createUiFont(scale_, true);
+}
+
+void MainWindowImpl::renewFonts() {
+  HFONT oldFont = font_, oldUnderlined = underlinedFont_;
+  createFonts();
+  for (const ControlLayout& layout : mainWindowLayout()) {
+    HFONT font = layout.name == Control::选择地区 ? underlinedFont_ : font_;
+    SendMessageW(control(layout.name), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+  }
+  for (HFONT font : {oldFont, oldUnderlined})
+    if (font) DeleteObject(font);
+}
+
+// The layout's size at the window's DPI, or the work area's where the screen
+// is smaller; the window moves only as far as it must to lie inside it.
+void MainWindowImpl::fitToWorkArea() {
+  RECT box{};
+  GetWindowRect(window_, &box);
+  const SIZE size = mainWindowSize(scale_);
+  const RECT fitted = keptInside({box.left, box.top, box.left + size.cx, box.top + size.cy}, workAreaOf(window_));
+  SetWindowPos(window_, nullptr, fitted.left, fitted.top, fitted.right - fitted.left, fitted.bottom - fitted.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void MainWindowImpl::layOut() {
+  if (!control(Control::图片框1)) return;  // still being created
+  layoutPasses_.run([this] {
+    RECT outer{}, client{};
+    GetWindowRect(window_, &outer);
+    GetClientRect(window_, &client);
+    const MainWindowArrangement arrangement = arrangeMainWindow(scale_, sizeOf(outer), sizeOf(client));
+    for (const ControlLayout& layout : mainWindowLayout())
+      if (layout.name != Control::图片框1)
+        placeControl(control(layout.name), layout.kind, arrangement.boxes[indexOf(layout.name)], scale_);
+    panel_.place(arrangement.boxes[indexOf(Control::图片框1)], arrangement.panelShownLeft);
+    const ControlBox& grip = arrangement.sizeGrip;
+    sizeGrip_.place(grip.left, grip.top, grip.width, !IsZoomed(window_));
+  });
+}
+
+// The system suggests the window's new place and size; the controls, fonts,
+// the grid's columns and images and the icons follow the new DPI.
+void MainWindowImpl::onDpiChanged(UINT dpi, const RECT& suggested) {
+  scale_ = DpiScale(static_cast<int>(dpi));
+  renewFonts();
+  grid_.setScale(scale_);
+  icons_.apply(window_, dpi);
+  trayIcon_.setIcon(icons_.smallIcon());
+  SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  layOut();  // the size may not have changed
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void MainWindowImpl::onMinMaxInfo(MINMAXINFO& limits) const {
+  // A minimised window has no client area to measure the frame by; the
+  // limits are asked for again when it is restored.
+  if (IsIconic(window_)) return;
+  const SIZE minimum = mainWindowMinimumSize(scale_, frameOf(window_));
+  limits.ptMinTrackSize = {minimum.cx, minimum.cy};
+}
+
+}  // namespace quorvane

@@ -1,0 +1,64 @@
+#include "app/window/window_dpi.h"
+
+namespace quorvane {
+
+namespace {
+
+struct DpiCalls {
+  UINT(WINAPI* dpiForWindow)(HWND) = nullptr;
+  UINT(WINAPI* dpiForSystem)() = nullptr;
+  int(WINAPI* systemMetricsForDpi)(int, UINT) = nullptr;
+  BOOL(WINAPI* enableNonClientDpiScaling)(HWND) = nullptr;
+};
+
+template <typename Function>
+void resolve(HMODULE module, const char* name, Function& function) {
+  function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+const DpiCalls& dpiCalls() {
+  static const DpiCalls calls = [] {
+    DpiCalls found;
+    if (HMODULE user32 = GetModuleHandleW(L"user32.dll")) {
+      resolve(user32, "GetDpiForWindow", found.dpiForWindow);
+      resolve(user32, "GetDpiForSystem", found.dpiForSystem);
+      resolve(user32, "GetSystemMetricsForDpi", found.systemMetricsForDpi);
+      resolve(user32, "EnableNonClientDpiScaling", found.enableNonClientDpiScaling);
+    }
+    return found;
+  }();
+  return calls;
+}
+
+UINT screenDpi() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 0;
+  if (screen) ReleaseDC(nullptr, screen);
+  return dpi > 0 ? static_cast<UINT>(dpi) : DpiScale::kDesignDpi;
+}
+
+}  // namespace
+
+UINT systemDpi() {
+  const DpiCalls& calls = dpiCalls();
+  UINT dpi = calls.dpiForSystem ? calls.dpiForSystem() : 0;
+  return dpi ? dpi : screenDpi();
+}
+
+UINT dpiOfWindow(HWND window) {
+  const DpiCalls& calls = dpiCalls();
+  UINT dpi = calls.dpiForWindow && window ? calls.dpiForWindow(window) : 0;
+  return dpi ? dpi : systemDpi();
+}
+
+int systemMetricAtDpi(int index, UINT dpi) {
+  const DpiCalls& calls = dpiCalls();
+  if (calls.systemMetricsForDpi) return calls.systemMetricsForDpi(index, dpi);
+  return MulDiv(GetSystemMetrics(index), static_cast<int>(dpi), static_cast<int>(systemDpi()));
+}
+
+void scaleNonClientArea(HWND window) {
+  if (const auto enable = dpiCalls().enableNonClientDpiScaling) enable(window);
+}
+
+}  // namespace quorvane

@@ -1,0 +1,91 @@
+// The main window moved to a monitor of another DPI. Wine never moves a
+// window between monitors of different DPIs, so the test hands the window
+// the message Windows sends then, with the rectangle Windows suggests: the
+// layout's size at the new DPI.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/window/main_window_impl.h"
+#include "ui_driver.h"
+
+namespace quorvane {
+namespace {
+
+class DpiChange : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    MainWindowImpl::registerWindowClass(GetModuleHandleW(nullptr));  // once for the process; again is harmless
+  }
+  void SetUp() override {
+    window = MainWindowImpl::create(GetModuleHandleW(nullptr));
+    ASSERT_NE(window, nullptr);
+    GetWindowRect(window->handle(), &first);
+  }
+  void moveToDpi(int dpi) {
+    RECT suggested{first.left, first.top, first.left + MulDiv(1221, dpi, 96), first.top + MulDiv(721, dpi, 96)};
+    SendMessageW(window->handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+  }
+  RECT place(Control c) const { return ui::positionInParent(window->control(c)); }
+  int fontHeight(Control c) const {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(window->control(c), WM_GETFONT, 0, 0)), sizeof(font), &font);
+    return font.lfHeight;
+  }
+  int iconWidth(WPARAM which) const {
+    HICON icon = reinterpret_cast<HICON>(SendMessageW(window->handle(), WM_GETICON, which, 0));
+    ICONINFO info{};
+    if (!icon || !GetIconInfo(icon, &info)) return 0;
+    BITMAP bitmap{};
+    GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof(bitmap), &bitmap);
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    if (info.hbmMask) DeleteObject(info.hbmMask);
+    return bitmap.bmWidth;
+  }
+  int tickImageSize() const {
+    int width = 0, height = 0;
+    ImageList_GetIconSize(ListView_GetImageList(window->control(Control::高级表格1), LVSIL_SMALL), &width, &height);
+    return width;
+  }
+  void expectAt96Dpi() {
+    EXPECT_TRUE(ui::sameRect(place(Control::批量联系), 960, 657, 63, 25));
+    EXPECT_TRUE(ui::sameRect(place(Control::关键词输入框), 650, 19, 344, 25));
+    EXPECT_TRUE(ui::sameRect(place(Control::高级表格1), 0, 53, 1215, 592));
+    EXPECT_EQ(fontHeight(Control::搜索), -12);
+    EXPECT_EQ(ListView_GetColumnWidth(window->control(Control::高级表格1), 1), 200);
+    EXPECT_EQ(tickImageSize(), 16);
+    EXPECT_EQ(iconWidth(ICON_SMALL), 16);
+    EXPECT_EQ(iconWidth(ICON_BIG), 32);
+  }
+  std::unique_ptr<MainWindowImpl> window;
+  RECT first{};
+};
+
+TEST_F(DpiChange, TheWindowTakesTheNewDpiForItsLayoutFontsImagesAndIconsAndComesBack) {
+  expectAt96Dpi();
+  moveToDpi(120);
+  RECT box{};
+  GetWindowRect(window->handle(), &box);
+  EXPECT_TRUE(ui::sameRect(box, first.left, first.top, 1526, 901));
+  EXPECT_TRUE(ui::sameRect(place(Control::批量联系), 1200, 821, 79, 31));
+  EXPECT_TRUE(ui::sameRect(place(Control::关键词输入框), 813, 24, 430, 31));
+  EXPECT_TRUE(ui::sameRect(place(Control::高级表格1), 0, 66, 1519, 740));
+  EXPECT_EQ(place(Control::图片框1).left, 1526) << "hidden just outside the window";
+  EXPECT_EQ(fontHeight(Control::搜索), -15);
+  EXPECT_EQ(fontHeight(Control::选择地区), -15);
+  EXPECT_EQ(ListView_GetColumnWidth(window->control(Control::高级表格1), 1), 250);
+  EXPECT_EQ(ListView_GetColumnWidth(window->control(Control::高级表格1), 6), 188);
+  EXPECT_EQ(tickImageSize(), 20);
+  EXPECT_EQ(iconWidth(ICON_SMALL), 20);
+  EXPECT_EQ(iconWidth(ICON_BIG), 40);
+  moveToDpi(96);
+  expectAt96Dpi();
+}
+
+}  // namespace
+}  // namespace quorvane
