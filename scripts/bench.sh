@@ -20,6 +20,9 @@ native() {
   echo "== encodings, native port (build/native/bench/encoding_bench)"
   build/native/bench/encoding_bench
   echo
+  echo "== the grid's CSV export of 10000 rows, native port (build/native/bench/export_bench)"
+  build/native/bench/export_bench
+  echo
 }
 
 # Runs under one display and one wineserver, ended afterwards.
@@ -32,6 +35,9 @@ wine_part() {
   local benchmarks="$win/tests/wine/benchmarks"
   echo "== encodings under Wine: the core through MultiByteToWideChar / WideCharToMultiByte (encoding_bench.exe)"
   wine "$benchmarks/encoding_bench.exe"
+  echo
+  echo "== the grid's CSV export of 10000 rows under Wine (export_bench.exe)"
+  wine "$benchmarks/export_bench.exe"
   echo
   echo "== grid painting and an in-process fill under Wine (grid_benchmark.exe)"
   wine "$benchmarks/grid_benchmark.exe"

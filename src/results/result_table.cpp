@@ -1,5 +1,7 @@
 #include "results/result_table.h"
 
+#include <algorithm>
+
 namespace quorvane {
 
 ResultTable::ResultTable() : rows_(kRowCount) {}
@@ -38,6 +40,7 @@ RowColours ResultTable::colours(int row, Column column) const {
 
 void ResultTable::clearResults() {
   for (int row = 1; row <= kLastRow; ++row) rows_[static_cast<size_t>(row)] = Row{};
+  filledRows_ = 0;
   changed(1, kLastRow);
 }
 
@@ -48,6 +51,7 @@ void ResultTable::setShop(int row, const ShopRow& shop) {
   r->shop = shop;
   r->shop.presence = std::move(presence);
   r->shop.contactState = std::move(contactState);
+  filledRows_ = std::max(filledRows_, row);
   changed(row, row);
 }
 

@@ -40,6 +40,9 @@ class ResultTable {
   const ShopRow& shop(int row) const;
   bool tick(int row) const;
   RowLook look(int row) const;
+  // The last row the search has written since the results were cleared; 0
+  // when none. Rows 1 to this one are the results (copy, export, Ctrl+A).
+  int filledRows() const { return filledRows_; }
   RowColours colours(int row, Column column) const;
 
   // Writes to rows outside 1..10000 are ignored.
@@ -69,6 +72,7 @@ class ResultTable {
   void changed(int firstRow, int lastRow) const;
 
   std::vector<Row> rows_;
+  int filledRows_ = 0;
   ChangeListener listener_;
 };
 

@@ -23,6 +23,11 @@ inline constexpr int kColumnCount = 9;
 constexpr int columnIndex(Column c) { return static_cast<int>(c); }
 constexpr Column columnAt(int index) { return static_cast<Column>(index); }
 
+// The columns that hold text, in grid order: every column but the tick.
+inline constexpr std::array<Column, 8> kTextColumns = {
+    Column::ShopName, Column::SellerId, Column::ItemCount, Column::MonthlySales,
+    Column::Credit,   Column::Category, Column::Presence,  Column::ContactState};
+
 // The title of each column (the grid's row 0), in local text.
 LocalText columnTitle(Column c);
 

@@ -2,6 +2,7 @@
 // What a running search tells the window, in the order it happens. The
 // worker only produces these values; the window's thread applies them to the
 // result table it owns.
+#include <cstdint>
 #include <variant>
 
 #include "results/result_table.h"
@@ -30,13 +31,30 @@ struct CountChanged {
   bool operator==(const CountChanged&) const = default;
 };
 
+// The worker began province `index` (from 0) of the `count` it searches,
+// before asking for its page count.
+struct ProvinceStarted {
+  int index;
+  int count;
+  LocalText name;
+  bool operator==(const ProvinceStarted&) const = default;
+};
+
+// The worker is fetching result page `page` (from 1, in the order the pages
+// are read) of the `pages` the current province's probe named.
+struct PageStarted {
+  std::int64_t page;
+  std::int64_t pages;
+  bool operator==(const PageStarted&) const = default;
+};
+
 // The search went through every province, or filled the grid's last row.
 // A stopped search sends no end.
 struct SearchEnded {
   bool operator==(const SearchEnded&) const = default;
 };
 
-using SearchEvent = std::variant<ShopFound, StatusKnown, CountChanged, SearchEnded>;
+using SearchEvent = std::variant<ShopFound, StatusKnown, CountChanged, SearchEnded, ProvinceStarted, PageStarted>;
 
 // Where a worker sends its events; called on the worker's thread.
 class SearchEvents {

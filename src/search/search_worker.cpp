@@ -39,15 +39,18 @@ void SearchWorker::run() {
   ShopPageReader reader;
   history_ = historyFile_.load();
   rows_ = 0;
-  for (const LocalText& province : criteria_.provinces)
-    if (searchProvince(reader, province) == Next::End) return;
+  for (int index = 0; index < static_cast<int>(criteria_.provinces.size()); ++index)
+    if (searchProvince(reader, index) == Next::End) return;
 }
 
-SearchWorker::Next SearchWorker::searchProvince(ShopPageReader& reader, const LocalText& province) {
+SearchWorker::Next SearchWorker::searchProvince(ShopPageReader& reader, int index) {
   if (mustEnd()) return Next::End;
+  const LocalText& province = criteria_.provinces[static_cast<size_t>(index)];
+  events_.send(ProvinceStarted{index, static_cast<int>(criteria_.provinces.size()), province});
   const std::int64_t pages = reader.totalPages(web_.fetchPageText(probeUrl(hosts_.search, criteria_.keyword, province)));
   for (std::int64_t p = 1; p <= pages; ++p) {
     if (mustEnd()) return Next::End;
+    events_.send(PageStarted{p, pages});
     const LocalText url = resultPageUrl(hosts_.search, criteria_.keyword, province, pageOffset(pages, p));
     Next next = addShops(reader.shops(web_.fetchPageText(url)));
     if (next != Next::Go) return next;

@@ -33,7 +33,7 @@ class SearchWorker {
 
  private:
   enum class Next { Go, NextProvince, End };
-  Next searchProvince(ShopPageReader& reader, const LocalText& province);
+  Next searchProvince(ShopPageReader& reader, int index);
   Next addShops(const std::vector<ShopFields>& shops);
   void addRow(const ShopFields& shop);
   bool mustEnd() const;

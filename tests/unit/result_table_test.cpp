@@ -51,6 +51,20 @@ TEST(ResultTable, EachLookHasItsColoursButTheTickColumnKeepsThePlainOnes) {
   EXPECT_EQ(table.colours(3, Column::ShopName).text, kBlack);
 }
 
+TEST(ResultTable, TheFilledRowsReachTheLastShopWrittenUntilTheResultsAreCleared) {
+  ResultTable table;
+  EXPECT_EQ(table.filledRows(), 0);
+  table.applyStatus(4, kOnlineNew);  // a status alone writes no result
+  table.setShop(2, shopWithId("b"));
+  table.setShop(1, shopWithId("a"));
+  table.setShop(ResultTable::kRowCount, shopWithId("x"));
+  EXPECT_EQ(table.filledRows(), 2);
+  table.setShop(ResultTable::kLastRow, shopWithId("z"));
+  EXPECT_EQ(table.filledRows(), ResultTable::kLastRow);
+  table.clearResults();
+  EXPECT_EQ(table.filledRows(), 0);
+}
+
 TEST(ResultTable, AStatusWithoutALookLeavesTheRowsLook) {
   ResultTable table;
   table.applyStatus(1, kOnlineNew);

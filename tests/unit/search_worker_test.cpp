@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 #include "app/search_results.h"
 #include "fake_marketplace.h"
@@ -113,7 +115,7 @@ TEST_F(SearchWorkerRun, SendsEachRowThenItsCountThenItsStatus) {
   ShopRow a{"A", "a", "1", "2", "0\xD0\xC4", "cat"};
   ShopRow b{"B", "b", "3", "4", "1\xD0\xC4", "cat"};
   EXPECT_EQ(sent.events,
-            (std::vector<SearchEvent>{ShopFound{1, a}, CountChanged{1},
+            (std::vector<SearchEvent>{ProvinceStarted{0, 1, kAnhui}, PageStarted{1, 1}, ShopFound{1, a}, CountChanged{1},
                                       StatusKnown{1, {kOnlineText, kNotContacted, RowLook::OnlineNotContacted}},
                                       ShopFound{2, b}, CountChanged{2},
                                       StatusKnown{2, {kOfflineText, kNotContacted, std::nullopt}}}));
@@ -206,6 +208,26 @@ TEST_F(SearchWorkerRun, EndsOnceTheGridsLastRowIsFilled) {
   EXPECT_EQ(labels.back(), countLabel(10000));
   EXPECT_EQ(labels.size(), 10000u);
   for (const std::string& url : web.requested) EXPECT_EQ(url.find(kFujian), std::string::npos);
+}
+
+// Where the search is, for its progress: each province before its probe,
+// each page before it is fetched; a province whose probe names no page and
+// one that a shop above the limit ends are followed by the next at once.
+TEST_F(SearchWorkerRun, TellsWhichProvinceAndPageItReads) {
+  const LocalText gansu = "\xB8\xCA\xCB\xE0";
+  web.answers[probeUrl("search.test", "k", kAnhui)] = probePage("0");
+  serve("k", kFujian, {{{"low", "low", "1", "1", "0"}}, {{"hi", "hi", "1", "1", "9"}}, {{"x", "x", "1", "1", "0"}}});
+  serve("k", gansu, {{{"g", "g", "1", "1", "0"}}});
+  search("k", {kAnhui, kFujian, gansu}, 1);
+  std::vector<SearchEvent> progress;
+  std::copy_if(sent.events.begin(), sent.events.end(), std::back_inserter(progress), [](const SearchEvent& e) {
+    return std::holds_alternative<ProvinceStarted>(e) || std::holds_alternative<PageStarted>(e);
+  });
+  EXPECT_EQ(progress, (std::vector<SearchEvent>{ProvinceStarted{0, 3, kAnhui}, ProvinceStarted{1, 3, kFujian},
+                                                PageStarted{1, 3}, PageStarted{2, 3}, ProvinceStarted{2, 3, gansu},
+                                                PageStarted{1, 1}}));
+  EXPECT_EQ(table.text(1, Column::SellerId), "x");
+  EXPECT_EQ(table.text(2, Column::SellerId), "g");
 }
 
 TEST_F(SearchWorkerRun, AStopBeforeTheFirstRequestAsksNothing) {

@@ -109,13 +109,14 @@ void onContactSelectedClicked(MainWindow& window) {
   contactSelectedSellers(sellers, history, launchImChat, [&round] { return round.stopRequested(); });
 }
 
-void onOpenShopRequested(MainWindow& window) {
+void onOpenShopRequested(MainWindow& window) { onOpenShopOfRowChosen(window, window.text(Control::旺旺输入框)); }
+
+void onOpenShopOfRowChosen(MainWindow& window, const LocalText& sellerId) {
   ensureEventPump();
   // The lookup lets window events run while it waits for its answer; a
   // click meanwhile must not start a lookup inside it.
   UserInputPaused paused(window.handle());
-  openShopPage(window.text(Control::旺旺输入框), "https://" + serviceHostsFromEnvironment().search,
-               shopLookup, platform::shellOpen);
+  openShopPage(sellerId, "https://" + serviceHostsFromEnvironment().search, shopLookup, platform::shellOpen);
 }
 
 void onClearHistoryClicked(MainWindow& window) {

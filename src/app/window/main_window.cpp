@@ -151,6 +151,10 @@ LRESULT MainWindowImpl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
     onShellStarted();
     return 0;
   }
+  if (message == taskbarButtonCreatedMessage_ && message != 0) {
+    taskbar_.onButtonCreated();
+    return 0;
+  }
   return DefWindowProcW(window_, message, wParam, lParam);
 }
 
@@ -183,10 +187,15 @@ void MainWindowImpl::createControls() {
   panel_.attach(control(Control::图片框1), [this](Control c) { return control(c); });
   grid_.attach(control(Control::高级表格1), window_);
   grid_.setScale(scale_);
+  attachGridMenu();
   sizeGrip_.create(window_, instance_);
   selection_.setChangeListener([this] { showSelectionCount(); });
   uiTasks_.open(window_);
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
+  // The shell's taskbar list may be asked only once the button exists.
+  taskbarButtonCreatedMessage_ = RegisterWindowMessageW(L"TaskbarButtonCreated");
+  taskbar_.attach(window_);
+  progress_.attach(control(Control::搜索结果), taskbar_);
   setTimerInterval(window_layout::kTimer1Interval);
   layOut();
   arrangeZOrder();
@@ -231,7 +240,10 @@ void MainWindowImpl::onDestroyed() {
   KillTimer(window_, kTimer1Id);
   KillTimer(window_, kRereadAccountsTimerId);
   uiTasks_.close();
+  gridMenu_.detach();
   grid_.detach();
+  progress_.detach();
+  taskbar_.detach();
   trayIcon_.remove();
   PostQuitMessage(0);
 }
@@ -342,6 +354,13 @@ LRESULT MainWindowImpl::onStaticColour(HDC dc, HWND label) {
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, label == control(Control::选择地区) ? regionLinkColour_ : GetSysColor(COLOR_WINDOWTEXT));
   return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+void MainWindowImpl::attachGridMenu() {
+  GridContextMenu::Actions actions;
+  actions.searchedKeyword = [this] { return search_.searchedKeyword(); };
+  actions.openShop = [this](const LocalText& sellerId) { onOpenShopOfRowChosen(*this, sellerId); };
+  gridMenu_.attach(control(Control::高级表格1), window_, std::move(actions));
 }
 
 void MainWindowImpl::showSelectionCount() { setText(Control::已选中标签, selection_.label()); }

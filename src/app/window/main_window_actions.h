@@ -10,6 +10,7 @@ namespace quorvane {
 // contact_actions.cpp
 void onContactSelectedClicked(MainWindow& window);
 void onOpenShopRequested(MainWindow& window);  // 进入店铺, Enter in 旺旺输入框
+void onOpenShopOfRowChosen(MainWindow& window, const LocalText& sellerId);  // "打开店铺" in the grid's menu
 void onClearHistoryClicked(MainWindow& window);
 void onBatchContactClicked(MainWindow& window);
 void onMainTimerTick(MainWindow& window);  // 时钟1

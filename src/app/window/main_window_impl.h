@@ -9,12 +9,15 @@
 #include "app/dpi_scale.h"
 #include "app/layout_passes.h"
 #include "app/selection.h"
+#include "app/window/grid_context_menu.h"
 #include "app/window/main_window.h"
 #include "app/window/main_window_layout.h"
 #include "app/window/program_icon.h"
 #include "app/window/region_panel.h"
 #include "app/window/result_grid.h"
+#include "app/window/search_progress_view.h"
 #include "app/window/size_grip.h"
+#include "app/window/taskbar_progress.h"
 #include "app/window/tray_icon.h"
 #include "app/window/ui_task_queue.h"
 #include "app/window/window_search.h"
@@ -51,6 +54,12 @@ class MainWindowImpl final : public MainWindow {
   unsigned timerInterval() const override { return timerInterval_; }
   void setTimerInterval(unsigned milliseconds) override;
   void runOnUiThread(std::function<void()> task) override;
+
+  // Tests stand in for the shell's taskbar list, to see what the button
+  // shows; null gives the window its own back.
+  void useTaskbarProgress(TaskbarProgress* taskbar) { progress_.useTaskbar(taskbar ? *taskbar : taskbar_); }
+  // What the tooltip of 搜索结果 says now.
+  LocalText searchProgressText() const { return progress_.tooltipText(); }
 
  private:
   explicit MainWindowImpl(HINSTANCE instance);
@@ -90,6 +99,7 @@ class MainWindowImpl final : public MainWindow {
 
   void setRegionLinkColour(COLORREF colour);
   void showSelectionCount();
+  void attachGridMenu();
 
   HINSTANCE instance_;
   HWND window_ = nullptr;
@@ -101,18 +111,22 @@ class MainWindowImpl final : public MainWindow {
   SizeGrip sizeGrip_;
   LayoutPasses layoutPasses_;
   UINT taskbarCreatedMessage_ = 0;
+  UINT taskbarButtonCreatedMessage_ = 0;
   unsigned timerInterval_ = 0;
   COLORREF regionLinkColour_ = RGB(0, 0, 0);
 
   ResultTable table_;
   Selection selection_;
   ResultGrid grid_{table_};
+  GridContextMenu gridMenu_{table_};
   RegionPanel panel_;
   TrayIcon trayIcon_;
   UiTaskQueue uiTasks_;
+  TaskbarButtonProgress taskbar_;
+  SearchProgressView progress_;
   // Last, so the search is stopped and its thread gone before anything it
   // reports to.
-  WindowSearch search_{*this};
+  WindowSearch search_{*this, progress_};
 };
 
 }  // namespace quorvane

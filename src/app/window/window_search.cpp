@@ -51,6 +51,8 @@ void WindowSearch::start() {
   window_.table().clearResults();
   window_.resetSelection();
   setSearchButtonsEnabled(false);
+  searchedKeyword_ = criteria.keyword;
+  progress_.searchStarted(criteria, window_.text(Control::组合框1));
   startThread(std::move(criteria));
 }
 
@@ -60,30 +62,35 @@ void WindowSearch::startThread(SearchCriteria criteria) {
                                       [this](std::vector<SearchEvent>&& events) { onEvents(std::move(events)); });
   auto web = std::make_shared<WebClient>();
   std::shared_ptr<SearchEvents> events = channel_;
-  thread_.start(
+  const bool started = thread_.start(
       [web, events, criteria = std::move(criteria)](const StopFlag& stop) {
         SearchWorker(criteria, serviceHostsFromEnvironment(), ContactHistory::besideExecutable(), *web, *events, stop)
             .run();
       },
       [web] { web->abort(); }, [events] { events->send(SearchEnded{}); });
+  // No thread, no search: only 停止搜索 gives the buttons back, and the
+  // progress must not wait for an end that cannot come.
+  if (!started) progress_.searchStopped();
 }
 
 void WindowSearch::onEvents(std::vector<SearchEvent>&& events) {
   const SearchProgress progress = applySearchEvents(window_.table(), events);
   if (progress.rows) window_.setText(Control::搜索结果, countLabel(*progress.rows));
+  progress_.eventsArrived(events);
   if (progress.ended) {
     setSearchButtonsEnabled(true);
     thread_.join();
+    progress_.searchFinished();
   }
 }
 
 void WindowSearch::stop() {
-  thread_.stop();
+  if (thread_.stop()) progress_.searchStopped();
   setSearchButtonsEnabled(true);
 }
 
 void WindowSearch::stopForExit() {
-  thread_.stop();
+  if (thread_.stop()) progress_.searchStopped();
   thread_.join();
   if (channel_) channel_->close();
 }

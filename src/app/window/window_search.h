@@ -8,6 +8,7 @@
 
 #include "app/search_event_channel.h"
 #include "app/window/main_window.h"
+#include "app/window/search_progress_view.h"
 #include "search/search_criteria.h"
 #include "search/search_thread.h"
 
@@ -15,7 +16,7 @@ namespace quorvane {
 
 class WindowSearch {
  public:
-  explicit WindowSearch(MainWindow& window) : window_(window) {}
+  WindowSearch(MainWindow& window, SearchProgressView& progress) : window_(window), progress_(progress) {}
   WindowSearch(const WindowSearch&) = delete;
   WindowSearch& operator=(const WindowSearch&) = delete;
   ~WindowSearch();
@@ -27,12 +28,17 @@ class WindowSearch {
   // "退出": stops the search and waits for its thread before the window goes.
   void stopForExit();
 
+  // The keyword of the search whose rows the grid holds; "" before the first.
+  const LocalText& searchedKeyword() const { return searchedKeyword_; }
+
  private:
   void startThread(SearchCriteria criteria);
   void onEvents(std::vector<SearchEvent>&& events);
   void setSearchButtonsEnabled(bool enabled);
 
   MainWindow& window_;
+  SearchProgressView& progress_;
+  LocalText searchedKeyword_;
   SearchThread thread_;
   std::shared_ptr<SearchEventChannel> channel_;
 };

@@ -150,6 +150,20 @@ COLORREF RemoteGrid::pixelInCell(int row, int column) const {
   return colour;
 }
 
+POINT RemoteGrid::pointInCell(int row, int column) const {
+  RECT bounds{LVIR_BOUNDS, column, 0, 0};
+  RECT answer{};
+  if (!sendWithRemote(LVM_GETSUBITEMRECT, static_cast<WPARAM>(itemOfRow(row)), &bounds, sizeof(bounds), &answer,
+                      sizeof(answer)))
+    return {-1, -1};
+  return {(answer.left + answer.right) / 2, (answer.top + answer.bottom) / 2};
+}
+
+int RemoteGrid::focusedRow() const {
+  const int item = ListView_GetNextItem(list_, -1, LVNI_FOCUSED);
+  return item < 0 ? -1 : item + 1;
+}
+
 namespace {
 
 // The first and last screen column inside `box` (screen coordinates) that

@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -108,6 +109,19 @@ void settle(HWND window, int posted = 1);
 // Chooses item `index` (from 0) of the open pop-up menu by the keyboard.
 void chooseMenuItem(HWND menuWindow, int index);
 
+// A key pressed while modifier keys (VK_CONTROL, VK_SHIFT) are held: they
+// are held in the keyboard state of the control's thread for the press, as
+// the system holds them, so the program's GetKeyState sees them. F10 goes
+// as the system key it is.
+void pressKeyWith(HWND control, std::initializer_list<UINT> modifiers, UINT virtualKey);
+// Right button down and up at a point of the window's client area.
+void rightClick(HWND window, POINT at);
+// A pop-up menu (#32768) of process `processId` once it shows; null on time-out.
+HWND waitForPopupMenu(DWORD processId, DWORD timeoutMs = kDefaultTimeoutMs);
+// The clipboard's Unicode text; nothing when it holds none.
+std::optional<std::wstring> clipboardText();
+void emptyClipboard();
+
 // The result grid (an owner-data list view) read and steered across
 // processes. Rows count as in the program: row 0 is the title row, grid row
 // r is list item r-1.
@@ -139,6 +153,9 @@ class RemoteGrid {
   void clearSelection();
   // The colour on screen a few pixels inside a cell, right of its text.
   COLORREF pixelInCell(int row, int column) const;
+  // The middle of a cell, in the list's client coordinates.
+  POINT pointInCell(int row, int column) const;
+  int focusedRow() const;  // -1 when no row has the focus
   // Where the text drawn on screen in a cell or a title lies; nothing when
   // no text shows there.
   std::optional<CellInk> cellInk(int row, int column) const;

@@ -1,0 +1,40 @@
+#include "app/csv_export.h"
+
+#include "app/spreadsheet_cell.h"
+#include "web/encodings.h"
+
+namespace quorvane {
+namespace {
+
+// Checked on GBK bytes: every byte below 0x40 is a character of its own,
+// never the second byte of a double-byte one.
+bool needsQuotes(std::string_view text) { return text.find_first_of(",\"\r\n") != std::string_view::npos; }
+
+void appendRecord(const ResultTable& table, int row, LocalText& csv) {
+  for (Column column : kTextColumns) {
+    if (column != kTextColumns.front()) csv += ',';
+    csv += csvField(table.text(row, column));
+  }
+  csv += "\r\n";
+}
+
+}  // namespace
+
+LocalText csvField(std::string_view text) {
+  const LocalText field = asSpreadsheetText(text);
+  if (!needsQuotes(field)) return field;
+  LocalText quoted = "\"";
+  for (char c : field) {
+    if (c == '"') quoted += '"';
+    quoted += c;
+  }
+  return quoted + '"';
+}
+
+ByteArray resultsCsv(const ResultTable& table) {
+  LocalText csv;
+  for (int row = 0; row <= table.filledRows(); ++row) appendRecord(table, row, csv);
+  return ByteArray(kUtf8ByteOrderMark) + localToUtf8(csv);
+}
+
+}  // namespace quorvane

@@ -1,0 +1,24 @@
+#pragma once
+// "导出全部结果…": every row the search has written, as a CSV file that Excel
+// and WPS open with the Chinese intact: UTF-8 with a byte-order mark, the
+// column titles first, the eight text columns, CR LF after every record, and
+// fields quoted as RFC 4180 has it, so a comma, a double quote or a line
+// break inside a shop name stays inside its field.
+#include <string_view>
+
+#include "results/result_table.h"
+#include "text/text.h"
+
+namespace quorvane {
+
+inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// One field: quoted (with its double quotes doubled) when it holds a comma,
+// a double quote, CR or LF; text a spreadsheet would run as a formula gets
+// its apostrophe first.
+LocalText csvField(std::string_view text);
+
+// The whole file's bytes.
+ByteArray resultsCsv(const ResultTable& table);
+
+}  // namespace quorvane

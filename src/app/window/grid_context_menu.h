@@ -1,0 +1,66 @@
+#pragma once
+// The result grid's own commands for the rows the user selected: a context
+// menu (right click, the menu key, Shift+F10) with "复制旺旺ID",
+// "复制选中行", "导出全部结果…" and "打开店铺", and the shortcuts Ctrl+A
+// (select every written row) and Ctrl+C (copy like "复制选中行"). The texts
+// are built by the portable core; this class only reads the selection and
+// hands the results to the clipboard, the Save dialog and the file.
+#include <windows.h>
+
+#include <functional>
+#include <vector>
+
+#include "results/result_table.h"
+#include "text/text.h"
+
+namespace quorvane {
+
+class GridContextMenu {
+ public:
+  struct Actions {
+    // The keyword of the search the rows came from, for the export's name.
+    std::function<LocalText()> searchedKeyword;
+    // The shop-page action of 进入店铺, for one seller id.
+    std::function<void(const LocalText& sellerId)> openShop;
+  };
+
+  // The menu's commands, in the order it lists them.
+  enum Command : UINT { kCopySellerIds = 1, kCopyRows, kExportAll, kOpenShop };
+
+  explicit GridContextMenu(ResultTable& table) : table_(table) {}
+  GridContextMenu(const GridContextMenu&) = delete;
+  GridContextMenu& operator=(const GridContextMenu&) = delete;
+  ~GridContextMenu() { detach(); }
+
+  // Watches the list view `listView`; the menu and dialogs belong to `owner`.
+  void attach(HWND listView, HWND owner, Actions actions);
+  void detach();
+
+ private:
+  static LRESULT CALLBACK listProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  bool onKeyDown(WPARAM key);
+
+  // what the user did
+  void onContextMenuAsked(LPARAM screenPoint);
+  void onSelectAllPressed();
+  void onCommandChosen(UINT command, int menuRow);
+
+  // what the commands do
+  void copySellerIds();
+  void copySelectedRows();
+  void exportAllResults();
+  void openShopOf(int row);
+
+  HMENU createMenu(const std::vector<int>& selected, int menuRow) const;
+  UINT trackMenu(HMENU menu, POINT at) const;
+  std::vector<int> selectedRows() const;
+  int rowOfMenu(const std::vector<int>& selected) const;
+  POINT menuPoint(LPARAM screenPoint) const;
+
+  ResultTable& table_;
+  HWND list_ = nullptr;
+  HWND owner_ = nullptr;
+  Actions actions_;
+};
+
+}  // namespace quorvane

@@ -1,0 +1,48 @@
+#pragma once
+// Where the user sees how far a search has come, beside the specified count
+// in 搜索结果: the taskbar button's bar, and a tooltip on the label naming
+// the province and page being read, then what was searched and how long it
+// took. Window thread only.
+#include <windows.h>
+
+#include <vector>
+
+#include "app/search_position.h"
+#include "app/window/taskbar_progress.h"
+
+namespace quorvane {
+
+class SearchProgressView {
+ public:
+  SearchProgressView() = default;
+  SearchProgressView(const SearchProgressView&) = delete;
+  SearchProgressView& operator=(const SearchProgressView&) = delete;
+  ~SearchProgressView();
+
+  // Puts the tooltip over `countLabel` (搜索结果).
+  void attach(HWND countLabel, TaskbarProgress& taskbar);
+  void detach();
+  // Tests stand in for the shell's taskbar list.
+  void useTaskbar(TaskbarProgress& taskbar) { taskbar_ = &taskbar; }
+
+  void searchStarted(const SearchCriteria& criteria, const LocalText& creditText);
+  void eventsArrived(const std::vector<SearchEvent>& events);
+  void searchFinished();
+  void searchStopped();
+
+  // What the tooltip says now ("" before the first search).
+  LocalText tooltipText() const { return position_.description(); }
+
+ private:
+  static LRESULT CALLBACK labelProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  void fitToolToLabel();
+  void show();
+
+  SearchPosition position_;
+  TaskbarProgress* taskbar_ = nullptr;
+  std::optional<ProgressFraction> shown_;
+  HWND label_ = nullptr;
+  HWND tooltip_ = nullptr;
+};
+
+}  // namespace quorvane

@@ -1,0 +1,229 @@
+// The grid's own commands as a user gives them: the context menu (right
+// click, Shift+F10, the menu key), Ctrl+A and Ctrl+C, with the clipboard,
+// the export file and the browser read back from the test.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "../contact/standins.h"
+#include "market_texts.h"
+#include "marketplace_session.h"
+#include "ui_driver.h"
+
+extern "C" DWORD WINAPI RtlComputeCrc32(DWORD initial, const BYTE* data, INT length);
+
+namespace quorvane {
+namespace {
+
+using namespace quorvane::testing;  // the marketplace session, its texts, the browser stand-in
+using ui::App;
+using ui::fromLocal;
+
+const LocalText kExportKeyword = "\xB5\xBC\xB3\xF6\xB1\xED\xB8\xF1";  // 导出表格
+const LocalText kExportTitle = "\xB5\xBC\xB3\xF6\xC8\xAB\xB2\xBF\xBD\xE1\xB9\xFB";  // 导出全部结果
+const std::wstring kSelectedThree = fromLocal("\xD2\xD1\xD1\xA1\xD6\xD0\xCA\xFD\xC1\xBF\xA3\xBA" "3 \xB8\xF6");  // 已选中数量：3 个
+constexpr int kRows = 5;  // 导出表格 in 浙江 (shops.tsv)
+
+// The menu's items as the keyboard reaches them (separators are skipped).
+enum MenuItem { kCopyIds, kCopyRows, kExportAll, kOpenShop };
+
+std::string utf8(const std::wstring& text) {
+  int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+  std::string bytes(static_cast<size_t>(std::max(n, 0)), '\0');
+  if (n > 0) WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), n, nullptr, nullptr);
+  return bytes;
+}
+
+class GridCommands : public ::testing::Test {
+ protected:
+  MarketplaceSession market;
+  std::unique_ptr<App> app;
+  HWND window = nullptr, list = nullptr;
+  std::unique_ptr<ui::RemoteGrid> grid;
+
+  void SetUp() override {
+    ASSERT_TRUE(market.running()) << "run under tests/services/with-marketplace.sh";
+    ui::emptyClipboard();
+    browser().reset();
+    app = App::launch();
+    ASSERT_NE(app, nullptr);
+    window = app->mainWindow();
+    list = ui::findControl(window, L"SysListView32", L"");
+    ASSERT_NE(list, nullptr);
+    grid = std::make_unique<ui::RemoteGrid>(list);
+  }
+
+  void search() {
+    HWND header = ui::controlAt(window, L"Button", -4, 1);
+    ui::click(ui::findControl(window, L"Button", fromLocal(kZhejiang)));
+    ui::typeText(ui::controlAt(header, L"Edit", 650, 19), fromLocal(kExportKeyword));
+    HWND searchButton = ui::findControl(header, L"Button", fromLocal(kSearchCaption));
+    ui::click(searchButton);
+    ASSERT_TRUE(ui::waitUntil([&] { return !IsWindowEnabled(searchButton); }));
+    ASSERT_TRUE(ui::waitUntil([&] { return IsWindowEnabled(searchButton) != FALSE; }, 60000));
+    ASSERT_EQ(grid->cell(kRows, 2), L"plain-5");
+    ASSERT_EQ(grid->cell(kRows + 1, 2), L"");
+  }
+
+  void choose(MenuItem item) {
+    HWND menu = ui::waitForPopupMenu(app->processId());
+    ASSERT_NE(menu, nullptr) << "no menu showed";
+    ui::chooseMenuItem(menu, item);
+    ASSERT_TRUE(ui::waitUntil([&] { return !IsWindowVisible(menu); }));
+  }
+
+  std::wstring clipboardOnceSet() const {
+    std::optional<std::wstring> text;
+    ui::waitUntil([&] { return (text = ui::clipboardText()).has_value(); });
+    return text.value_or(L"(nothing on the clipboard)");
+  }
+
+  // A row as 复制选中行 gives it: the text columns, tab-separated.
+  std::wstring copiedRow(int row) const {
+    std::wstring line;
+    for (int column = 1; column <= 8; ++column) {
+      std::wstring cell = grid->cell(row, column);
+      if (!cell.empty() && cell[0] == L'=') cell = L"'" + cell;  // kept from running as a formula
+      line += (column > 1 ? L"\t" : L"") + cell;
+    }
+    return line + L"\r\n";
+  }
+  std::wstring titles() const {
+    std::wstring line;
+    for (int column = 1; column <= 8; ++column) line += (column > 1 ? L"\t" : L"") + grid->title(column);
+    return line + L"\r\n";
+  }
+};
+
+TEST_F(GridCommands, ARightClickOnASelectedRowOffersTheIdsOfTheSelection) {
+  search();
+  grid->select(2, 4);
+  ui::rightClick(list, grid->pointInCell(3, 2));
+  choose(kCopyIds);
+  EXPECT_EQ(clipboardOnceSet(), L"quote_shop\r\nformula\r\n" + fromLocal("\xC6\xD5\xCD\xA8" "1\xBA\xC5") + L"\r\n");
+  EXPECT_EQ(grid->selectedRows(), (std::vector<int>{2, 3, 4}));
+}
+
+TEST_F(GridCommands, ShiftF10CopiesTheSelectedRowsUnderTheColumnTitles) {
+  search();
+  grid->select(1, 3);
+  ui::pressKeyWith(list, {VK_SHIFT}, VK_F10);
+  choose(kCopyRows);
+  const std::wstring copied = clipboardOnceSet();
+  EXPECT_EQ(copied, titles() + copiedRow(1) + copiedRow(2) + copiedRow(3));
+  // 店铺名称 first; the name with a comma, the quoted one, the formula kept as text.
+  EXPECT_EQ(copied.substr(0, 4), fromLocal("\xB5\xEA\xC6\xCC\xC3\xFB\xB3\xC6"));
+  EXPECT_NE(copied.find(fromLocal("\xB5\xEA\xC6\xCC, \xB6\xBA\xBA\xC5\t")), std::wstring::npos);
+  EXPECT_NE(copied.find(L"\r\n'=1+2 "), std::wstring::npos) << "the formula in a name is kept as text";
+}
+
+TEST_F(GridCommands, CtrlASelectsEveryWrittenRowAndSpaceThenTicksThroughTheFilter) {
+  search();
+  grid->select(2, 2);
+  ui::pressKeyWith(list, {VK_CONTROL}, 'A');
+  EXPECT_EQ(grid->selectedRows(), (std::vector<int>{1, 2, 3, 4, 5}));
+  ui::pressKey(list, VK_SPACE);
+  // Online and not contacted: rows 1, 4 and 5; row 2 is offline, row 3 has no status.
+  EXPECT_TRUE(grid->ticked(1));
+  EXPECT_FALSE(grid->ticked(2));
+  EXPECT_FALSE(grid->ticked(3));
+  EXPECT_TRUE(grid->ticked(4));
+  EXPECT_TRUE(grid->ticked(5));
+  EXPECT_FALSE(grid->ticked(6));
+  EXPECT_EQ(ui::text(ui::controlAt(window, L"Static", 676, 657)), kSelectedThree);
+}
+
+TEST_F(GridCommands, CtrlCCopiesLikeTheMenuAndAPlainCDoesNot) {
+  search();
+  grid->select(4, 5);
+  ui::pressKey(list, 'C');
+  EXPECT_FALSE(ui::clipboardText().has_value());
+  ui::pressKeyWith(list, {VK_CONTROL}, 'C');
+  EXPECT_EQ(clipboardOnceSet(), titles() + copiedRow(4) + copiedRow(5));
+}
+
+TEST_F(GridCommands, TheMenuKeyExportsEveryRowAsCsvUnderTheNameTheUserConfirms) {
+  search();
+  grid->select(2, 2);  // the export takes every row, whatever is selected
+  ui::pressKey(list, VK_APPS);
+  choose(kExportAll);
+  HWND dialog = nullptr;
+  ASSERT_TRUE(ui::waitUntil([&] {
+    dialog = app->topLevelWindow(L"#32770", fromLocal(kExportTitle));
+    return dialog && IsWindowVisible(dialog);
+  }));
+  HWND nameBox = GetDlgItem(dialog, 0x47C);  // cmb13, the file name
+  if (!nameBox) nameBox = GetDlgItem(dialog, 0x480);
+  ASSERT_NE(nameBox, nullptr);
+  SYSTEMTIME today{};
+  GetLocalTime(&today);
+  wchar_t day[32];
+  swprintf(day, 32, L"_%04d-%02d-%02d.csv", today.wYear, today.wMonth, today.wDay);
+  EXPECT_EQ(ui::text(nameBox), fromLocal(kExportKeyword) + day);
+
+  const std::wstring name = fromLocal("\xBD\xE1\xB9\xFB") + L" export.csv";  // 结果 export.csv
+  const std::wstring path = app->folder() + L"\\" + name;
+  DWORD_PTR ignored = 0;
+  SendMessageTimeoutW(nameBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()), SMTO_ABORTIFHUNG, 5000, &ignored);
+  ui::click(GetDlgItem(dialog, IDOK));
+  std::optional<std::string> csv;
+  ASSERT_TRUE(ui::waitUntil([&] { return (csv = app->readFile(name)).has_value(); }));
+
+  std::string expected = "\xEF\xBB\xBF" + utf8(grid->title(1));
+  for (int column = 2; column <= 8; ++column) expected += "," + utf8(grid->title(column));
+  expected += "\r\n";
+  for (int row = 1; row <= kRows; ++row) {
+    for (int column = 1; column <= 8; ++column) {
+      std::string field = utf8(grid->cell(row, column));
+      if (!field.empty() && field[0] == '=') field = "'" + field;
+      if (field.find_first_of(",\"") != std::string::npos) {
+        std::string quoted = "\"";
+        for (char c : field) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
+        field = quoted + "\"";
+      }
+      expected += (column > 1 ? "," : "") + field;
+    }
+    expected += "\r\n";
+  }
+  EXPECT_EQ(*csv, expected);
+  // The comma and the quotes of shops.tsv, as a spreadsheet will read them.
+  EXPECT_NE(csv->find("\r\n\"\xE5\xBA\x97\xE9\x93\xBA, \xE9\x80\x97\xE5\x8F\xB7\",\xE9\x80\x97\xE5\x8F\xB7\xE5\xBA\x97,"),
+            std::string::npos);  // "店铺, 逗号",逗号店,
+  EXPECT_NE(csv->find("\r\n\"\xE5\xBC\x95\xE5\x8F\xB7\\\"\"\xE5\xA5\xBD\\\"\"\xE5\xBA\x97\",quote_shop,"),
+            std::string::npos);  // the name as the page wrote it, 引号\"好\"店
+  EXPECT_NE(csv->find(",\xE7\xA9\xBA,"), std::string::npos);  // 空
+  EXPECT_NE(csv->find("\r\n'=1+2 \xE5\xBA\x97,formula,12,22,0\xE5\xBF\x83,\xE9\x9E\x8B\xE9\x9D\xB4,,\r\n"),
+            std::string::npos);  // empty status columns
+}
+
+TEST_F(GridCommands, OpenShopOpensTheShopOfTheRowTheMenuWasOpenedOn) {
+  search();
+  grid->select(4, 4);
+  ui::pressKey(list, VK_APPS);
+  choose(kOpenShop);
+  ASSERT_TRUE(browser().waitForLaunches(1));
+  // Where the substitute keeps the shop of 普通1号.
+  const std::string nick = utf8(fromLocal("\xC6\xD5\xCD\xA8" "1\xBA\xC5"));
+  const DWORD crc = RtlComputeCrc32(0, reinterpret_cast<const BYTE*>(nick.data()), static_cast<INT>(nick.size()));
+  EXPECT_EQ(browser().launches(), std::vector<std::string>{"https://shop" + std::to_string(crc) + ".market.test"});
+}
+
+TEST_F(GridCommands, WithoutResultsNothingIsCopiedOrSelected) {
+  grid->select(1, 1);
+  ui::rightClick(list, grid->pointInCell(1, 1));
+  HWND menu = ui::waitForPopupMenu(app->processId());
+  ASSERT_NE(menu, nullptr);
+  ui::chooseMenuItem(menu, kCopyIds);  // every item is greyed
+  ASSERT_TRUE(ui::waitUntil([&] { return !IsWindowVisible(menu); }));
+  ui::pressKeyWith(list, {VK_CONTROL}, 'C');
+  ui::pressKeyWith(list, {VK_CONTROL}, 'A');
+  ui::settle(window);
+  EXPECT_FALSE(ui::clipboardText().has_value());
+  EXPECT_EQ(app->topLevelWindow(L"#32770"), nullptr);
+  EXPECT_EQ(grid->selectedRows(), (std::vector<int>{1}));
+}
+
+}  // namespace
+}  // namespace quorvane
