@@ -260,16 +260,19 @@ void dragSizeGrip(HWND window, int dx, int dy) {
     const RECT now = screenRectOf(grip);
     return MAKELPARAM(onScreen.x - now.left, onScreen.y - now.top);
   };
-  PostMessageW(grip, WM_LBUTTONDOWN, MK_LBUTTON, relativeToGrip(from));
-  settle(window);
-  constexpr int kSteps = 4;
-  for (int step = 1; step <= kSteps; ++step) {
-    const POINT to{from.x + dx * step / kSteps, from.y + dy * step / kSteps};
-    PostMessageW(grip, WM_MOUSEMOVE, MK_LBUTTON, relativeToGrip(to));
+  // The cursor goes along: moving a window makes the system send the window
+  // under the cursor a mouse move of its own, which reaches the grip while
+  // it holds the capture and would resize to wherever the cursor happens to be.
+  auto moveTo = [&](POINT onScreen, UINT message, WPARAM keys) {
+    SetCursorPos(onScreen.x, onScreen.y);
+    PostMessageW(grip, message, keys, relativeToGrip(onScreen));
     settle(window);
-  }
-  PostMessageW(grip, WM_LBUTTONUP, 0, relativeToGrip({from.x + dx, from.y + dy}));
-  settle(window);
+  };
+  moveTo(from, WM_LBUTTONDOWN, MK_LBUTTON);
+  constexpr int kSteps = 4;
+  for (int step = 1; step <= kSteps; ++step)
+    moveTo({from.x + dx * step / kSteps, from.y + dy * step / kSteps}, WM_MOUSEMOVE, MK_LBUTTON);
+  moveTo({from.x + dx, from.y + dy}, WM_LBUTTONUP, 0);
 }
 
 void pressRegionLink(const MainWindowParts& parts) {

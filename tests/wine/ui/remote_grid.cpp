@@ -164,6 +164,10 @@ int RemoteGrid::focusedRow() const {
   return item < 0 ? -1 : item + 1;
 }
 
+bool RemoteGrid::cellComesToShow(int row, int column, COLORREF colour) const {
+  return waitUntil([&] { return pixelInCell(row, column) == colour; }, 5000);
+}
+
 namespace {
 
 // The first and last screen column inside `box` (screen coordinates) that

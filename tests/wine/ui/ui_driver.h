@@ -153,6 +153,10 @@ class RemoteGrid {
   void clearSelection();
   // The colour on screen a few pixels inside a cell, right of its text.
   COLORREF pixelInCell(int row, int column) const;
+  // Whether the cell comes to show `colour` within a few seconds: the list
+  // paints when its thread is idle and the screen shows it later still, so a
+  // change just made is not on the screen yet.
+  bool cellComesToShow(int row, int column, COLORREF colour) const;
   // The middle of a cell, in the list's client coordinates.
   POINT pointInCell(int row, int column) const;
   int focusedRow() const;  // -1 when no row has the focus
