@@ -4,6 +4,7 @@ namespace quorvane {
 
 SearchProgress applySearchEvents(ResultTable& table, const std::vector<SearchEvent>& events) {
   SearchProgress progress;
+  ResultTable::ChangeBatch batch(table);
   for (const SearchEvent& event : events) {
     if (const auto* found = std::get_if<ShopFound>(&event)) table.setShop(found->row, found->shop);
     if (const auto* known = std::get_if<StatusKnown>(&event)) table.applyStatus(known->row, known->status);

@@ -82,8 +82,22 @@ void ResultTable::setTick(int row, bool ticked) {
   changed(row, row);
 }
 
-void ResultTable::changed(int firstRow, int lastRow) const {
+void ResultTable::changed(int firstRow, int lastRow) {
+  if (openBatches_ > 0) {
+    heldChange_ = heldChange_ ? std::pair{std::min(heldChange_->first, firstRow), std::max(heldChange_->second, lastRow)}
+                              : std::pair{firstRow, lastRow};
+    return;
+  }
   if (listener_) listener_(firstRow, lastRow);
+}
+
+ResultTable::ChangeBatch::ChangeBatch(ResultTable& table) : table_(table) { ++table_.openBatches_; }
+
+ResultTable::ChangeBatch::~ChangeBatch() {
+  if (--table_.openBatches_ > 0 || !table_.heldChange_) return;
+  const auto [first, last] = *table_.heldChange_;
+  table_.heldChange_.reset();
+  table_.changed(first, last);
 }
 
 }  // namespace quorvane

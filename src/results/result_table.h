@@ -6,6 +6,7 @@
 // the rows that changed.
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "results/row_look.h"
@@ -60,6 +61,20 @@ class ResultTable {
 
   void setChangeListener(ChangeListener listener) { listener_ = std::move(listener); }
 
+  // While one is open, changes reach the listener once, as the range that
+  // covers them all, when the outermost closes: a search's batch of rows
+  // costs the grid one repaint request instead of one a row.
+  class ChangeBatch {
+   public:
+    explicit ChangeBatch(ResultTable& table);
+    ~ChangeBatch();
+    ChangeBatch(const ChangeBatch&) = delete;
+    ChangeBatch& operator=(const ChangeBatch&) = delete;
+
+   private:
+    ResultTable& table_;
+  };
+
  private:
   struct Row {
     ShopRow shop;
@@ -69,11 +84,13 @@ class ResultTable {
   };
   Row* at(int row);
   const Row* at(int row) const;
-  void changed(int firstRow, int lastRow) const;
+  void changed(int firstRow, int lastRow);
 
   std::vector<Row> rows_;
   int filledRows_ = 0;
   ChangeListener listener_;
+  int openBatches_ = 0;
+  std::optional<std::pair<int, int>> heldChange_;  // first and last row changed in the open batch
 };
 
 }  // namespace quorvane

@@ -113,5 +113,30 @@ TEST(ResultTable, TheListenerHearsEveryChangedRowAndNothingForIgnoredWrites) {
   EXPECT_EQ(heard[1], std::make_pair(1, ResultTable::kLastRow));
 }
 
+TEST(ResultTable, ABatchReportsItsChangesOnceAsOneRangeWhenTheOutermostCloses) {
+  ResultTable table;
+  std::vector<std::pair<int, int>> heard;
+  table.setChangeListener([&](int first, int last) { heard.emplace_back(first, last); });
+  {
+    ResultTable::ChangeBatch batch(table);
+    table.setShop(40, shopWithId("a"));
+    {
+      ResultTable::ChangeBatch inner(table);
+      table.applyStatus(12, {"on", "not yet", RowLook::OnlineNotContacted});
+    }
+    EXPECT_TRUE(heard.empty()) << "an inner batch holds its changes for the outer one";
+    table.setTick(0, true);  // ignored, so it widens nothing
+    table.setTick(25, true);
+  }
+  ASSERT_EQ(heard.size(), 1u);
+  EXPECT_EQ(heard[0], std::make_pair(12, 40));
+  EXPECT_EQ(table.shop(40).sellerId, "a") << "the changes themselves are made at once";
+
+  { ResultTable::ChangeBatch nothing(table); }
+  table.setTick(3, true);
+  ASSERT_EQ(heard.size(), 2u) << "a batch without changes reports nothing, and after it every change is heard";
+  EXPECT_EQ(heard[1], std::make_pair(3, 3));
+}
+
 }  // namespace
 }  // namespace quorvane
