@@ -93,6 +93,7 @@ LRESULT CALLBACK MainWindowImpl::windowProc(HWND window, UINT message, WPARAM wP
 }
 
 LRESULT MainWindowImpl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) relayMouseToTooltip(message, wParam, lParam);
   switch (message) {
     case WM_CREATE:
       createControls();
@@ -361,6 +362,18 @@ void MainWindowImpl::attachGridMenu() {
   actions.searchedKeyword = [this] { return search_.searchedKeyword(); };
   actions.openShop = [this](const LocalText& sellerId) { onOpenShopOfRowChosen(*this, sellerId); };
   gridMenu_.attach(control(Control::高级表格1), window_, std::move(actions));
+}
+
+void MainWindowImpl::relayMouseToTooltip(UINT message, WPARAM wParam, LPARAM lParam) {
+  MSG relayed{};
+  relayed.hwnd = window_;
+  relayed.message = message;
+  relayed.wParam = wParam;
+  relayed.lParam = lParam;
+  relayed.time = static_cast<DWORD>(GetMessageTime());
+  const DWORD at = GetMessagePos();
+  relayed.pt = {GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+  progress_.relayMouse(relayed);
 }
 
 void MainWindowImpl::showSelectionCount() { setText(Control::已选中标签, selection_.label()); }

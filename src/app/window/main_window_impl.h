@@ -99,6 +99,7 @@ class MainWindowImpl final : public MainWindow {
 
   void setRegionLinkColour(COLORREF colour);
   void showSelectionCount();
+  void relayMouseToTooltip(UINT message, WPARAM wParam, LPARAM lParam);
   void attachGridMenu();
 
   HINSTANCE instance_;

@@ -66,6 +66,7 @@ void MainWindowImpl::layOut() {
     panel_.place(arrangement.boxes[indexOf(Control::图片框1)], arrangement.panelShownLeft);
     const ControlBox& grip = arrangement.sizeGrip;
     sizeGrip_.place(grip.left, grip.top, grip.width, !IsZoomed(window_));
+    progress_.labelMoved();
   });
 }
 

@@ -8,7 +8,6 @@ namespace quorvane {
 namespace {
 
 constexpr UINT_PTR kToolId = 1;
-constexpr UINT_PTR kLabelSubclassId = 1;
 constexpr int kTooltipWidth = 420;      // wide enough for a province list, then it wraps
 constexpr int kTooltipShownMs = 30000;  // long enough to read a summary
 
@@ -21,7 +20,7 @@ SearchPosition::Clock::time_point now() { return SearchPosition::Clock::now(); }
 TTTOOLINFOW toolOver(HWND label, wchar_t* text) {
   TTTOOLINFOW tool{};
   tool.cbSize = TTTOOLINFOW_V2_SIZE;
-  tool.uFlags = TTF_SUBCLASS;
+  tool.uFlags = 0;
   tool.hwnd = GetParent(label);
   tool.uId = kToolId;
   tool.lpszText = text;
@@ -47,27 +46,22 @@ void SearchProgressView::attach(HWND countLabel, TaskbarProgress& taskbar) {
   SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, kTooltipWidth);
   SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, kTooltipShownMs);
-  SetWindowSubclass(label_, labelProc, kLabelSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
 
 void SearchProgressView::detach() {
-  if (label_) RemoveWindowSubclass(label_, labelProc, kLabelSubclassId);
   if (tooltip_ && IsWindow(tooltip_)) DestroyWindow(tooltip_);
   tooltip_ = nullptr;
   label_ = nullptr;
 }
 
-// The layout may move or size the label; the tool follows it.
-LRESULT CALLBACK SearchProgressView::labelProc(HWND label, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                               DWORD_PTR data) {
-  if (message == WM_WINDOWPOSCHANGED) reinterpret_cast<SearchProgressView*>(data)->fitToolToLabel();
-  return DefSubclassProc(label, message, wParam, lParam);
-}
-
-void SearchProgressView::fitToolToLabel() {
+void SearchProgressView::labelMoved() {
   if (!tooltip_) return;
   TTTOOLINFOW tool = toolOver(label_, nullptr);
   SendMessageW(tooltip_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+void SearchProgressView::relayMouse(const MSG& message) {
+  if (tooltip_) SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
 }
 
 void SearchProgressView::searchStarted(const SearchCriteria& criteria, const LocalText& creditText) {

@@ -22,6 +22,13 @@ class SearchProgressView {
   // Puts the tooltip over `countLabel` (搜索结果).
   void attach(HWND countLabel, TaskbarProgress& taskbar);
   void detach();
+  // The layout moved or sized the label: the tooltip's area follows it.
+  void labelMoved();
+  // The window's mouse messages, which the tooltip needs to know when to
+  // show. They are handed over rather than taken by subclassing the window:
+  // a subclassed window pays for a property lookup on every message, and the
+  // grid sends its window several for every cell it paints.
+  void relayMouse(const MSG& message);
   // Tests stand in for the shell's taskbar list.
   void useTaskbar(TaskbarProgress& taskbar) { taskbar_ = &taskbar; }
 
@@ -34,8 +41,6 @@ class SearchProgressView {
   LocalText tooltipText() const { return position_.description(); }
 
  private:
-  static LRESULT CALLBACK labelProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
-  void fitToolToLabel();
   void show();
 
   SearchPosition position_;

@@ -192,11 +192,27 @@ TEST_F(SearchProgressShown, TheTooltipCoversTheCountLabelWhichStillLetsTheMouseT
   EXPECT_EQ(SendMessageW(label, WM_NCHITTEST, 0, MAKELPARAM(labelBox.left + 2, labelBox.top + 2)), HTTRANSPARENT);
   EXPECT_EQ(window->text(Control::搜索结果), "\xCF\xEE\xC4\xBF\xCA\xFD\xA3\xBA" "28/\xCC\xF5");
 
-  // A label moved by the layout takes its tooltip along.
-  SetWindowPos(label, nullptr, labelBox.left + 7, labelBox.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  // The mouse resting over the label shows the tooltip: the window hands
+  // its mouse messages to it.
+  POINT over{(labelBox.left + labelBox.right) / 2, (labelBox.top + labelBox.bottom) / 2};
+  POINT onScreen = over;
+  ClientToScreen(window->handle(), &onScreen);
+  SetForegroundWindow(window->handle());
+  SetCursorPos(onScreen.x, onScreen.y);
+  SendMessageW(window->handle(), WM_MOUSEMOVE, 0, MAKELPARAM(over.x, over.y));
+  EXPECT_TRUE(pumpUntil([&] { return IsWindowVisible(tip) != FALSE; })) << "the tooltip never showed";
+  SendMessageW(tip, TTM_POP, 0, 0);
+
+  // A label the layout moves takes its tooltip along: the bottom row keeps
+  // its distance to the window's bottom.
+  RECT outer{};
+  GetWindowRect(window->handle(), &outer);
+  SetWindowPos(window->handle(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top + 7,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   SendMessageW(tip, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool));
-  EXPECT_EQ(tool.rect.left, labelBox.left + 7);
-  SetWindowPos(label, nullptr, labelBox.left, labelBox.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  EXPECT_EQ(tool.rect.top, labelBox.top + 7);
+  SetWindowPos(window->handle(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // Without a log in its place, the window asks the shell once the button
