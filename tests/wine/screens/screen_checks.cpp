@@ -251,28 +251,48 @@ void expectControlsInReach(const MainWindowParts& parts, bool bottomRowOnly) {
   }
 }
 
+namespace {
+
+HWND captureOf(HWND window) {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+  return info.hwndCapture;
+}
+
+void pressLeftButton(bool down) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  SendInput(1, &input, sizeof(input));
+}
+
+}  // namespace
+
+// Through the real cursor and button, as a user drags: moving a window makes
+// the system send the window under the cursor a mouse move of its own, so
+// moves posted with other positions would be undone by it. Input is handled
+// in order, so once the button is up every move before it has been.
 void dragSizeGrip(HWND window, int dx, int dy) {
   HWND grip = findControl(window, L"QuorvaneSizeGrip", L"");
   ASSERT_NE(grip, nullptr);
   const RECT start = screenRectOf(grip);
   const POINT from{(start.left + start.right) / 2, (start.top + start.bottom) / 2};
-  auto relativeToGrip = [&](POINT onScreen) {
-    const RECT now = screenRectOf(grip);
-    return MAKELPARAM(onScreen.x - now.left, onScreen.y - now.top);
-  };
-  // The cursor goes along: moving a window makes the system send the window
-  // under the cursor a mouse move of its own, which reaches the grip while
-  // it holds the capture and would resize to wherever the cursor happens to be.
-  auto moveTo = [&](POINT onScreen, UINT message, WPARAM keys) {
-    SetCursorPos(onScreen.x, onScreen.y);
-    PostMessageW(grip, message, keys, relativeToGrip(onScreen));
-    settle(window);
-  };
-  moveTo(from, WM_LBUTTONDOWN, MK_LBUTTON);
+  POINT before{};
+  GetCursorPos(&before);
+  SetCursorPos(from.x, from.y);
+  settle(window);
+  pressLeftButton(true);
+  ASSERT_TRUE(waitUntil([&] { return captureOf(grip) == grip; })) << "the grip did not take the mouse";
   constexpr int kSteps = 4;
-  for (int step = 1; step <= kSteps; ++step)
-    moveTo({from.x + dx * step / kSteps, from.y + dy * step / kSteps}, WM_MOUSEMOVE, MK_LBUTTON);
-  moveTo({from.x + dx, from.y + dy}, WM_LBUTTONUP, 0);
+  for (int step = 1; step <= kSteps; ++step) {
+    SetCursorPos(from.x + dx * step / kSteps, from.y + dy * step / kSteps);
+    settle(window);
+  }
+  pressLeftButton(false);
+  ASSERT_TRUE(waitUntil([&] { return captureOf(grip) == nullptr; })) << "the grip kept the mouse";
+  SetCursorPos(before.x, before.y);
+  settle(window);
 }
 
 void pressRegionLink(const MainWindowParts& parts) {
