@@ -1,6 +1,6 @@
 #pragma once
 // ECMAScript's pattern semantics transcribed literally: the continuation-
-// passing backtracking matcher of the language specification (RegExp
+// passing backtracking matcher of the ECMAScript standard (RegExp
 // pattern semantics, RepeatMatcher included), run over our parser's syntax
 // tree. Exponential and recursive, for tiny patterns and subjects only, and
 // it gives up (TooManySteps) past a budget of steps; it is the reference
