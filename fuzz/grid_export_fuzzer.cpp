@@ -8,6 +8,7 @@
 // file name must hold nothing Windows refuses and end in the day and ".csv".
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "app/export_file_name.h"
 #include "app/grid_copy.h"
 #include "app/spreadsheet_cell.h"
+#include "csv_reader.h"
 #include "fuzz_check.h"
 #include "web/encodings.h"
 
@@ -30,43 +32,6 @@ std::vector<std::string> split(std::string_view text, char separator) {
     pieces.emplace_back(text.substr(start, end - start));
   pieces.emplace_back(text.substr(start));
   return pieces;
-}
-
-// RFC 4180, as a spreadsheet reads it; false when the text breaks the form.
-bool readCsv(std::string_view csv, std::vector<std::vector<std::string>>& records) {
-  std::vector<std::string> record;
-  std::string field;
-  bool quoted = false;
-  for (size_t i = 0; i < csv.size(); ++i) {
-    const char c = csv[i];
-    if (quoted) {
-      if (c == '"' && i + 1 < csv.size() && csv[i + 1] == '"') {
-        field += '"';
-        ++i;
-      } else if (c == '"') {
-        quoted = false;
-      } else {
-        field += c;
-      }
-    } else if (c == '"') {
-      if (!field.empty()) return false;
-      quoted = true;
-    } else if (c == ',') {
-      record.push_back(std::move(field));
-      field.clear();
-    } else if (c == '\r' && i + 1 < csv.size() && csv[i + 1] == '\n') {
-      record.push_back(std::move(field));
-      field.clear();
-      records.push_back(std::move(record));
-      record.clear();
-      ++i;
-    } else if (c == '\r' || c == '\n') {
-      return false;
-    } else {
-      field += c;
-    }
-  }
-  return !quoted && record.empty() && field.empty();
 }
 
 void checkFileName(const LocalText& keyword) {
@@ -105,8 +70,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const ByteArray csv = resultsCsv(table);
   FUZZ_CHECK(csv.compare(0, kUtf8ByteOrderMark.size(), kUtf8ByteOrderMark) == 0);
-  std::vector<std::vector<std::string>> records;
-  FUZZ_CHECK(readCsv(std::string_view(csv).substr(kUtf8ByteOrderMark.size()), records));
+  const std::optional<std::vector<CsvRecord>> read = readCsv(std::string_view(csv).substr(kUtf8ByteOrderMark.size()));
+  FUZZ_CHECK(read.has_value());
+  const std::vector<CsvRecord>& records = *read;
   FUZZ_CHECK(records.size() == 4);
   for (int row = 0; row <= 3; ++row)
     for (size_t i = 0; i < kTextColumns.size(); ++i) {
