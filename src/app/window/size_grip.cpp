@@ -67,7 +67,12 @@ LRESULT CALLBACK SizeGrip::windowProc(HWND grip, UINT message, WPARAM wParam, LP
       if (self && self->dragging_) self->onDragged(onScreen(grip, lParam));
       return 0;
     case WM_LBUTTONUP:
-      if (self && self->dragging_) ReleaseCapture();
+      // The last moves of a quick drag may reach the grip only folded into
+      // the button's release, so the release's position is the drag's end.
+      if (self && self->dragging_) {
+        self->onDragged(onScreen(grip, lParam));
+        ReleaseCapture();
+      }
       return 0;
     case WM_CAPTURECHANGED:
       if (self) self->dragging_ = false;

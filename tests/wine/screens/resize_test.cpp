@@ -97,6 +97,29 @@ TEST_F(Resizing, GrowingTheWindowGivesTheGridTheDifference) {
   expectArrangedForItsSize(parts);
 }
 
+// A quick drag may reach the grip as a press and a release with no move
+// between: the window still ends where the button went up. From the smallest
+// size, as a small screen leaves no room beyond the first. The cursor rests
+// on the press, so a move the system sends of its own changes nothing.
+TEST_F(Resizing, ADragWhoseMovesCameOnlyWithTheReleaseEndsWhereTheButtonWentUp) {
+  HWND grip = findControl(parts.window, L"QuorvaneSizeGrip", L"");
+  ASSERT_NE(grip, nullptr);
+  dragSizeGrip(parts.window, -2000, -2000);
+  const SIZE before = size();
+  const RECT area = workAreaOf(parts.window);
+  const int dx = (widthOf(area) - before.cx) / 2, dy = (heightOf(area) - before.cy) / 2;
+  POINT press{2, 2};
+  ClientToScreen(grip, &press);
+  SetCursorPos(press.x, press.y);
+  settle(parts.window);
+  PostMessageW(grip, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+  PostMessageW(grip, WM_LBUTTONUP, 0, MAKELPARAM(2 + dx, 2 + dy));
+  ASSERT_TRUE(waitUntil([&] { return size().cx == before.cx + dx && size().cy == before.cy + dy; }))
+      << size().cx << "x" << size().cy;
+  settle(parts.window);
+  expectArrangedForItsSize(parts);
+}
+
 TEST_F(Resizing, ShrinkingTheWindowSqueezesTheRowsAndKeepsThemInReach) {
   dragSizeGrip(parts.window, -scaled(180), -scaled(150));
   expectArrangedForItsSize(parts);

@@ -271,8 +271,9 @@ void pressLeftButton(bool down) {
 
 // Through the real cursor and button, as a user drags: moving a window makes
 // the system send the window under the cursor a mouse move of its own, so
-// moves posted with other positions would be undone by it. Input is handled
-// in order, so once the button is up every move before it has been.
+// moves posted with other positions would be undone by it. Under Wine the
+// moves of SetCursorPos come back through the X server and may reach the
+// grip after the button's release; the release carries the last position.
 void dragSizeGrip(HWND window, int dx, int dy) {
   HWND grip = findControl(window, L"QuorvaneSizeGrip", L"");
   ASSERT_NE(grip, nullptr);
