@@ -110,7 +110,8 @@ TEST_F(Resizing, ADragWhoseMovesCameOnlyWithTheReleaseEndsWhereTheButtonWentUp) 
   const int dx = (widthOf(area) - before.cx) / 2, dy = (heightOf(area) - before.cy) / 2;
   POINT press{2, 2};
   ClientToScreen(grip, &press);
-  SetCursorPos(press.x, press.y);
+  sendMouse(press);
+  settle(parts.window);
   settle(parts.window);
   PostMessageW(grip, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
   PostMessageW(grip, WM_LBUTTONUP, 0, MAKELPARAM(2 + dx, 2 + dy));

@@ -260,20 +260,30 @@ HWND captureOf(HWND window) {
   return info.hwndCapture;
 }
 
-void pressLeftButton(bool down) {
+}  // namespace
+
+// Absolute positions run from 0 to 65536 across the screen; rounding up
+// lands on the very pixel, as the system rounds down.
+void sendMouse(POINT at, DWORD button) {
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  auto normalised = [](int pixel, int extent) {
+    pixel = std::clamp(pixel, 0, extent - 1);
+    return static_cast<LONG>((static_cast<long long>(pixel) * 65536 + extent - 1) / extent);
+  };
   INPUT input{};
   input.type = INPUT_MOUSE;
-  input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  input.mi.dx = normalised(at.x, width);
+  input.mi.dy = normalised(at.y, height);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | button;
   SendInput(1, &input, sizeof(input));
 }
 
-}  // namespace
-
-// Through the real cursor and button, as a user drags: moving a window makes
-// the system send the window under the cursor a mouse move of its own, so
-// moves posted with other positions would be undone by it. Under Wine the
-// moves of SetCursorPos come back through the X server and may reach the
-// grip after the button's release; the release carries the last position.
+// Through the mouse itself, as a user drags: moving a window makes the
+// system send the window under the cursor a mouse move of its own, so moves
+// posted with other positions would be undone by it. Every step names its
+// position: under Wine a move of the cursor comes back late through the X
+// server and may set the cursor back to an earlier step before the button
+// goes up.
 void dragSizeGrip(HWND window, int dx, int dy) {
   HWND grip = findControl(window, L"QuorvaneSizeGrip", L"");
   ASSERT_NE(grip, nullptr);
@@ -281,18 +291,19 @@ void dragSizeGrip(HWND window, int dx, int dy) {
   const POINT from{(start.left + start.right) / 2, (start.top + start.bottom) / 2};
   POINT before{};
   GetCursorPos(&before);
-  SetCursorPos(from.x, from.y);
+  sendMouse(from, 0);
   settle(window);
-  pressLeftButton(true);
+  sendMouse(from, MOUSEEVENTF_LEFTDOWN);
   ASSERT_TRUE(waitUntil([&] { return captureOf(grip) == grip; })) << "the grip did not take the mouse";
   constexpr int kSteps = 4;
-  for (int step = 1; step <= kSteps; ++step) {
-    SetCursorPos(from.x + dx * step / kSteps, from.y + dy * step / kSteps);
+  const POINT to{from.x + dx, from.y + dy};
+  for (int step = 1; step < kSteps; ++step) {
+    sendMouse({from.x + dx * step / kSteps, from.y + dy * step / kSteps}, 0);
     settle(window);
   }
-  pressLeftButton(false);
+  sendMouse(to, MOUSEEVENTF_LEFTUP);
   ASSERT_TRUE(waitUntil([&] { return captureOf(grip) == nullptr; })) << "the grip kept the mouse";
-  SetCursorPos(before.x, before.y);
+  sendMouse(before, 0);
   settle(window);
 }
 

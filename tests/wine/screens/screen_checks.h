@@ -60,6 +60,10 @@ void expectArrangedForItsSize(const MainWindowParts& parts);
 // bottom row only.
 void expectControlsInReach(const MainWindowParts& parts, bool bottomRowOnly = false);
 
+// The mouse to a point of the primary screen, with a button change if any
+// (MOUSEEVENTF_LEFTDOWN, ...), through the system's input.
+void sendMouse(POINT at, DWORD button = 0);
+
 // Drags the window's size grip by dx, dy in a few steps, as a user would.
 void dragSizeGrip(HWND window, int dx, int dy);
 
