@@ -11,6 +11,8 @@ log="$build/ctest-wine.log"
 # holds ctest's output pipe open.
 wineserver -p
 wine cmd /c exit >/dev/null 2>&1 || true
+# Each test program's stand-ins end with it (scripts/wine-run).
+export QUORVANE_END_STANDINS=1
 status=0
 ctest --test-dir "$build" --output-on-failure --timeout 300 "$@" >"$log" 2>&1 || status=$?
 wineserver -k || true
