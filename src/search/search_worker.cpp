@@ -47,12 +47,16 @@ SearchWorker::Next SearchWorker::searchProvince(ShopPageReader& reader, int inde
   if (mustEnd()) return Next::End;
   const LocalText& province = criteria_.provinces[static_cast<size_t>(index)];
   events_.send(ProvinceStarted{index, static_cast<int>(criteria_.provinces.size()), province});
-  const std::int64_t pages = reader.totalPages(web_.fetchPageText(probeUrl(hosts_.search, criteria_.keyword, province)));
+  const PageAnswer probe = web_.fetchPage(probeUrl(hosts_.search, criteria_.keyword, province));
+  if (probe.failed) report(ProbeFailed{index});
+  const std::int64_t pages = reader.totalPages(probe.text);
   for (std::int64_t p = 1; p <= pages; ++p) {
     if (mustEnd()) return Next::End;
     events_.send(PageStarted{p, pages});
     const LocalText url = resultPageUrl(hosts_.search, criteria_.keyword, province, pageOffset(pages, p));
-    Next next = addShops(reader.shops(web_.fetchPageText(url)));
+    const PageAnswer page = web_.fetchPage(url);
+    if (page.failed) report(PageFailed{p});
+    Next next = addShops(reader.shops(page.text));
     if (next != Next::Go) return next;
   }
   return Next::Go;
@@ -72,9 +76,15 @@ void SearchWorker::addRow(const ShopFields& shop) {
   events_.send(ShopFound{row, shopRowOf(shop)});
   events_.send(CountChanged{row});
   if (stop_.requested()) return;
-  const LocalText presence = PresenceLookup(web_, hosts_.presence, shop.sellerId, IdEncoding::KeepPlain);
+  const Presence presence = lookUpPresence(web_, hosts_.presence, shop.sellerId, IdEncoding::KeepPlain);
   if (stop_.requested()) return;
-  if (auto status = rowStatus(presence, history_, shop.sellerId)) events_.send(StatusKnown{row, *status});
+  if (presence.failed) report(PresenceFailed{row});
+  if (auto status = rowStatus(presence.status, history_, shop.sellerId)) events_.send(StatusKnown{row, *status});
+}
+
+// A request cut short by a stop did not fail: the user ended it.
+void SearchWorker::report(SearchEvent failure) {
+  if (!stop_.requested()) events_.send(std::move(failure));
 }
 
 }  // namespace quorvane

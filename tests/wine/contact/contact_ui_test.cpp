@@ -183,6 +183,7 @@ TEST_F(ContactSelected, ChatsWithTheTickedSellersInTickingOrderAndRecordsThem) {
   }
   EXPECT_EQ(ui::text(label), kCountLabel0);
   EXPECT_EQ(app->readFile(L"data.txt"), "old\r\n" + std::string(kChinese) + "\r\na b c\r\nab_c\r\n");
+  EXPECT_EQ(ui::statusText(main), ui::fromLocal("\xD2\xD1\xB4\xF2\xBF\xAA 3 \xB8\xF6\xC1\xC4\xCC\xEC"));  // 已打开 3 个聊天
   ui::saveScreenshot(L"contact-selected-done");
 }
 

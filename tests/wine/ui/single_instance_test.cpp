@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "layout_figures.h"
 #include "standin_tray_client.h"
 #include "ui_driver.h"
 
@@ -83,7 +84,7 @@ TEST_F(SecondStart, RestoresTheFirstWindowWhenItWasMinimised) {
   RECT box{};
   GetWindowRect(window, &box);
   EXPECT_EQ(box.right - box.left, 1221);
-  EXPECT_EQ(box.bottom - box.top, 721);
+  EXPECT_EQ(box.bottom - box.top, kWindowHeight);
 }
 
 TEST_F(SecondStart, RunsAsTheOnlyInstanceOnceTheFirstIsGone) {
