@@ -155,6 +155,19 @@ TEST(SettingsFileText, WritingKeepsEveryOtherLineAndReadsBackTheSame) {
   EXPECT_EQ(read, settings);
 }
 
+// The commented file of the release holds every key at its default, and
+// its comments and hand-written UTF-8 do not get in the way.
+TEST(SettingsFileText, TheShippedExampleReadsAsTheDefaults) {
+  const std::optional<ByteArray> bytes = platform::readWholeFile(QUORVANE_EXAMPLE_SETTINGS);
+  ASSERT_TRUE(bytes.has_value());
+  const std::optional<std::u16string> text = settingsTextOf(*bytes);
+  ASSERT_TRUE(text.has_value());
+  for (std::u16string_view key : {u"SearchHost=", u"PresenceHost=", u"Keyword=", u"CreditLevel=", u"Provinces=",
+                                  u"Filter=", u"Account=", u";Left=", u"ColumnWidths=", u"Folder="})
+    EXPECT_NE(text->find(key), std::u16string::npos) << std::string(key.begin(), key.end());
+  EXPECT_EQ(readOne(*text), Settings());
+}
+
 // A copy in the per-user folder is the file: read first, saved to; the
 // copy beside the executable still names the services.
 TEST(SettingsFileCopies, ThePerUserCopyComesFirstAndKeepsNoServicesOfItsOwn) {
