@@ -409,6 +409,7 @@ TEST_F(ClearHistory, OkDeletesTheFileAndAMissingFileIsFine) {
   launch(withHistory("old\r\n"));
   answer(askToClear(), IDOK);
   EXPECT_EQ(app->readFile(L"data.txt"), std::nullopt);
+  EXPECT_EQ(ui::statusText(main), local("\xD2\xD1\xC9\xBE\xB3\xFD\xC1\xAA\xCF\xB5\xBC\xC7\xC2\xBC"));  // 已删除联系记录
   HWND again = askToClear();
   ASSERT_NE(again, nullptr);
   answer(again, IDOK);
