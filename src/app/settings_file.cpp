@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "app/ini_document.h"
+
 namespace quorvane {
 namespace {
 
@@ -23,16 +25,17 @@ IniDocument documentOf(const std::optional<ByteArray>& bytes) {
 
 SettingsFile SettingsFile::ofThisProgram() { return SettingsFile(ProgramFile::named("Quorvane.ini")); }
 
-Settings SettingsFile::load() {
-  beside_ = documentOf(file_.readBesideExecutable());
-  perUser_ = documentOf(file_.readPerUser());
-  const std::array<const IniDocument*, 2> inOrder = {&perUser_, &beside_};
+Settings SettingsFile::load() const {
+  const IniDocument beside = documentOf(file_.readBesideExecutable());
+  const IniDocument perUser = documentOf(file_.readPerUser());
+  const std::array<const IniDocument*, 2> inOrder = {&perUser, &beside};
   return readSettings(inOrder);
 }
 
-std::optional<ProgramFile::Place> SettingsFile::save(const Settings& settings) {
+std::optional<ProgramFile::Place> SettingsFile::save(const Settings& settings) const {
   return file_.save([&](ProgramFile::Place place) {
-    IniDocument& document = place == ProgramFile::Place::PerUser ? perUser_ : beside_;
+    IniDocument document = documentOf(place == ProgramFile::Place::PerUser ? file_.readPerUser()
+                                                                           : file_.readBesideExecutable());
     if (document.empty()) document.addComment(kHeader);
     writeSettings(settings, document);
     return settingsFileBytes(document.text());

@@ -193,6 +193,24 @@ TEST(SettingsFileCopies, ThePerUserCopyComesFirstAndKeepsNoServicesOfItsOwn) {
   std::remove(perUser.c_str());
 }
 
+// The user may edit the file while the program runs: a save keeps what the
+// file holds by then, and a read takes it.
+TEST(SettingsFileCopies, ASaveKeepsWhatTheUserChangedMeanwhile) {
+  const std::filesystem::path beside = scratchFilePath("settings_edited");
+  ASSERT_TRUE(platform::writeWholeFileAtomically(beside, settingsFileBytes(u"[Search]\r\nKeyword=a\r\n")));
+  const SettingsFile file(ProgramFile(beside, std::nullopt));
+  Settings settings = file.load();
+  ASSERT_TRUE(platform::writeWholeFileAtomically(
+      beside, settingsFileBytes(u"[Services]\r\nSearchHost=fixed.example\r\n[Search]\r\nKeyword=a\r\n")));
+  EXPECT_EQ(file.load().hosts.search, "fixed.example");
+  settings.keyword = "b";
+  ASSERT_EQ(file.save(settings), ProgramFile::Place::BesideExecutable);
+  const Settings saved = file.load();
+  EXPECT_EQ(saved.hosts.search, "fixed.example");
+  EXPECT_EQ(saved.keyword, "b");
+  std::remove(beside.c_str());
+}
+
 // ---- where a saved window goes back to
 
 const ScreenBox kScreen{0, 0, 1920, 1040}, kRightScreen{1920, 0, 3840, 1080};

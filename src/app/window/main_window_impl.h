@@ -57,7 +57,11 @@ class MainWindowImpl final : public MainWindow {
   void resetSelection() override;
   LocalText selectionList() const override { return selection_.list(); }
   void addToSelection(int row) override { selection_.add(row); }
-  ServiceHosts serviceHosts() const override { return serviceHostsFromEnvironment(settings_.hosts); }
+  // [Services] is read afresh each time: a host the user corrects in the
+  // file counts from the next search on.
+  ServiceHosts serviceHosts() const override {
+    return serviceHostsFromEnvironment(settingsFile_ ? settingsFile_->load().hosts : settings_.hosts);
+  }
   void slideRegionPanelOut() override;
   void setStatusText(const LocalText& text) override;
   unsigned timerInterval() const override { return timerInterval_; }
