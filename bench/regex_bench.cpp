@@ -9,19 +9,18 @@
 #include <string>
 #include <vector>
 
-#include "platform/code_pages.h"
+#include "regex/compiler.h"
+#include "regex/match_iteration.h"
+#include "regex/parser.h"
+#include "regex/pike_vm.h"
 #include "run_timing.h"
 #include "search_result_page.h"
-#include "web/encodings.h"
-#include "web/gbk_unit_offsets.h"
-#include "web/regex/compiler.h"
-#include "web/regex/match_iteration.h"
-#include "web/regex/parser.h"
-#include "web/regex/pike_vm.h"
-#include "web/regex_matcher.h"
+#include "text/code_pages.h"
+#include "text/encodings.h"
+#include "text/gbk_unit_offsets.h"
+#include "text/regex_matcher.h"
 
 namespace {
-
 
 const std::vector<std::string> kFieldPatterns = {
     R"p("totalPage":(.*?),")p",  R"p("rawTitle":"(.*?)",)p", R"p("nick":"(.*?)","provcity")p",
@@ -79,11 +78,11 @@ size_t runFloor(const std::string& page) {
 // The way every pattern ran before field scans: the page converted to UTF-16
 // once, each pattern on the Pike VM, captures cut from the local text.
 size_t runPikeVm(const std::string& page) {
-  const quorvane::Utf16Text units = quorvane::platform::multiByteToUtf16(page, 936);
+  const quorvane::Utf16Text units = quorvane::multiByteToUtf16(page, 936);
   const auto offsets = quorvane::GbkUnitOffsets::of(page, units.size());
   size_t captures = 0;
   for (const std::string& pattern : kFieldPatterns) {
-    const auto parsed = quorvane::regex::parsePattern(quorvane::platform::multiByteToUtf16(pattern, 936));
+    const auto parsed = quorvane::regex::parsePattern(quorvane::multiByteToUtf16(pattern, 936));
     const auto compiled = quorvane::regex::compileTree(parsed.tree, {true, true});
     quorvane::regex::PikeVm vm(compiled.program);
     const auto matches = quorvane::regex::collectMatches(

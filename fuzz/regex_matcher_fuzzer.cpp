@@ -10,11 +10,11 @@
 
 #include "fuzz_check.h"
 #include "pattern_input.h"
-#include "platform/code_pages.h"
-#include "web/encodings.h"
-#include "web/gbk_unit_offsets.h"
-#include "web/regex/regex.h"
-#include "web/regex_matcher.h"
+#include "regex/regex.h"
+#include "text/code_pages.h"
+#include "text/encodings.h"
+#include "text/gbk_unit_offsets.h"
+#include "text/regex_matcher.h"
 
 using namespace quorvane;
 
@@ -24,7 +24,7 @@ namespace {
 // offsets, so its texts must be the very bytes at their positions.
 bool roundTrips(std::string_view subject) {
   if (subject.empty()) return true;
-  const Utf16Text units = platform::multiByteToUtf16(subject, platform::kLocalCodePage);
+  const Utf16Text units = multiByteToUtf16(subject, kLocalCodePage);
   return !units.empty() && utf16ToLocal(units) == subject;
 }
 
@@ -41,8 +41,8 @@ void checkText(const LocalText& text, int position, std::string_view subject, bo
 // turned into its byte position and text, against what the matcher reports.
 void checkAgainstTheWideForm(const RegexMatcher& matcher, std::string_view pattern, std::string_view subject,
                              uint8_t options) {
-  const Utf16Text patternUnits = platform::multiByteToUtf16(pattern, platform::kLocalCodePage);
-  const Utf16Text units = subject.empty() ? Utf16Text() : platform::multiByteToUtf16(subject, platform::kLocalCodePage);
+  const Utf16Text patternUnits = multiByteToUtf16(pattern, kLocalCodePage);
+  const Utf16Text units = subject.empty() ? Utf16Text() : multiByteToUtf16(subject, kLocalCodePage);
   const std::optional<GbkUnitOffsets> offsets = GbkUnitOffsets::of(subject, units.size());
   if ((!pattern.empty() && patternUnits.empty()) || !offsets) return;
   const regex::Regex expression(patternUnits, {!(options & 1), (options & 2) != 0, (options & 4) != 0});

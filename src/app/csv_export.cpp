@@ -1,7 +1,7 @@
 #include "app/csv_export.h"
 
 #include "app/spreadsheet_cell.h"
-#include "web/encodings.h"
+#include "text/encodings.h"
 
 namespace quorvane {
 namespace {

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "web/regex_matcher.h"
+#include "text/regex_matcher.h"
 #include "text/text.h"
 
 namespace quorvane {

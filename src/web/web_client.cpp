@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "text/encodings.h"
 #include "web/argument_copies.h"
-#include "web/encodings.h"
 #include "web/plain_get.h"
 #include "web/ui_event_pump.h"
 #include "web/web_fetch.h"

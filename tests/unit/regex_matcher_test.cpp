@@ -1,4 +1,4 @@
-#include "web/regex_matcher.h"
+#include "text/regex_matcher.h"
 
 #include <gtest/gtest.h>
 
