@@ -4,9 +4,11 @@
 // callers cut the page at those offsets, and every match must be the one
 // the engine finds on the subject's wide form (field patterns are scanned
 // over the local bytes instead).
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "fuzz_check.h"
 #include "pattern_input.h"
@@ -14,6 +16,7 @@
 #include "text/code_pages.h"
 #include "text/encodings.h"
 #include "text/gbk_unit_offsets.h"
+#include "text/local_pattern.h"
 #include "text/regex_matcher.h"
 
 using namespace quorvane;
@@ -94,6 +97,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
   }
   if (ran) checkAgainstTheWideForm(matcher, pattern, subject, options);
+  // A compiled pattern reads the same captures as the matcher, without it.
+  const LocalPattern compiled(pattern, {(options & 1) != 0, (options & 2) != 0, (options & 4) != 0});
+  for (int group = 0; group <= std::min(groups, 2); ++group) {
+    const std::vector<LocalText> captures = compiled.captures(subject, group);
+    FUZZ_CHECK(captures.size() == static_cast<size_t>(ran ? matches : 0));
+    for (int match = 1; ran && match <= matches; ++match)
+      FUZZ_CHECK(captures[static_cast<size_t>(match - 1)] ==
+                 (group == 0 ? matcher.matchText(match) : matcher.subMatchText(match, group)));
+  }
   (void)matcher.replace("[$1]");
   return 0;
 }

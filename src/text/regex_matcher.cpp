@@ -7,6 +7,7 @@
 #include "text/encodings.h"
 #include "text/gbk_unit_offsets.h"
 #include "text/local_field_scan.h"
+#include "text/local_pattern.h"
 
 namespace quorvane {
 namespace {
@@ -51,7 +52,7 @@ std::shared_ptr<const ConvertedSubject> convertSubject(std::string_view subject)
 // of a matcher can share it.
 struct RegexMatcher::State {
   LocalText pattern;
-  std::optional<regex::Regex> expression;  // once the pattern compiled
+  std::shared_ptr<const regex::Regex> expression;  // once the pattern compiled
   // The subject as local text (null until a pattern ran), and its wide form
   // when the pattern ran on that: the matches' positions count its units;
   // without it they count the local text's bytes (a field scan).
@@ -104,22 +105,23 @@ RegexMatcher& RegexMatcher::operator=(const RegexMatcher& other) = default;
 
 bool RegexMatcher::execute(std::string_view pattern, std::string_view subject, bool caseSensitive,
                            bool multiline, bool global) {
+  return execute(LocalPattern(pattern, {caseSensitive, multiline, global}), subject);
+}
+
+bool RegexMatcher::execute(const LocalPattern& pattern, std::string_view subject) {
   auto next = std::make_shared<State>();
-  next->pattern = LocalText(pattern);
+  next->pattern = pattern.text();
   state_ = next;
-  std::optional<Utf16Text> patternUnits = toUnits(pattern);
-  if (!patternUnits) return false;
-  regex::Regex expression(*patternUnits, {!caseSensitive, multiline, global});
-  if (!expression.ok()) return false;
-  next->expression = expression;
-  if (std::optional<regex::MatchList> fields = findFieldsInLocalText(expression, subject)) {
+  if (!pattern.ok()) return false;
+  next->expression = pattern.expression();
+  if (std::optional<regex::MatchList> fields = findFieldsInLocalText(*next->expression, subject)) {
     next->local = std::make_shared<const LocalText>(subject);
     next->matches = std::move(*fields);
     return true;
   }
   std::shared_ptr<const ConvertedSubject> converted = convertSubject(subject);
   if (!converted) return false;
-  next->matches = expression.findAll(converted->units);
+  next->matches = next->expression->findAll(converted->units);
   next->local = std::shared_ptr<const LocalText>(converted, &converted->local);
   next->converted = std::move(converted);
   return true;

@@ -8,6 +8,8 @@
 
 namespace quorvane {
 
+class LocalPattern;
+
 class RegexMatcher {
  public:
   RegexMatcher();
@@ -19,6 +21,8 @@ class RegexMatcher {
   // pattern it rejects or cannot run, which leaves no matches.
   bool execute(std::string_view pattern, std::string_view subject, bool caseSensitive = false,
                bool multiline = true, bool global = true);
+  // The same with a pattern compiled beforehand, which the matcher shares.
+  bool execute(const LocalPattern& pattern, std::string_view subject);
 
   LocalText pattern() const;
   LocalText replace(std::string_view replacement) const;
