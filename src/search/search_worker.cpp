@@ -47,12 +47,14 @@ SearchWorker::Next SearchWorker::searchProvince(ShopPageReader& reader, int inde
   if (mustEnd()) return Next::End;
   const LocalText& province = criteria_.provinces[static_cast<size_t>(index)];
   events_.send(ProvinceStarted{index, static_cast<int>(criteria_.provinces.size()), province});
-  const std::int64_t pages = reader.totalPages(web_.fetchPageText(probeUrl(hosts_.search, criteria_.keyword, province)));
+  web_.fetchPageTextInto(probeUrl(hosts_.search, criteria_.keyword, province), page_);
+  const std::int64_t pages = reader.totalPages(page_);
   for (std::int64_t p = 1; p <= pages; ++p) {
     if (mustEnd()) return Next::End;
     events_.send(PageStarted{p, pages});
     const LocalText url = resultPageUrl(hosts_.search, criteria_.keyword, province, pageOffset(pages, p));
-    Next next = addShops(reader.shops(web_.fetchPageText(url)));
+    web_.fetchPageTextInto(url, page_);
+    Next next = addShops(reader.shops(page_));
     if (next != Next::Go) return next;
   }
   return Next::Go;

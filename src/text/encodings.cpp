@@ -13,16 +13,17 @@ Text upToFirstNul(Text text) {
   return text.substr(0, text.find(typename Text::value_type{0}));
 }
 
-// Converted bytes as local text, which ends at the first NUL; in place.
-LocalText asLocalText(ByteArray bytes) {
-  bytes.resize(std::min(bytes.find('\0'), bytes.size()));
-  return bytes;
-}
+// Local text ends at its first NUL; in place.
+void cutAtFirstNul(LocalText& local) { local.resize(std::min(local.find('\0'), local.size())); }
 
 // Plain runs shorter than this between two combining marks are converted
 // with the check too: a call for every few units would cost more than the
 // check saves.
 constexpr size_t kShortPlainRun = 256;
+
+// The UTF-16 form of a page lives only while the page converts; the units
+// of a page of up to 4 MB are kept for the next one on the same thread.
+constexpr size_t kLargestKeptUnits = 2 << 20;
 
 }  // namespace
 
@@ -35,33 +36,45 @@ Utf16Text utf8ToUtf16(std::string_view utf8) {
 // combining marks (composite_check.h); without it every unit converts on its
 // own. So only the stretches around marks are converted with it, the rest
 // plainly, and the bytes are those of converting the whole text with it.
-LocalText utf16ToLocal(std::u16string_view units) {
-  JoinableStretch stretch = nextJoinableStretch(units, 0, kShortPlainRun);
-  if (stretch.start == units.size()) return asLocalText(utf16ToMultiByte(units, kLocalCodePage, 0));
-  ByteArray local;
-  local.reserve(2 * units.size());
-  bool refused = false;
+void utf16ToLocal(std::u16string_view units, LocalText& local) {
+  local.clear();
+  bool converted = true;
   const auto append = [&](size_t start, size_t end, unsigned flags) {
-    if (start == end) return;
-    const ByteArray bytes = utf16ToMultiByte(units.substr(start, end - start), kLocalCodePage, flags);
-    refused = refused || bytes.empty();
-    local += bytes;
+    if (start < end)
+      converted = utf16ToMultiByte(units.substr(start, end - start), kLocalCodePage, flags, local) && converted;
   };
   size_t plainFrom = 0;
-  for (; stretch.start < units.size(); stretch = nextJoinableStretch(units, plainFrom, kShortPlainRun)) {
+  for (JoinableStretch stretch = nextJoinableStretch(units, 0, kShortPlainRun); stretch.start < units.size();
+       stretch = nextJoinableStretch(units, plainFrom, kShortPlainRun)) {
     append(plainFrom, stretch.start, 0);
     append(stretch.start, stretch.end, kCompositeCheck);
     plainFrom = stretch.end;
   }
   append(plainFrom, units.size(), 0);
   // A refusal anywhere is a refusal of the whole text.
-  return refused ? LocalText() : asLocalText(std::move(local));
+  if (!converted) local.clear();
+  cutAtFirstNul(local);
+}
+
+LocalText utf16ToLocal(std::u16string_view units) {
+  LocalText local;
+  utf16ToLocal(units, local);
+  return local;
 }
 
 // A NUL byte in UTF-8 is always a NUL character, which ends the local text:
 // nothing after it needs converting.
+void utf8ToLocal(std::string_view utf8, LocalText& local) {
+  thread_local Utf16Text units;
+  multiByteToUtf16(upToFirstNul(utf8), kUtf8CodePage, units);
+  utf16ToLocal(units, local);
+  if (units.capacity() > kLargestKeptUnits) Utf16Text().swap(units);
+}
+
 LocalText utf8ToLocal(std::string_view utf8) {
-  return utf16ToLocal(utf8ToUtf16(upToFirstNul(utf8)));
+  LocalText local;
+  utf8ToLocal(utf8, local);
+  return local;
 }
 
 Utf16Text codePageToUtf16(std::string_view text, unsigned codePage) {

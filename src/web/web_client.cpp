@@ -33,6 +33,10 @@ LocalText WebClient::fetchPageText(const LocalText& url) {
   return fetchPageText(WebFetchArguments{.url = url});
 }
 
+void WebClient::fetchPageTextInto(const LocalText& url, LocalText& page) {
+  utf8ToLocal(webFetch(WebFetchArguments{.url = url}), page);
+}
+
 ByteArray WebClient::plainGet(const LocalText& url) {
   return runRequest([url, timeout = platformTimeout()](RequestInFlight& request) {
            return runPlainGet(request, url, timeout);

@@ -46,6 +46,7 @@ class WebClient : public PageFetcher {
   // also fit the URL overload.
   LocalText fetchPageText(const WebFetchArguments& arguments);
   LocalText fetchPageText(const LocalText& url) override;
+  void fetchPageTextInto(const LocalText& url, LocalText& page) override;
 
   // The shop lookup's plain GET: the platform's own request for the URL,
   // redirects followed, no cookies; the body bytes, empty on failure.

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "text/code_pages.h"
 #include "text/encodings.h"
@@ -42,6 +44,28 @@ TEST(Utf8ToLocal, CharactersTheCodePageLacksBecomeQuestionMarks) {
 TEST(Utf8ToLocal, MalformedBytesBecomeQuestionMarks) {
   EXPECT_EQ(utf8ToLocal("a\xFF" "b"), "a?b");
   EXPECT_EQ(utf8ToLocal("a\xE4\xB8" "b"), "a?b");
+}
+
+// The search converts every page into one kept string: a page after a longer
+// one, a refused or empty one, must leave nothing of the earlier page.
+TEST(Utf8ToLocal, AKeptStringHoldsExactlyTheLastPage) {
+  std::string longPage;
+  for (int i = 0; i < 5000; ++i) longPage += "\xE4\xB8\xAD" "ab\xCC\x81";  // 中ab, a combining mark
+  const std::vector<std::string> pages = {longPage, "x\xE4\xB8\xAD", "", std::string("ab\0cd", 5), "\xFF", longPage};
+  LocalText kept;
+  for (const std::string& page : pages) {
+    utf8ToLocal(page, kept);
+    EXPECT_EQ(kept, utf8ToLocal(std::string(page)));
+  }
+  utf8ToLocal("x\xE4\xB8\xAD", kept);
+  EXPECT_EQ(kept, "x\xD6\xD0");
+  Utf16Text units;
+  ASSERT_TRUE(multiByteToUtf16(longPage, kUtf8CodePage, units));
+  ASSERT_TRUE(multiByteToUtf16("a\xE4\xB8\xAD", kUtf8CodePage, units));
+  EXPECT_EQ(units, u"a\u4E2D");
+  ByteArray appended = "head";
+  ASSERT_TRUE(utf16ToMultiByte(u"\u4E2D", kLocalCodePage, 0, appended));
+  EXPECT_EQ(appended, "head\xD6\xD0");
 }
 
 TEST(Utf8ToUtf16, ConvertsEveryByteNulIncluded) {
