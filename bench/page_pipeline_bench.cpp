@@ -27,6 +27,7 @@
 #include <string_view>
 #include <vector>
 
+#include "literal_floor.h"
 #include "run_timing.h"
 #include "search/shop_page_reader.h"
 #include "search_result_page.h"
@@ -65,22 +66,11 @@ const std::pair<std::string_view, std::string_view> kFieldLiterals[] = {
     {R"(,"totalsold":)", R"(,")"}, {R"(rank seller-rank-)", R"(",)"}, {R"(ind\":\")", R"(\)"},
 };
 
+// The floor of shops(): the six fields' literal scans and the rank count.
 size_t floorOf(const std::string& page) {
-  size_t captures = 0;
-  const char* const end = page.data() + page.size();
-  for (const auto& [left, right] : kFieldLiterals) {
-    for (const char* at = page.data();;) {
-      const auto* open = static_cast<const char*>(memmem(at, end - at, left.data(), left.size()));
-      if (!open) break;
-      open += left.size();
-      const auto* close = static_cast<const char*>(memmem(open, end - open, right.data(), right.size()));
-      if (!close) break;
-      std::string capture(open, close);
-      captures += capture.size() + 1;
-      at = close + right.size();
-    }
-  }
+  size_t captures = literalScanFloor(page, kFieldLiterals);
   constexpr std::string_view kRank = "seller-rank";
+  const char* const end = page.data() + page.size();
   for (const char* at = page.data();
        (at = static_cast<const char*>(memmem(at, end - at, kRank.data(), kRank.size()))); at += kRank.size())
     ++captures;

@@ -13,6 +13,7 @@
 #include "regex/match_iteration.h"
 #include "regex/parser.h"
 #include "regex/pike_vm.h"
+#include "literal_floor.h"
 #include "regex/regex.h"
 #include "run_timing.h"
 #include "search/shop_page_patterns.h"
@@ -62,27 +63,7 @@ size_t runOurs(const std::string& page) {
   return captures;
 }
 
-// The least any extraction must do: find each left literal, then the right
-// one after it, and copy what lies between. Byte-wise and case-sensitive, so
-// it takes the second byte of 錦 (E5 5C) for a category's closing backslash,
-// which ours must not.
-size_t runFloor(const std::string& page) {
-  size_t captures = 0;
-  const char* const end = page.data() + page.size();
-  for (const auto& [left, right] : kFieldLiterals) {
-    for (const char* at = page.data();;) {
-      const auto* open = static_cast<const char*>(memmem(at, end - at, left.data(), left.size()));
-      if (!open) break;
-      open += left.size();
-      const auto* close = static_cast<const char*>(memmem(open, end - open, right.data(), right.size()));
-      if (!close) break;
-      std::string capture(open, close);
-      captures += !capture.empty() || true;
-      at = close + right.size();
-    }
-  }
-  return captures;
-}
+size_t runFloor(const std::string& page) { return literalScanFloor(page, kFieldLiterals); }
 
 // The way every pattern ran before field scans: the page converted to UTF-16
 // once, each pattern on the Pike VM, captures cut from the local text.
