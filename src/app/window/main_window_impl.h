@@ -54,6 +54,7 @@ class MainWindowImpl final : public MainWindow {
   unsigned timerInterval() const override { return timerInterval_; }
   void setTimerInterval(unsigned milliseconds) override;
   void runOnUiThread(std::function<void()> task) override;
+  void setStatusText(const LocalText&) override {}
 
   // Tests stand in for the shell's taskbar list, to see what the button
   // shows; null gives the window its own back.
