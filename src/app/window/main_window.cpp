@@ -196,6 +196,7 @@ void MainWindowImpl::createControls() {
   // The shell's taskbar list may be asked only once the button exists.
   taskbarButtonCreatedMessage_ = RegisterWindowMessageW(L"TaskbarButtonCreated");
   taskbar_.attach(window_);
+  progress_.setScale(scale_);
   progress_.attach(control(Control::搜索结果), taskbar_);
   setTimerInterval(window_layout::kTimer1Interval);
   layOut();
@@ -229,7 +230,7 @@ void MainWindowImpl::onCreated() {
   ShowWindow(window_, SW_SHOW);
   fitToWorkArea();
   icons_.apply(window_, scale_.dpi());
-  trayIcon_.add(window_, icons_.smallIcon(), kTrayTip);
+  trayIcon_.add(window_, kTrayTip);
   grid_.setUp();
   panel_.park();
   onRefreshAccountsClicked(*this);

@@ -61,6 +61,7 @@ class MainWindowImpl final : public MainWindow {
   void useTaskbarProgress(TaskbarProgress* taskbar) { progress_.useTaskbar(taskbar ? *taskbar : taskbar_); }
   // What the tooltip of 搜索结果 says now.
   LocalText searchProgressText() const { return progress_.tooltipText(); }
+  int searchProgressTooltipWidth() const { return progress_.tooltipWidth(); }
 
  private:
   explicit MainWindowImpl(HINSTANCE instance);
