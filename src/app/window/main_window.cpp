@@ -233,7 +233,7 @@ void MainWindowImpl::onCreated() {
   trayIcon_.add(window_, kTrayTip);
   grid_.setUp();
   panel_.park();
-  onRefreshAccountsClicked(*this);
+  accounts_.start(HiddenIcons::LeaveClosed);
 }
 
 void MainWindowImpl::onCloseRequested() { ShowWindow(window_, SW_HIDE); }
@@ -241,6 +241,7 @@ void MainWindowImpl::onCloseRequested() { ShowWindow(window_, SW_HIDE); }
 void MainWindowImpl::onDestroyed() {
   KillTimer(window_, kTimer1Id);
   KillTimer(window_, kRereadAccountsTimerId);
+  KillTimer(window_, kAccountReadingTimerId);
   uiTasks_.close();
   gridMenu_.detach();
   grid_.detach();
@@ -254,15 +255,16 @@ void MainWindowImpl::onTimer(UINT_PTR id) {
   if (id == kTimer1Id) onMainTimerTick(*this);
   if (id == kRereadAccountsTimerId) {
     KillTimer(window_, kRereadAccountsTimerId);
-    onRefreshAccountsClicked(*this);
+    accounts_.start(HiddenIcons::LeaveClosed);
   }
+  if (id == kAccountReadingTimerId) accounts_.onTimeLimit();
 }
 
 // Explorer started or restarted: the icon goes back into the new notification
 // area, and its icons are read anew at once and once more a little later.
 void MainWindowImpl::onShellStarted() {
   trayIcon_.readd();
-  onRefreshAccountsClicked(*this);
+  accounts_.start(HiddenIcons::LeaveClosed);
   SetTimer(window_, kRereadAccountsTimerId, kRereadAccountsDelayMs, nullptr);
 }
 
@@ -319,7 +321,7 @@ void MainWindowImpl::onControlClicked(Control c) {
     case Control::进入店铺:
       return onOpenShopRequested(*this);
     case Control::刷新:
-      return onRefreshAccountsClicked(*this);
+      return accounts_.start(HiddenIcons::OpenIfNeeded);
     case Control::联系选中:
       return onContactSelectedClicked(*this);
     case Control::停止搜索:

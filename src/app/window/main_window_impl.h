@@ -9,6 +9,7 @@
 #include "app/dpi_scale.h"
 #include "app/layout_passes.h"
 #include "app/selection.h"
+#include "app/window/account_reading.h"
 #include "app/window/grid_context_menu.h"
 #include "app/window/main_window.h"
 #include "app/window/main_window_layout.h"
@@ -125,6 +126,8 @@ class MainWindowImpl final : public MainWindow {
   RegionPanel panel_;
   TrayIcon trayIcon_;
   UiTaskQueue uiTasks_;
+  // After the task queue, so it lets go of its workers first.
+  AccountReading accounts_{*this};
   TaskbarButtonProgress taskbar_;
   SearchProgressView progress_;
   // Last, so the search is stopped and its thread gone before anything it

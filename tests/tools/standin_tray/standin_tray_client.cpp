@@ -51,6 +51,8 @@ StandinTray::StandinTray(std::vector<std::string> visible, std::vector<std::stri
       L"\"" + exe + L"\" \"" + tipsPath_ + L"\" \"" + recordPath_ + L"\" \"" + readyName + L"\"";
   if (options.windows11) commandLine += std::wstring(L" ") + kWindows11Option;
   if (options.processProtected) commandLine += std::wstring(L" ") + kProtectedOption;
+  if (options.overflowShown) commandLine += std::wstring(L" ") + kOverflowShownOption;
+  if (options.slowMs) commandLine += std::wstring(L" ") + kSlowOption + std::to_wstring(options.slowMs);
   // A tray started while the previous test's tray is still going away can
   // fail to create its windows; a second start then succeeds.
   for (int attempt = 0; attempt < 3 && !window_; ++attempt) {
@@ -120,6 +122,16 @@ bool StandinTray::writeTips(const std::vector<std::string>& visible, const std::
   std::ofstream file(tipsPath_.c_str(), std::ios::binary | std::ios::trunc);
   file << content;
   return static_cast<bool>(file.flush());
+}
+
+HWND StandinTray::overflowWindow() const {
+  for (HWND overflow = FindWindowExW(nullptr, nullptr, L"TopLevelWindowForOverflowXamlIsland", nullptr); overflow;
+       overflow = FindWindowExW(nullptr, overflow, L"TopLevelWindowForOverflowXamlIsland", nullptr)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(overflow, &owner);
+    if (owner == process_.dwProcessId) return overflow;
+  }
+  return nullptr;
 }
 
 HWND StandinTray::findWindowOfProcess() const {

@@ -21,8 +21,10 @@ struct NotifyRecord {
 
 // How the stand-in's notification area looks (standin_tray_protocol.h).
 struct TrayOptions {
-  bool windows11 = false;         // the XAML shape, whose toolbar stays empty
+  bool windows11 = false;         // the XAML shape: its toolbar stays empty, UI Automation shows the icons
   bool processProtected = false;  // OpenProcess on the stand-in fails
+  bool overflowShown = false;     // windows11: the hidden icons' window starts open
+  DWORD slowMs = 0;               // windows11: every answer of a root element waits this long
 };
 
 class StandinTray {
@@ -43,6 +45,9 @@ class StandinTray {
   // shown (icons added through Shell_NotifyIcon included), -1 on failure.
   int show(std::vector<std::string> visible, std::vector<std::string> hidden = {});
   std::vector<NotifyRecord> notifyRecords() const;
+  // windows11: the hidden icons' window, and whether it is open.
+  HWND overflowWindow() const;
+  bool overflowShown() const { return IsWindowVisible(overflowWindow()) != FALSE; }
 
  private:
   bool writeTips(const std::vector<std::string>& visible, const std::vector<std::string>& hidden) const;
