@@ -64,6 +64,12 @@ class MainWindowImpl final : public MainWindow {
   LocalText searchProgressText() const { return progress_.tooltipText(); }
   int searchProgressTooltipWidth() const { return progress_.tooltipWidth(); }
 
+  // The IM account 联系旺旺列表框 shows selected ("" for none), for the
+  // settings file to keep; and the kept one, to be selected when the first
+  // reading lists it (call it right after create(): readings end later).
+  LocalText selectedImAccount() const { return accounts_.selectedAccount(); }
+  void keepImAccount(const LocalText& account) { accounts_.keepAccount(account); }
+
  private:
   explicit MainWindowImpl(HINSTANCE instance);
   static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -27,6 +27,10 @@ struct TrayOptions {
   DWORD slowMs = 0;               // windows11: every answer of a root element waits this long
 };
 
+// Whether this Wine has UI Automation to read the Windows 11 shape with:
+// Wine 10 registers CUIAutomation, Wine 8 does not.
+bool uiAutomationPresent();
+
 class StandinTray {
  public:
   // Button tips are local (GBK) text, in button order: `visible` for the
@@ -51,7 +55,7 @@ class StandinTray {
 
  private:
   bool writeTips(const std::vector<std::string>& visible, const std::vector<std::string>& hidden) const;
-  HWND findWindowOfProcess() const;
+  HWND windowOfProcess(const wchar_t* className) const;
 
   std::wstring tipsPath_, recordPath_;
   PROCESS_INFORMATION process_ = {};

@@ -9,7 +9,6 @@
 
 #include "imaccounts/discover_im_accounts.h"
 #include "platform/tray_tips.h"
-#include "platform/win32/ui_automation_client.h"
 #include "standin_tray_client.h"
 #include "tray_test_support.h"
 
@@ -17,6 +16,7 @@ namespace quorvane::tray_test {
 namespace {
 
 using standin_tray::StandinTray;
+using standin_tray::uiAutomationPresent;
 using standin_tray::TrayOptions;
 using Items = std::vector<LocalText>;
 
@@ -33,17 +33,6 @@ bool waitFor(Condition done) {
   return done();
 }
 
-// Wine 10 registers UI Automation, Wine 8 does not.
-bool uiAutomationPresent() {
-  const bool joined = SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED));
-  IUnknown* automation = nullptr;
-  const bool present = SUCCEEDED(CoCreateInstance(platform::uia::kClsidCUIAutomation, nullptr, CLSCTX_INPROC_SERVER,
-                                                  platform::uia::kIidIUIAutomation,
-                                                  reinterpret_cast<void**>(&automation)));
-  if (automation) automation->Release();
-  if (joined) CoUninitialize();
-  return present;
-}
 
 template <typename Work>
 double millisecondsFor(Work work) {

@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/ui_automation_client.h"
 #include "standin_tray_client.h"
 #include "ui_driver.h"
 
@@ -20,6 +19,7 @@ namespace quorvane::ui {
 namespace {
 
 using standin_tray::StandinTray;
+using standin_tray::uiAutomationPresent;
 using standin_tray::TrayOptions;
 using Items = std::vector<std::wstring>;
 
@@ -27,17 +27,6 @@ const std::string kClient = "\xC7\xA7\xC5\xA3";  // "千牛"
 std::string clientTip(const std::string& account) { return kClient + " - " + account; }
 using Clock = std::chrono::steady_clock;
 
-// Wine 10 registers UI Automation, Wine 8 does not.
-bool uiAutomationPresent() {
-  const bool joined = SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED));
-  IUnknown* automation = nullptr;
-  const bool present = SUCCEEDED(CoCreateInstance(platform::uia::kClsidCUIAutomation, nullptr, CLSCTX_INPROC_SERVER,
-                                                  platform::uia::kIidIUIAutomation,
-                                                  reinterpret_cast<void**>(&automation)));
-  if (automation) automation->Release();
-  if (joined) CoUninitialize();
-  return present;
-}
 
 // 联系旺旺列表框's items and selection, read across processes in UTF-16
 // (the A form of CB_GETLBTEXT cannot be trusted across processes in Wine).
