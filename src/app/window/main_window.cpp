@@ -196,6 +196,7 @@ void MainWindowImpl::createControls() {
   // The shell's taskbar list may be asked only once the button exists.
   taskbarButtonCreatedMessage_ = RegisterWindowMessageW(L"TaskbarButtonCreated");
   taskbar_.attach(window_);
+  progress_.setScale(scale_);
   progress_.attach(control(Control::搜索结果), taskbar_);
   setTimerInterval(window_layout::kTimer1Interval);
   layOut();
@@ -229,10 +230,10 @@ void MainWindowImpl::onCreated() {
   ShowWindow(window_, SW_SHOW);
   fitToWorkArea();
   icons_.apply(window_, scale_.dpi());
-  trayIcon_.add(window_, icons_.smallIcon(), kTrayTip);
+  trayIcon_.add(window_, kTrayTip);
   grid_.setUp();
   panel_.park();
-  onRefreshAccountsClicked(*this);
+  accounts_.start(HiddenIcons::LeaveClosed);
 }
 
 void MainWindowImpl::onCloseRequested() { ShowWindow(window_, SW_HIDE); }
@@ -240,6 +241,7 @@ void MainWindowImpl::onCloseRequested() { ShowWindow(window_, SW_HIDE); }
 void MainWindowImpl::onDestroyed() {
   KillTimer(window_, kTimer1Id);
   KillTimer(window_, kRereadAccountsTimerId);
+  KillTimer(window_, kAccountReadingTimerId);
   uiTasks_.close();
   gridMenu_.detach();
   grid_.detach();
@@ -253,15 +255,16 @@ void MainWindowImpl::onTimer(UINT_PTR id) {
   if (id == kTimer1Id) onMainTimerTick(*this);
   if (id == kRereadAccountsTimerId) {
     KillTimer(window_, kRereadAccountsTimerId);
-    onRefreshAccountsClicked(*this);
+    accounts_.start(HiddenIcons::LeaveClosed);
   }
+  if (id == kAccountReadingTimerId) accounts_.onTimeLimit();
 }
 
 // Explorer started or restarted: the icon goes back into the new notification
 // area, and its icons are read anew at once and once more a little later.
 void MainWindowImpl::onShellStarted() {
   trayIcon_.readd();
-  onRefreshAccountsClicked(*this);
+  accounts_.start(HiddenIcons::LeaveClosed);
   SetTimer(window_, kRereadAccountsTimerId, kRereadAccountsDelayMs, nullptr);
 }
 
@@ -318,7 +321,7 @@ void MainWindowImpl::onControlClicked(Control c) {
     case Control::进入店铺:
       return onOpenShopRequested(*this);
     case Control::刷新:
-      return onRefreshAccountsClicked(*this);
+      return accounts_.start(HiddenIcons::OpenIfNeeded);
     case Control::联系选中:
       return onContactSelectedClicked(*this);
     case Control::停止搜索:

@@ -61,6 +61,9 @@ class MainWindow {
   // Runs `task` on the window's thread; callable from any thread. Tasks posted
   // after the window is gone are dropped.
   virtual void runOnUiThread(std::function<void()> task) = 0;
+
+  // The status line's text; the window's thread only.
+  virtual void setStatusText(const LocalText& text) = 0;
 };
 
 }  // namespace quorvane

@@ -9,6 +9,7 @@
 #include "app/dpi_scale.h"
 #include "app/layout_passes.h"
 #include "app/selection.h"
+#include "app/window/account_reading.h"
 #include "app/window/grid_context_menu.h"
 #include "app/window/main_window.h"
 #include "app/window/main_window_layout.h"
@@ -54,12 +55,20 @@ class MainWindowImpl final : public MainWindow {
   unsigned timerInterval() const override { return timerInterval_; }
   void setTimerInterval(unsigned milliseconds) override;
   void runOnUiThread(std::function<void()> task) override;
+  void setStatusText(const LocalText&) override {}
 
   // Tests stand in for the shell's taskbar list, to see what the button
   // shows; null gives the window its own back.
   void useTaskbarProgress(TaskbarProgress* taskbar) { progress_.useTaskbar(taskbar ? *taskbar : taskbar_); }
   // What the tooltip of 搜索结果 says now.
   LocalText searchProgressText() const { return progress_.tooltipText(); }
+  int searchProgressTooltipWidth() const { return progress_.tooltipWidth(); }
+
+  // The IM account 联系旺旺列表框 shows selected ("" for none), for the
+  // settings file to keep; and the kept one, to be selected when the first
+  // reading lists it (call it right after create(): readings end later).
+  LocalText selectedImAccount() const { return accounts_.selectedAccount(); }
+  void keepImAccount(const LocalText& account) { accounts_.keepAccount(account); }
 
  private:
   explicit MainWindowImpl(HINSTANCE instance);
@@ -123,6 +132,8 @@ class MainWindowImpl final : public MainWindow {
   RegionPanel panel_;
   TrayIcon trayIcon_;
   UiTaskQueue uiTasks_;
+  // After the task queue, so it lets go of its workers first.
+  AccountReading accounts_{*this};
   TaskbarButtonProgress taskbar_;
   SearchProgressView progress_;
   // Last, so the search is stopped and its thread gone before anything it
