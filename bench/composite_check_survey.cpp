@@ -4,7 +4,7 @@
 // iconv port natively, the system's WideCharToMultiByte under Wine). It
 // prints the pairs that change, their second units, and whether each such
 // unit is one that utf16ToLocal converts with the check
-// (web/composite_check.h). It also checks that without the check every unit
+// (text/composite_check.h). It also checks that without the check every unit
 // converts on its own, which lets utf16ToLocal cut a text anywhere outside
 // the stretches it converts with the check.
 //   composite_check_survey [FIRST LAST]   second units FIRST..LAST (hex), default all
@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/code_pages.h"
-#include "web/composite_check.h"
+#include "text/code_pages.h"
+#include "text/composite_check.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ using quorvane::kLocalCodePage;
 constexpr unsigned kCompositeCheck = 0x200;
 
 ByteArray convert(const Utf16Text& units, unsigned flags) {
-  return quorvane::platform::utf16ToMultiByte(units, kLocalCodePage, flags);
+  return quorvane::utf16ToMultiByte(units, kLocalCodePage, flags);
 }
 
 std::string hex(const ByteArray& bytes) {

@@ -14,10 +14,10 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/code_pages.h"
 #include "run_timing.h"
 #include "search_result_page.h"
-#include "web/encodings.h"
+#include "text/code_pages.h"
+#include "text/encodings.h"
 
 namespace {
 
@@ -145,18 +145,18 @@ LocalText chineseText(size_t bytes) {
 // UTF-8 to GBK as utf8ToLocal does it, with the given flags over the whole text.
 LocalText utf8ToLocalWithFlags(const ByteArray& utf8, unsigned flags) {
   const quorvane::Utf16Text units = quorvane::utf8ToUtf16(utf8.substr(0, utf8.find('\0')));
-  const LocalText local = quorvane::platform::utf16ToMultiByte(units, 936, flags);
+  const LocalText local = quorvane::utf16ToMultiByte(units, 936, flags);
   return local.substr(0, local.find('\0'));
 }
 
 void benchmarkCompositeCheck(const char* title, const ByteArray& utf8) {
-  const LocalText expected = utf8ToLocalWithFlags(utf8, quorvane::platform::kCompositeCheck);
+  const LocalText expected = utf8ToLocalWithFlags(utf8, quorvane::kCompositeCheck);
   const bool same = quorvane::utf8ToLocal(utf8) == expected;
   size_t bytes = 0;
   const double ours = timePerRun([&] { return quorvane::utf8ToLocal(utf8).size(); }, 1.0, bytes);
   const double plain = timePerRun([&] { return utf8ToLocalWithFlags(utf8, 0).size(); }, 1.0, bytes);
   const double whole =
-      timePerRun([&] { return utf8ToLocalWithFlags(utf8, quorvane::platform::kCompositeCheck).size(); }, 1.0, bytes);
+      timePerRun([&] { return utf8ToLocalWithFlags(utf8, quorvane::kCompositeCheck).size(); }, 1.0, bytes);
   std::printf("  %-28s ours %7.3f ms, without the check %7.3f ms, check over the whole text %7.3f ms\n", title,
               ours * 1e3, plain * 1e3, whole * 1e3);
   std::printf("  %-28s ours / without the check %.2fx (goal: at most 1.5x); whole-text check / without %.2fx%s\n", "",

@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "fuzz_check.h"
-#include "platform/code_pages.h"
-#include "web/encodings.h"
+#include "text/code_pages.h"
+#include "text/encodings.h"
 
 using namespace quorvane;
 
@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   const std::string_view local = bytes.substr(0, bytes.find('\0'));
 
-  const Utf16Text wide = codePageToUtf16(local, platform::kLocalCodePage);
+  const Utf16Text wide = codePageToUtf16(local, kLocalCodePage);
   FUZZ_CHECK(local.empty() ? wide.empty() : wide.back() == u'\0');
   FUZZ_CHECK(wide.size() <= local.size() + 1);
 
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const LocalText fromUnits = utf16ToLocal(units);
   FUZZ_CHECK(fromUnits.find('\0') == LocalText::npos);
   FUZZ_CHECK(fromUnits.size() <= 2 * units.size());
-  const ByteArray unitsAsUtf8 = utf16ToCodePage(units, platform::kUtf8CodePage);
+  const ByteArray unitsAsUtf8 = utf16ToCodePage(units, kUtf8CodePage);
   FUZZ_CHECK(unitsAsUtf8.size() <= 3 * units.size());
   return 0;
 }

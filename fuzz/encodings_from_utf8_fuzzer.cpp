@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "fuzz_check.h"
-#include "platform/code_pages.h"
-#include "web/encodings.h"
+#include "text/code_pages.h"
+#include "text/encodings.h"
 
 using namespace quorvane;
 
@@ -43,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const Utf16Text untilNul = upToNul(units);
   Utf16Text terminated = untilNul;
   terminated.push_back(u'\0');
-  const ByteArray rewritten = utf16ToCodePage(terminated, platform::kUtf8CodePage);
+  const ByteArray rewritten = utf16ToCodePage(terminated, kUtf8CodePage);
   FUZZ_CHECK(utf8ToUtf16(rewritten) == untilNul);
 
   // Local text never holds a NUL, and reading it back is stable.

@@ -19,7 +19,7 @@
 #include "app/spreadsheet_cell.h"
 #include "csv_reader.h"
 #include "fuzz_check.h"
-#include "web/encodings.h"
+#include "text/encodings.h"
 
 using namespace quorvane;
 

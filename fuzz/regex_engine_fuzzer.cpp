@@ -10,12 +10,12 @@
 
 #include "fuzz_check.h"
 #include "pattern_input.h"
-#include "web/encodings.h"
-#include "web/regex/compiler.h"
-#include "web/regex/match_iteration.h"
-#include "web/regex/parser.h"
-#include "web/regex/pike_vm.h"
-#include "web/regex/regex.h"
+#include "regex/compiler.h"
+#include "regex/match_iteration.h"
+#include "regex/parser.h"
+#include "regex/pike_vm.h"
+#include "regex/regex.h"
+#include "text/encodings.h"
 
 using namespace quorvane;
 

@@ -4,17 +4,20 @@
 // callers cut the page at those offsets, and every match must be the one
 // the engine finds on the subject's wide form (field patterns are scanned
 // over the local bytes instead).
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "fuzz_check.h"
 #include "pattern_input.h"
-#include "platform/code_pages.h"
-#include "web/encodings.h"
-#include "web/gbk_unit_offsets.h"
-#include "web/regex/regex.h"
-#include "web/regex_matcher.h"
+#include "regex/regex.h"
+#include "text/code_pages.h"
+#include "text/encodings.h"
+#include "text/gbk_unit_offsets.h"
+#include "text/local_pattern.h"
+#include "text/regex_matcher.h"
 
 using namespace quorvane;
 
@@ -24,7 +27,7 @@ namespace {
 // offsets, so its texts must be the very bytes at their positions.
 bool roundTrips(std::string_view subject) {
   if (subject.empty()) return true;
-  const Utf16Text units = platform::multiByteToUtf16(subject, platform::kLocalCodePage);
+  const Utf16Text units = multiByteToUtf16(subject, kLocalCodePage);
   return !units.empty() && utf16ToLocal(units) == subject;
 }
 
@@ -41,8 +44,8 @@ void checkText(const LocalText& text, int position, std::string_view subject, bo
 // turned into its byte position and text, against what the matcher reports.
 void checkAgainstTheWideForm(const RegexMatcher& matcher, std::string_view pattern, std::string_view subject,
                              uint8_t options) {
-  const Utf16Text patternUnits = platform::multiByteToUtf16(pattern, platform::kLocalCodePage);
-  const Utf16Text units = subject.empty() ? Utf16Text() : platform::multiByteToUtf16(subject, platform::kLocalCodePage);
+  const Utf16Text patternUnits = multiByteToUtf16(pattern, kLocalCodePage);
+  const Utf16Text units = subject.empty() ? Utf16Text() : multiByteToUtf16(subject, kLocalCodePage);
   const std::optional<GbkUnitOffsets> offsets = GbkUnitOffsets::of(subject, units.size());
   if ((!pattern.empty() && patternUnits.empty()) || !offsets) return;
   const regex::Regex expression(patternUnits, {!(options & 1), (options & 2) != 0, (options & 4) != 0});
@@ -94,6 +97,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
   }
   if (ran) checkAgainstTheWideForm(matcher, pattern, subject, options);
+  // A compiled pattern reads the same captures as the matcher, without it.
+  const LocalPattern compiled(pattern, {(options & 1) != 0, (options & 2) != 0, (options & 4) != 0});
+  for (int group = 0; group <= std::min(groups, 2); ++group) {
+    const std::vector<LocalText> captures = compiled.captures(subject, group);
+    FUZZ_CHECK(captures.size() == static_cast<size_t>(ran ? matches : 0));
+    for (int match = 1; ran && match <= matches; ++match)
+      FUZZ_CHECK(captures[static_cast<size_t>(match - 1)] ==
+                 (group == 0 ? matcher.matchText(match) : matcher.subMatchText(match, group)));
+  }
   (void)matcher.replace("[$1]");
   return 0;
 }

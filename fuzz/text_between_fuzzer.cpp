@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "fuzz_check.h"
-#include "web/text_between.h"
+#include "text/text_between.h"
 
 using quorvane::textBetween;
 

@@ -4,7 +4,8 @@
 #include <string_view>
 
 #include "fuzz_check.h"
-#include "web/encodings.h"
+#include "text/encodings.h"
+#include "web/url_encoding.h"
 
 using namespace quorvane;
 

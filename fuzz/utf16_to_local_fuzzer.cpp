@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "fuzz_check.h"
-#include "platform/code_pages.h"
-#include "web/encodings.h"
+#include "text/code_pages.h"
+#include "text/encodings.h"
 
 using namespace quorvane;
 
@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Utf16Text units(size / 2, u'\0');
   for (size_t i = 0; i < units.size(); ++i) units[i] = static_cast<char16_t>(data[2 * i] | data[2 * i + 1] << 8);
 
-  ByteArray whole = platform::utf16ToMultiByte(units, platform::kLocalCodePage, platform::kCompositeCheck);
+  ByteArray whole = utf16ToMultiByte(units, kLocalCodePage, kCompositeCheck);
   whole = whole.substr(0, whole.find('\0'));
   FUZZ_CHECK(utf16ToLocal(units) == whole);
   return 0;

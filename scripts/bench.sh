@@ -6,7 +6,9 @@
 #   scripts/bench.sh native     the native benchmarks only
 #   scripts/bench.sh wine       the Wine benchmarks only
 # QUORVANE_BASELINE_EXE=/path/to/Quorvane.exe also measures that build's
-# whole search (e.g. main's), beside this tree's.
+# whole search and 10 000-row fill (e.g. main's), beside this tree's;
+# QUORVANE_BASELINE_COMMIT=COMMIT measures that commit's page job beside
+# this tree's.
 set -euo pipefail
 root=$(cd "$(dirname "$(readlink -f "$0")")/.." && pwd)
 cd "$root"
@@ -16,6 +18,9 @@ win="$root/build/win"
 native() {
   echo "== page extraction: our regular expressions against std::wregex (build/native/bench/regex_bench)"
   build/native/bench/regex_bench
+  echo
+  echo "== the worker's page job against memmem and iconv, each variant alone (build/native/bench/page_pipeline_bench)"
+  build/native/bench/page_pipeline_bench ${QUORVANE_BASELINE_COMMIT:+--baseline "$(scripts/page-pipeline-baseline.sh "$QUORVANE_BASELINE_COMMIT")"}
   echo
   echo "== encodings, native port (build/native/bench/encoding_bench)"
   build/native/bench/encoding_bench
@@ -45,7 +50,8 @@ wine_part() {
   echo "== Quorvane.exe filling 10000 rows from a search of the substitute marketplace (search_fill_benchmark.exe)"
   local shops="$win/bench-shops.tsv"
   python3 tests/wine/benchmarks/bulk_shops.py "$shops" 10000
-  tests/services/with-marketplace.sh --shops "$shops" --no-delay -- wine "$benchmarks/search_fill_benchmark.exe"
+  tests/services/with-marketplace.sh --shops "$shops" --no-delay -- \
+    wine "$benchmarks/search_fill_benchmark.exe" 170 "${QUORVANE_BASELINE_EXE:+Z:$QUORVANE_BASELINE_EXE}"
   echo
   echo "== a whole search (2000 shops: 100 result pages, 2000 presence requests) against a minimal WinInet client"
   echo "   making the same requests (whole_search_benchmark.exe)"

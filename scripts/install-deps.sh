@@ -9,6 +9,7 @@ packages=(
   wine wine64 xvfb xauth x11-utils imagemagick
   fonts-wqy-microhei locales python3 openssl unicode-data e2fsprogs
   clang libclang-rt-14-dev
+  debootstrap  # the Debian 13 root whose Wine 10 runs the tray suites again (wine10-root.sh)
 )
 
 missing=()

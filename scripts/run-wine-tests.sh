@@ -6,7 +6,10 @@ set -euo pipefail
 root=$(cd "$(dirname "$(readlink -f "$0")")/.." && pwd)
 build=${QUORVANE_WIN_BUILD:?}
 source "$root/scripts/wine-env.sh" "$build"
-log="$build/ctest-wine.log"
+# Wine 10 of the Debian 13 root when QUORVANE_WINE10_ROOT names it.
+wine=wine
+[ -z "${QUORVANE_WINE10_ROOT:-}" ] || wine=wine10
+log="$build/ctest-$wine.log"
 # Start Wine's services first: a persistent wineserver with nothing started
 # holds ctest's output pipe open.
 wineserver -p
@@ -18,9 +21,9 @@ ctest --test-dir "$build" --output-on-failure --timeout 300 "$@" >"$log" 2>&1 ||
 wineserver -k || true
 wineserver -w || true
 if [ $status -eq 0 ]; then
-  echo "wine: $(grep -E 'tests passed' "$log" | tail -n1)"
+  echo "$wine: $(grep -E 'tests passed' "$log" | tail -n1)"
 else
   cat "$log" >&2
-  echo "wine: FAILED (log: $log)" >&2
+  echo "$wine: FAILED (log: $log)" >&2
 fi
 exit $status

@@ -3,8 +3,18 @@
 # QUORVANE_CODEPAGE=default keeps Wine's own ANSI code page (1252);
 # otherwise processes run with code page 936, as on the users' systems.
 # QUORVANE_WINEPREFIX names another prefix than the tree's own (a test's copy).
+# QUORVANE_WINE10_ROOT names the Debian 13 root of scripts/wine10-root.sh:
+# wine, wineserver and wineboot are then its Wine 10 (scripts/wine10/), with
+# a prefix of its own.
 _qv_build=$(cd "${1:?build dir}" && pwd)
-export WINEPREFIX="${QUORVANE_WINEPREFIX:-$_qv_build/wineprefix}"
+if [ -n "${QUORVANE_WINE10_ROOT:-}" ]; then
+  _qv_wine10="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/wine10"
+  case ":$PATH:" in *":$_qv_wine10:"*) ;; *) export PATH="$_qv_wine10:$PATH" ;; esac
+  export WINEPREFIX="${QUORVANE_WINEPREFIX:-$_qv_build/wine10prefix}"
+  unset _qv_wine10
+else
+  export WINEPREFIX="${QUORVANE_WINEPREFIX:-$_qv_build/wineprefix}"
+fi
 export HOME="$_qv_build/winehome"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "app/spreadsheet_cell.h"
-#include "web/encodings.h"
+#include "text/encodings.h"
 
 namespace quorvane {
 namespace {

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "web/gbk_characters.h"
+#include "text/gbk_characters.h"
 
 namespace quorvane {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "web/encodings.h"
+#include "text/encodings.h"
 
 namespace quorvane {
 namespace {

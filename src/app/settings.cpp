@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "web/encodings.h"
+#include "text/encodings.h"
 
 namespace quorvane {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "web/gbk_characters.h"
+#include "text/gbk_characters.h"
 
 namespace quorvane {
 namespace {

@@ -1,7 +1,7 @@
 #include "contact/shop_page.h"
 
-#include "web/encodings.h"
-#include "web/text_between.h"
+#include "text/text_between.h"
+#include "web/url_encoding.h"
 
 namespace quorvane {
 namespace {

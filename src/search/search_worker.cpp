@@ -47,16 +47,15 @@ SearchWorker::Next SearchWorker::searchProvince(ShopPageReader& reader, int inde
   if (mustEnd()) return Next::End;
   const LocalText& province = criteria_.provinces[static_cast<size_t>(index)];
   events_.send(ProvinceStarted{index, static_cast<int>(criteria_.provinces.size()), province});
-  const PageAnswer probe = web_.fetchPage(probeUrl(hosts_.search, criteria_.keyword, province));
-  if (probe.failed) report(ProbeFailed{index});
-  const std::int64_t pages = reader.totalPages(probe.text);
+  if (!web_.fetchPageTextInto(probeUrl(hosts_.search, criteria_.keyword, province), page_))
+    report(ProbeFailed{index});
+  const std::int64_t pages = reader.totalPages(page_);
   for (std::int64_t p = 1; p <= pages; ++p) {
     if (mustEnd()) return Next::End;
     events_.send(PageStarted{p, pages});
     const LocalText url = resultPageUrl(hosts_.search, criteria_.keyword, province, pageOffset(pages, p));
-    const PageAnswer page = web_.fetchPage(url);
-    if (page.failed) report(PageFailed{p});
-    Next next = addShops(reader.shops(page.text));
+    if (!web_.fetchPageTextInto(url, page_)) report(PageFailed{p});
+    Next next = addShops(reader.shops(page_));
     if (next != Next::Go) return next;
   }
   return Next::Go;

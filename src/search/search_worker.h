@@ -47,6 +47,7 @@ class SearchWorker {
   SearchEvents& events_;
   const StopFlag& stop_;
   LocalText history_;
+  LocalText page_;  // the page being read; one string for every page of the search
   int rows_ = 0;
 };
 

@@ -1,25 +1,18 @@
 #include "search/shop_page_reader.h"
 
 #include <algorithm>
+#include <array>
 
 #include "search/plain_number.h"
 
 namespace quorvane {
 namespace {
 
-constexpr std::string_view kTotalPagesPattern = R"re("totalPage":(.*?),")re";
-constexpr std::string_view kNamePattern = R"re("rawTitle":"(.*?)",)re";
-constexpr std::string_view kSellerIdPattern = R"re("nick":"(.*?)","provcity")re";
-constexpr std::string_view kItemCountPattern = R"re("procnt":(.*?),")re";
-constexpr std::string_view kMonthlySalesPattern = R"re(,"totalsold":(.*?),")re";
-constexpr std::string_view kRankPattern = R"re(rank seller-rank-(.*?)",)re";
-constexpr std::string_view kCategoryPattern = R"re(ind\\":\\"(.*?)\\)re";
 constexpr std::string_view kNoCategory = "\xBF\xD5";  // 空
 
-int run(RegexMatcher& matcher, std::string_view pattern, std::string_view page) {
-  matcher.execute(pattern, page, false, true, true);
-  return std::max(matcher.matchCount(), 0);
-}
+// The six fields of a shop, in the order their patterns run over a page.
+constexpr std::array<ShopField, 6> kRowFields = {ShopField::Name,         ShopField::SellerId, ShopField::ItemCount,
+                                                  ShopField::MonthlySales, ShopField::Rank,     ShopField::Category};
 
 }  // namespace
 
@@ -31,27 +24,29 @@ std::int64_t sellerRankCount(std::string_view page) {
   return count;
 }
 
-std::int64_t ShopPageReader::totalPages(std::string_view probePage) {
-  if (run(totalPages_, kTotalPagesPattern, probePage) < 1) return 0;
-  return plainNumber(totalPages_.subMatchText(1, 1)).value_or(0);
+std::int64_t ShopPageReader::totalPages(std::string_view probePage) const {
+  const std::vector<LocalText> counts = patterns_[ShopField::TotalPages].captures(probePage);
+  if (counts.empty()) return 0;
+  return plainNumber(counts.front()).value_or(0);
 }
 
-std::vector<ShopFields> ShopPageReader::shops(std::string_view resultPage) {
+std::vector<ShopFields> ShopPageReader::shops(std::string_view resultPage) const {
   std::int64_t formed = sellerRankCount(resultPage);
-  for (auto [matcher, pattern] : {std::pair{&names_, kNamePattern}, {&sellerIds_, kSellerIdPattern},
-                                   {&itemCounts_, kItemCountPattern}, {&monthlySales_, kMonthlySalesPattern},
-                                   {&ranks_, kRankPattern}, {&categories_, kCategoryPattern}})
-    formed = std::min<std::int64_t>(formed, run(*matcher, pattern, resultPage));
+  std::array<std::vector<LocalText>, kRowFields.size()> lists;
+  for (size_t i = 0; i < kRowFields.size(); ++i) {
+    lists[i] = patterns_[kRowFields[i]].captures(resultPage);
+    formed = std::min<std::int64_t>(formed, static_cast<std::int64_t>(lists[i].size()));
+  }
 
   std::vector<ShopFields> shops(static_cast<size_t>(formed));
-  for (int j = 1; j <= formed; ++j) {
-    ShopFields& shop = shops[static_cast<size_t>(j - 1)];
-    shop.name = names_.subMatchText(j, 1);
-    shop.sellerId = sellerIds_.subMatchText(j, 1);
-    shop.itemCount = itemCounts_.subMatchText(j, 1);
-    shop.monthlySales = monthlySales_.subMatchText(j, 1);
-    shop.rank = ranks_.subMatchText(j, 1);
-    shop.category = categories_.subMatchText(j, 1);
+  for (size_t j = 0; j < shops.size(); ++j) {
+    ShopFields& shop = shops[j];
+    shop.name = std::move(lists[0][j]);
+    shop.sellerId = std::move(lists[1][j]);
+    shop.itemCount = std::move(lists[2][j]);
+    shop.monthlySales = std::move(lists[3][j]);
+    shop.rank = std::move(lists[4][j]);
+    shop.category = std::move(lists[5][j]);
     if (shop.category.empty()) shop.category = kNoCategory;
   }
   return shops;

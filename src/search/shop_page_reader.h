@@ -1,11 +1,12 @@
 #pragma once
 // Cuts the page count out of a probe page and the shops out of a result
-// page with the marketplace's seven text patterns.
+// page with the marketplace's field patterns (search/shop_page_patterns.h),
+// read straight from the page: the page is never copied.
 #include <cstdint>
 #include <string_view>
 #include <vector>
 
-#include "web/regex_matcher.h"
+#include "search/shop_page_patterns.h"
 #include "text/text.h"
 
 namespace quorvane {
@@ -21,18 +22,20 @@ struct ShopFields {
 
 class ShopPageReader {
  public:
+  explicit ShopPageReader(const ShopPagePatterns& patterns = ShopPagePatterns::compiled()) : patterns_(patterns) {}
+
   // The first total-pages capture as a plain number; 0 when there is none or
   // it is no plain number.
-  std::int64_t totalPages(std::string_view probePage);
+  std::int64_t totalPages(std::string_view probePage) const;
 
   // The page's shops, paired by index across the six field lists. A page
   // names as many shops as it holds "seller-rank" texts, but a shop is only
   // formed while every list still has an entry for it: a row is never made
   // up from a missing or shifted field.
-  std::vector<ShopFields> shops(std::string_view resultPage);
+  std::vector<ShopFields> shops(std::string_view resultPage) const;
 
  private:
-  RegexMatcher totalPages_, names_, sellerIds_, itemCounts_, monthlySales_, ranks_, categories_;
+  const ShopPagePatterns& patterns_;
 };
 
 // Occurrences of "seller-rank", case-sensitive.

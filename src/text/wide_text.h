@@ -1,8 +1,10 @@
 #pragma once
-// The one conversion between byte text and the UTF-16 that the wide Windows
-// APIs take. Every Windows-side file converts through it, so code page 936 is
-// named explicitly everywhere and Chinese reads right whatever ANSI code page
-// the system runs with. Built for Windows only (wide_text_win32.cpp).
+// Local text in the form the wide Windows calls take, and back. The units
+// are those of Utf16Text (text/text.h), held as wchar_t, which is a UTF-16
+// unit on Windows only; the conversion is the one of text/code_pages.h,
+// with code page 936 named, so Chinese reads right whatever ANSI code page
+// the system runs with. Windows only: resolved beside that conversion in
+// platform/win32/code_pages_win32.cpp.
 #include <string>
 #include <string_view>
 
@@ -10,16 +12,11 @@
 
 namespace quorvane {
 
-// `bytes` in `codePage` to UTF-16; empty for empty input or when the system
-// refuses the conversion.
-std::wstring toWide(std::string_view bytes, unsigned codePage = kLocalCodePage);
+// Empty for empty input or when the system refuses the conversion.
+std::wstring toWide(std::string_view local);
 
-// UTF-16 to bytes in `codePage` with the given WideCharToMultiByte flags;
-// characters the code page lacks become "?". Empty on refusal.
-std::string fromWide(std::wstring_view wide, unsigned codePage = kLocalCodePage, unsigned flags = 0);
-
-// UTF-16 to local text: fromWide in code page 936, without NUL bytes, which
-// local text never holds.
+// Characters code page 936 lacks become "?"; NUL units are left out, which
+// local text never holds. Empty on refusal.
 LocalText toLocal(std::wstring_view wide);
 
 }  // namespace quorvane

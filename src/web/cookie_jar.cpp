@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "web/text_pieces.h"
+#include "text/text_pieces.h"
 
 namespace quorvane {
 namespace {

@@ -1,6 +1,6 @@
 #include "web/header_value.h"
 
-#include "web/text_pieces.h"
+#include "text/text_pieces.h"
 
 namespace quorvane {
 

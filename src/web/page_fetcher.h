@@ -17,7 +17,17 @@ struct PageAnswer {
 class PageFetcher {
  public:
   virtual ~PageFetcher() = default;
-  virtual PageAnswer fetchPage(const LocalText& url) = 0;
+  // The body as local text in place of what `page` held, keeping its
+  // storage: a search reading page after page into one string allocates it
+  // once. False when the request failed; `page` then holds what was read,
+  // as before ("" or the error page's text).
+  virtual bool fetchPageTextInto(const LocalText& url, LocalText& page) = 0;
+
+  PageAnswer fetchPage(const LocalText& url) {
+    PageAnswer answer;
+    answer.failed = !fetchPageTextInto(url, answer.text);
+    return answer;
+  }
   // The body as local text, "" on any failure.
   LocalText fetchPageText(const LocalText& url) { return fetchPage(url).text; }
 };

@@ -1,9 +1,9 @@
 #include "web/response_header_scan.h"
 
+#include "text/text_between.h"
+#include "text/text_pieces.h"
 #include "web/cookie_jar.h"
 #include "web/header_value.h"
-#include "web/text_between.h"
-#include "web/text_pieces.h"
 
 namespace quorvane {
 namespace {

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <limits>
 
+#include "text/letter_case.h"
+#include "text/text_pieces.h"
 #include "web/header_value.h"
-#include "web/letter_case.h"
-#include "web/text_pieces.h"
 
 namespace quorvane {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <climits>
 
-#include "web/letter_case.h"
-#include "web/text_between.h"
-#include "web/text_pieces.h"
+#include "text/letter_case.h"
+#include "text/text_between.h"
+#include "text/text_pieces.h"
 
 namespace quorvane {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "text/encodings.h"
 #include "web/argument_copies.h"
-#include "web/encodings.h"
 #include "web/plain_get.h"
 #include "web/response_header_scan.h"
 #include "web/ui_event_pump.h"
@@ -36,14 +36,14 @@ LocalText WebClient::fetchPageText(const WebFetchArguments& arguments) {
   return utf8ToLocal(webFetch(arguments));
 }
 
-PageAnswer WebClient::fetchPage(const LocalText& url) {
+bool WebClient::fetchPageTextInto(const LocalText& url, LocalText& page) {
   // The header text is only read back, so the request is the URL's alone.
   // A header text too long to be read gives no status: the answer counts.
   LocalText rawHeaders;
   bool answered = false;
-  LocalText text = utf8ToLocal(fetch(WebFetchArguments{.url = url, .rawHeaders = &rawHeaders}, &answered));
+  utf8ToLocal(fetch(WebFetchArguments{.url = url, .rawHeaders = &rawHeaders}, &answered), page);
   const std::optional<int> status = responseStatus(rawHeaders);
-  return {std::move(text), !answered || (status && *status >= 400)};
+  return answered && !(status && *status >= 400);
 }
 
 ByteArray WebClient::plainGet(const LocalText& url) {

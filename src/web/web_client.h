@@ -48,9 +48,9 @@ class WebClient : public PageFetcher {
   using PageFetcher::fetchPageText;
 
   // A GET of `url` with nothing else given, its body read as fetchPageText
-  // reads it. Failed when no whole answer came (see webFetch: not sent, cut
-  // short, stalled, aborted) or the answer's status is 400 or above.
-  PageAnswer fetchPage(const LocalText& url) override;
+  // reads it, in place. False when no whole answer came (see webFetch: not
+  // sent, cut short, stalled, aborted) or the answer's status is 400 or above.
+  bool fetchPageTextInto(const LocalText& url, LocalText& page) override;
 
   // The shop lookup's plain GET: the platform's own request for the URL,
   // redirects followed, no cookies; the body bytes, empty on failure.

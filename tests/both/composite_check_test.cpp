@@ -1,13 +1,13 @@
 // utf16ToLocal converts only the stretches around combining marks with the
-// composite check (web/composite_check.h). Over every BMP unit, before each
+// composite check (text/composite_check.h). Over every BMP unit, before each
 // mark the check joins and before marks it leaves alone, in runs and without
 // a base, its bytes must be those of the whole text converted with the check
 // by this port: iconv natively, WideCharToMultiByte under Wine.
 #include <gtest/gtest.h>
 
-#include "platform/code_pages.h"
-#include "web/composite_check.h"
-#include "web/encodings.h"
+#include "text/code_pages.h"
+#include "text/composite_check.h"
+#include "text/encodings.h"
 
 namespace quorvane {
 namespace {
@@ -18,7 +18,7 @@ constexpr char16_t kJoinedMarks[] = {0x0300, 0x0301, 0x0302, 0x0304, 0x0306, 0x0
 constexpr char16_t kOtherMarks[] = {0x0303, 0x0327, 0x0345, 0x20DD, 0x093F, 0x302A, 0xFE20};
 
 ByteArray wholeTextWithTheCheck(const Utf16Text& units) {
-  const ByteArray bytes = platform::utf16ToMultiByte(units, kLocalCodePage, platform::kCompositeCheck);
+  const ByteArray bytes = utf16ToMultiByte(units, kLocalCodePage, kCompositeCheck);
   return bytes.substr(0, bytes.find('\0'));
 }
 

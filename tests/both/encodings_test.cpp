@@ -3,18 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
 #include <thread>
+#include <vector>
 
-#include "platform/code_pages.h"
-#include "web/encodings.h"
+#include "text/code_pages.h"
+#include "text/encodings.h"
 #include "web/ui_event_pump.h"
+#include "web/url_encoding.h"
 
 namespace quorvane {
 namespace {
-
-using platform::kCompositeCheck;
-using platform::kLocalCodePage;
-using platform::kUtf8CodePage;
 
 constexpr char16_t kReplacement = 0xFFFD;
 
@@ -45,6 +44,28 @@ TEST(Utf8ToLocal, CharactersTheCodePageLacksBecomeQuestionMarks) {
 TEST(Utf8ToLocal, MalformedBytesBecomeQuestionMarks) {
   EXPECT_EQ(utf8ToLocal("a\xFF" "b"), "a?b");
   EXPECT_EQ(utf8ToLocal("a\xE4\xB8" "b"), "a?b");
+}
+
+// The search converts every page into one kept string: a page after a longer
+// one, a refused or empty one, must leave nothing of the earlier page.
+TEST(Utf8ToLocal, AKeptStringHoldsExactlyTheLastPage) {
+  std::string longPage;
+  for (int i = 0; i < 5000; ++i) longPage += "\xE4\xB8\xAD" "ab\xCC\x81";  // 中ab, a combining mark
+  const std::vector<std::string> pages = {longPage, "x\xE4\xB8\xAD", "", std::string("ab\0cd", 5), "\xFF", longPage};
+  LocalText kept;
+  for (const std::string& page : pages) {
+    utf8ToLocal(page, kept);
+    EXPECT_EQ(kept, utf8ToLocal(std::string(page)));
+  }
+  utf8ToLocal("x\xE4\xB8\xAD", kept);
+  EXPECT_EQ(kept, "x\xD6\xD0");
+  Utf16Text units;
+  ASSERT_TRUE(multiByteToUtf16(longPage, kUtf8CodePage, units));
+  ASSERT_TRUE(multiByteToUtf16("a\xE4\xB8\xAD", kUtf8CodePage, units));
+  EXPECT_EQ(units, u"a\u4E2D");
+  ByteArray appended = "head";
+  ASSERT_TRUE(utf16ToMultiByte(u"\u4E2D", kLocalCodePage, 0, appended));
+  EXPECT_EQ(appended, "head\xD6\xD0");
 }
 
 TEST(Utf8ToUtf16, ConvertsEveryByteNulIncluded) {
@@ -163,7 +184,7 @@ TEST(CodePageTables, EveryUnitBecomesTheSameLocalBytesOnBothPorts) {
   for (unsigned unit = 1; unit < 0x10000; ++unit) {
     if (unit >= 0xD800 && unit < 0xE000) continue;
     const Utf16Text one(1, static_cast<char16_t>(unit));
-    hash = digest(hash, platform::utf16ToMultiByte(one, kLocalCodePage, kCompositeCheck));
+    hash = digest(hash, utf16ToMultiByte(one, kLocalCodePage, kCompositeCheck));
   }
   EXPECT_EQ(hash, 17979089156942283509ull);
 }
@@ -177,24 +198,24 @@ TEST(CodePageTables, EveryByteAndBytePairReadsTheSameOnBothPorts) {
     }
   };
   for (unsigned byte = 0; byte < 0x100; ++byte) {
-    add(platform::multiByteToUtf16(std::string(1, static_cast<char>(byte)), kLocalCodePage));
+    add(multiByteToUtf16(std::string(1, static_cast<char>(byte)), kLocalCodePage));
   }
   for (unsigned lead = 0x80; lead < 0x100; ++lead) {
     for (unsigned trail = 0; trail < 0x100; ++trail) {
       const std::string pair{static_cast<char>(lead), static_cast<char>(trail)};
-      add(platform::multiByteToUtf16(pair, kLocalCodePage));
+      add(multiByteToUtf16(pair, kLocalCodePage));
     }
   }
   EXPECT_EQ(hash, 16673213276246544996ull);
 }
 
-// What the byte scan of the field patterns (web/local_field_scan.h) relies
+// What the byte scan of the field patterns (text/local_field_scan.h) relies
 // on: a lead byte and whatever byte follows it (NUL excepted) become one
 // unit, every other byte one unit, and no unit is ASCII unless it comes from
 // that ASCII byte alone, or is the "?" of a pair without a character.
 TEST(CodePageConversion, EveryByteAndLeadBytePairIsOneUnitAsciiOnlyForAsciiOrQuestionMark) {
   for (unsigned byte = 0; byte < 0x100; ++byte) {
-    const Utf16Text units = platform::multiByteToUtf16(std::string(1, static_cast<char>(byte)), kLocalCodePage);
+    const Utf16Text units = multiByteToUtf16(std::string(1, static_cast<char>(byte)), kLocalCodePage);
     ASSERT_EQ(units.size(), 1u) << byte;
     if (byte < 0x80) ASSERT_EQ(units[0], byte);
     else ASSERT_TRUE(units[0] >= 0x80 || units[0] == u'?') << byte;
@@ -202,7 +223,7 @@ TEST(CodePageConversion, EveryByteAndLeadBytePairIsOneUnitAsciiOnlyForAsciiOrQue
   for (unsigned lead = 0x81; lead <= 0xFE; ++lead) {
     for (unsigned next = 1; next < 0x100; ++next) {
       const std::string pair{static_cast<char>(lead), static_cast<char>(next)};
-      const Utf16Text units = platform::multiByteToUtf16(pair, kLocalCodePage);
+      const Utf16Text units = multiByteToUtf16(pair, kLocalCodePage);
       ASSERT_EQ(units.size(), 1u) << std::hex << lead << ' ' << next;
       ASSERT_TRUE(units[0] >= 0x80 || units[0] == u'?') << std::hex << lead << ' ' << next;
     }
@@ -234,13 +255,13 @@ TEST(CodePageConversion, AnUnknownCodePageGivesNothing) {
 }
 
 TEST(CodePageConversion, PlatformConvertsNulLikeAnyCharacter) {
-  EXPECT_EQ(platform::multiByteToUtf16(std::string("a\0b", 3), kLocalCodePage),
+  EXPECT_EQ(multiByteToUtf16(std::string("a\0b", 3), kLocalCodePage),
             (Utf16Text{u'a', 0, u'b'}));
-  EXPECT_EQ(platform::multiByteToUtf16(std::string("\x81\0b", 3), kLocalCodePage),
+  EXPECT_EQ(multiByteToUtf16(std::string("\x81\0b", 3), kLocalCodePage),
             (Utf16Text{u'?', 0, u'b'}));
-  EXPECT_EQ(platform::utf16ToMultiByte(Utf16Text{u'a', 0, u'b'}, kLocalCodePage, kCompositeCheck),
+  EXPECT_EQ(utf16ToMultiByte(Utf16Text{u'a', 0, u'b'}, kLocalCodePage, kCompositeCheck),
             std::string("a\0b", 3));
-  EXPECT_EQ(platform::utf16ToMultiByte(Utf16Text{u'a', 0x0301, 0}, kLocalCodePage, kCompositeCheck),
+  EXPECT_EQ(utf16ToMultiByte(Utf16Text{u'a', 0x0301, 0}, kLocalCodePage, kCompositeCheck),
             std::string("\xA8\xA2\0", 3));
 }
 

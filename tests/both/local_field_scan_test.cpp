@@ -2,7 +2,7 @@
 // the text's wide form, as this port converts it (iconv natively, the
 // system's code page 936 under Wine): the same matches, at the same bytes,
 // whatever lead and trail bytes surround the literals.
-#include "web/local_field_scan.h"
+#include "text/local_field_scan.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 #include <random>
 #include <string>
 
-#include "platform/code_pages.h"
-#include "web/gbk_unit_offsets.h"
+#include "text/code_pages.h"
+#include "text/gbk_unit_offsets.h"
 
 namespace quorvane {
 namespace {
@@ -39,7 +39,7 @@ std::string scannedOverBytes(const regex::Regex& regex, std::string_view local) 
 
 // The engine over this port's conversion, unit positions turned into bytes.
 std::string foundOnTheWideForm(const regex::Regex& regex, std::string_view local) {
-  const Utf16Text units = local.empty() ? Utf16Text() : platform::multiByteToUtf16(local, kLocalCodePage);
+  const Utf16Text units = local.empty() ? Utf16Text() : multiByteToUtf16(local, kLocalCodePage);
   const std::optional<GbkUnitOffsets> offsets = GbkUnitOffsets::of(local, units.size());
   if (!offsets) return "units not paired as the byte scan assumes";
   return describe(regex.findAll(units), [&](size_t unit) { return offsets->byteOffset(local, unit); });

@@ -3,7 +3,7 @@
 // characters, lead and trail bytes included.
 #include <gtest/gtest.h>
 
-#include "web/regex_matcher.h"
+#include "text/regex_matcher.h"
 
 namespace quorvane {
 namespace {

@@ -1,4 +1,4 @@
-#include "web/byte_literal_finder.h"
+#include "text/byte_literal_finder.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/contact_status_text.h"
-#include "web/encodings.h"
+#include "text/encodings.h"
 
 #include <map>
 #include <optional>

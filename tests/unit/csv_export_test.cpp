@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "csv_reader.h"
-#include "web/encodings.h"
+#include "text/encodings.h"
 
 namespace quorvane {
 namespace {

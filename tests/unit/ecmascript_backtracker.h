@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "web/regex/case_folding.h"
-#include "web/regex/syntax_tree.h"
+#include "regex/case_folding.h"
+#include "regex/syntax_tree.h"
 
 namespace quorvane::regex::testing {
 

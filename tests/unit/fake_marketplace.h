@@ -40,11 +40,12 @@ class FakeFetcher : public PageFetcher {
   std::vector<std::string> requested;
   std::function<void(const std::string& url)> onRequest;  // runs before the answer is looked up
 
-  PageAnswer fetchPage(const LocalText& url) override {
+  bool fetchPageTextInto(const LocalText& url, LocalText& page) override {
     requested.push_back(url);
     if (onRequest) onRequest(url);
     auto found = answers.find(url);
-    return {found == answers.end() ? std::string() : found->second, failing.count(url) > 0};
+    page = found == answers.end() ? std::string() : found->second;
+    return failing.count(url) == 0;
   }
 };
 

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "platform/code_pages.h"
-#include "web/regex/case_folding.h"
-#include "web/regex/regex.h"
+#include "regex/case_folding.h"
+#include "regex/regex.h"
+#include "text/code_pages.h"
 
 namespace quorvane::regex {
 namespace {
@@ -42,8 +42,8 @@ bool isAscii(char16_t unit) { return unit < 0x80; }
 bool inCodePage936(char16_t unit) {
   if (unit >= 0xD800 && unit < 0xE000) return false;
   const Utf16Text one(1, unit);
-  const ByteArray bytes = platform::utf16ToMultiByte(one, kLocalCodePage, 0);
-  return bytes != "?" && platform::multiByteToUtf16(bytes, kLocalCodePage) == one;
+  const ByteArray bytes = utf16ToMultiByte(one, kLocalCodePage, 0);
+  return bytes != "?" && multiByteToUtf16(bytes, kLocalCodePage) == one;
 }
 
 std::u16string escaped(char16_t unit) {

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "ecmascript_backtracker.h"
-#include "web/regex/parser.h"
-#include "web/regex/regex.h"
+#include "regex/parser.h"
+#include "regex/regex.h"
 
 namespace quorvane::regex {
 namespace {

@@ -1,11 +1,11 @@
-#include "web/regex/regex.h"
+#include "regex/regex.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "web/regex/replacement.h"
+#include "regex/replacement.h"
 
 namespace quorvane::regex {
 namespace {

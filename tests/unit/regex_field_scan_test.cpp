@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "web/regex/compiler.h"
-#include "web/regex/match_iteration.h"
-#include "web/regex/parser.h"
-#include "web/regex/pike_vm.h"
-#include "web/regex/regex.h"
+#include "regex/compiler.h"
+#include "regex/match_iteration.h"
+#include "regex/parser.h"
+#include "regex/pike_vm.h"
+#include "regex/regex.h"
 
 namespace quorvane::regex {
 namespace {

@@ -1,10 +1,10 @@
-#include "web/regex/literal_finder.h"
+#include "regex/literal_finder.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "web/regex/case_folding.h"
+#include "regex/case_folding.h"
 
 namespace quorvane::regex {
 namespace {

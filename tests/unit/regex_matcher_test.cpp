@@ -1,4 +1,4 @@
-#include "web/regex_matcher.h"
+#include "text/regex_matcher.h"
 
 #include <gtest/gtest.h>
 
@@ -6,18 +6,20 @@
 #include <vector>
 
 #include "../../bench/search_result_page.h"
+#include "search/shop_page_patterns.h"
 
 namespace quorvane {
 namespace {
 
-// The patterns the search worker runs, in its order.
-const std::string kTotalPages = R"p("totalPage":(.*?),")p";
-const std::string kShopName = R"p("rawTitle":"(.*?)",)p";
-const std::string kSellerId = R"p("nick":"(.*?)","provcity")p";
-const std::string kItemCount = R"p("procnt":(.*?),")p";
-const std::string kMonthlySales = R"p(,"totalsold":(.*?),")p";
-const std::string kSellerRank = R"p(rank seller-rank-(.*?)",)p";
-const std::string kMainCategory = R"p(ind\\":\\"(.*?)\\)p";
+// The patterns the search worker runs.
+std::string patternOf(ShopField field) { return std::string(kShopFieldPatterns[static_cast<size_t>(field)].text); }
+const std::string kTotalPages = patternOf(ShopField::TotalPages);
+const std::string kShopName = patternOf(ShopField::Name);
+const std::string kSellerId = patternOf(ShopField::SellerId);
+const std::string kItemCount = patternOf(ShopField::ItemCount);
+const std::string kMonthlySales = patternOf(ShopField::MonthlySales);
+const std::string kSellerRank = patternOf(ShopField::Rank);
+const std::string kMainCategory = patternOf(ShopField::Category);
 
 const std::string kZhong = "\xD6\xD0";       // 中
 const std::string kWen = "\xCE\xC4";         // 文

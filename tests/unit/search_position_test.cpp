@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "app/search_status_line.h"
-#include "web/encodings.h"
+#include "text/encodings.h"
 
 namespace quorvane {
 namespace {

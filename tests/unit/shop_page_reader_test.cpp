@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "fake_marketplace.h"
+#include "regex/regex.h"
+#include "text/local_field_scan.h"
 
 namespace quorvane {
 namespace {
@@ -77,6 +79,30 @@ TEST(ResultPage, AnEmptyOrForeignPageHoldsNoShop) {
   ShopPageReader reader;
   EXPECT_TRUE(reader.shops("").empty());
   EXPECT_TRUE(reader.shops(std::string(100000, 'x')).empty());
+}
+
+// The program's patterns are the ones compiled here: each must compile, and
+// each must be one the matcher scans as bytes, or every page would be
+// converted to UTF-16 for it.
+TEST(ShopPagePatterns, EveryFieldPatternCompilesAndScansThePageAsBytes) {
+  const ShopPagePatterns& patterns = ShopPagePatterns::compiled();
+  EXPECT_EQ(patterns.broken(), std::nullopt);
+  for (const ShopFieldPattern& definition : kShopFieldPatterns) {
+    const LocalPattern& pattern = patterns[definition.field];
+    EXPECT_EQ(pattern.text(), definition.text);
+    ASSERT_TRUE(pattern.ok()) << definition.text;
+    EXPECT_TRUE(findFieldsInLocalText(*pattern.expression(), "x").has_value()) << definition.text;
+  }
+}
+
+TEST(ShopPagePatterns, ABrokenPatternIsNamedAndReadsNothing) {
+  ShopFieldPatternList definitions = kShopFieldPatterns;
+  definitions[static_cast<size_t>(ShopField::SellerId)].text = R"re("nick":"(.*?","provcity")re";
+  const ShopPagePatterns patterns(definitions);
+  EXPECT_EQ(patterns.broken(), R"re("nick":"(.*?","provcity")re");
+  EXPECT_EQ(brokenPatternMessage("(x"),  // 字段规则有误，无法搜索：(x
+            "\xD7\xD6\xB6\xCE\xB9\xE6\xD4\xF2\xD3\xD0\xCE\xF3\xA3\xAC\xCE\xDE\xB7\xA8\xCB\xD1\xCB\xF7\xA3\xBA(x");
+  EXPECT_TRUE(ShopPageReader(patterns).shops(resultPage({{"a", "a"}})).empty());
 }
 
 }  // namespace

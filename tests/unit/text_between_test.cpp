@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "web/text_between.h"
+#include "text/text_between.h"
 
 namespace quorvane {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "web/letter_case.h"
-#include "web/text_pieces.h"
+#include "text/letter_case.h"
+#include "text/text_pieces.h"
 
 namespace quorvane {
 

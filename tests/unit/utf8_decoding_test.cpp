@@ -4,7 +4,7 @@
 // only; the exe meets Windows' own decoder.
 #include <gtest/gtest.h>
 
-#include "web/encodings.h"
+#include "text/encodings.h"
 
 namespace quorvane {
 namespace {

@@ -14,7 +14,7 @@
 #include "platform/shell.h"
 #include "search/presence_lookup.h"
 #include "search/service_hosts.h"
-#include "web/encodings.h"
+#include "text/encodings.h"
 #include "web/ui_event_pump.h"
 #include "web/web_client.h"
 

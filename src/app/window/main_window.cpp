@@ -219,6 +219,7 @@ void MainWindowImpl::createControls() {
   // The shell's taskbar list may be asked only once the button exists.
   taskbarButtonCreatedMessage_ = RegisterWindowMessageW(L"TaskbarButtonCreated");
   taskbar_.attach(window_);
+  progress_.setScale(scale_);
   progress_.attach(control(Control::搜索结果), taskbar_, [this](const LocalText& text) { setStatusText(text); });
   ACCEL keys[] = {{FVIRTKEY, VK_F5, static_cast<WORD>(kSearchKeyCommand)},
                   {FVIRTKEY | FALT, 'R', static_cast<WORD>(kRegionKeyCommand)}};
@@ -257,13 +258,12 @@ void MainWindowImpl::onCreated() {
     fitToWorkArea();
   }
   icons_.apply(window_, scale_.dpi());
-  trayIcon_.add(window_, icons_.smallIcon(), kTrayTip);
+  trayIcon_.add(window_, kTrayTip);
   grid_.setUp();
   grid_.setColumnWidths(settings_.columnWidths);
   panel_.park();
   showRememberedCriteria();
-  onRefreshAccountsClicked(*this);
-  keepChosenAccount();
+  accounts_.start(HiddenIcons::LeaveClosed);
 }
 
 void MainWindowImpl::onCloseRequested() { ShowWindow(window_, SW_HIDE); }
@@ -273,6 +273,7 @@ void MainWindowImpl::onDestroyed() {
   keys_ = nullptr;
   KillTimer(window_, kTimer1Id);
   KillTimer(window_, kRereadAccountsTimerId);
+  KillTimer(window_, kAccountReadingTimerId);
   uiTasks_.close();
   gridMenu_.detach();
   grid_.detach();
@@ -286,17 +287,16 @@ void MainWindowImpl::onTimer(UINT_PTR id) {
   if (id == kTimer1Id) onMainTimerTick(*this);
   if (id == kRereadAccountsTimerId) {
     KillTimer(window_, kRereadAccountsTimerId);
-    onRefreshAccountsClicked(*this);
-    keepChosenAccount();
+    accounts_.start(HiddenIcons::LeaveClosed);
   }
+  if (id == kAccountReadingTimerId) accounts_.onTimeLimit();
 }
 
 // Explorer started or restarted: the icon goes back into the new notification
 // area, and its icons are read anew at once and once more a little later.
 void MainWindowImpl::onShellStarted() {
   trayIcon_.readd();
-  onRefreshAccountsClicked(*this);
-  keepChosenAccount();
+  accounts_.start(HiddenIcons::LeaveClosed);
   SetTimer(window_, kRereadAccountsTimerId, kRereadAccountsDelayMs, nullptr);
 }
 
@@ -354,7 +354,6 @@ void MainWindowImpl::onCommand(int id, int code) {
       return onCancelPressed();
   }
   int index = controlIndexOfId(id);
-  if (index == indexOf(Control::联系旺旺列表框) && code == CBN_SELCHANGE) return onAccountChosen();
   if (index < 0 || code != BN_CLICKED) return;
   onControlClicked(static_cast<Control>(index));
 }
@@ -364,8 +363,6 @@ void MainWindowImpl::onCancelPressed() {
   if (!enabled(Control::搜索)) return onControlClicked(Control::停止搜索);
   panel_.slideOut();
 }
-
-void MainWindowImpl::onAccountChosen() { chosenAccount_ = text(Control::联系旺旺列表框); }
 
 // A search that passed its checks is remembered at once: its criteria are
 // what the user will want back after a crash as much as after "退出".
@@ -383,7 +380,7 @@ void MainWindowImpl::onControlClicked(Control c) {
     case Control::进入店铺:
       return onOpenShopRequested(*this);
     case Control::刷新:
-      return onRefreshAccountsClicked(*this);
+      return accounts_.start(HiddenIcons::OpenIfNeeded);
     case Control::联系选中:
       return onContactSelectedClicked(*this);
     case Control::停止搜索:

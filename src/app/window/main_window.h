@@ -74,6 +74,7 @@ class MainWindow {
   // Runs `task` on the window's thread; callable from any thread. Tasks posted
   // after the window is gone are dropped.
   virtual void runOnUiThread(std::function<void()> task) = 0;
+
 };
 
 }  // namespace quorvane

@@ -1,8 +1,8 @@
 #pragma once
 // The main window's events that other subsystems carry out. The window calls
 // each on its own thread; each subsystem implements its own in one file:
-// contact_actions.cpp, account_actions.cpp. The search belongs to the window
-// itself (window_search.h).
+// contact_actions.cpp. The search (window_search.h) and the account list
+// (account_reading.h) belong to the window itself.
 #include "app/window/main_window.h"
 
 namespace quorvane {
@@ -15,8 +15,5 @@ void onClearHistoryClicked(MainWindow& window);
 void onBatchContactClicked(MainWindow& window);
 void onMainTimerTick(MainWindow& window);  // 时钟1
 void closeBatchWindowForExit(MainWindow& window);  // "退出": after the search stopped
-
-// account_actions.cpp
-void onRefreshAccountsClicked(MainWindow& window);  // 刷新, at creation and on "TaskbarCreated"
 
 }  // namespace quorvane

@@ -11,6 +11,7 @@
 #include "app/selection.h"
 #include "app/settings.h"
 #include "app/settings_file.h"
+#include "app/window/account_reading.h"
 #include "app/window/grid_context_menu.h"
 #include "app/window/main_window.h"
 #include "app/window/main_window_layout.h"
@@ -80,6 +81,13 @@ class MainWindowImpl final : public MainWindow {
   LocalText statusText() const { return statusBar_.text(StatusPart::Message); }
   // What the tooltip of 搜索结果 says now.
   LocalText searchProgressText() const { return progress_.tooltipText(); }
+  int searchProgressTooltipWidth() const { return progress_.tooltipWidth(); }
+
+  // The IM account 联系旺旺列表框 shows selected ("" for none), for the
+  // settings file to keep; and the kept one, to be selected when the first
+  // reading lists it (call it right after create(): readings end later).
+  LocalText selectedImAccount() const { return accounts_.selectedAccount(); }
+  void keepImAccount(const LocalText& account) { accounts_.keepAccount(account); }
 
  private:
   explicit MainWindowImpl(HINSTANCE instance);
@@ -103,7 +111,6 @@ class MainWindowImpl final : public MainWindow {
   // settings (main_window_settings.cpp)
   bool restorePlacement();
   void showRememberedCriteria();
-  void keepChosenAccount();
   Settings currentSettings() const;
   void saveSettings();
 
@@ -121,7 +128,6 @@ class MainWindowImpl final : public MainWindow {
   void onControlClicked(Control c);
   void onEnterPressed(Control edit);
   void onCancelPressed();
-  void onAccountChosen();
   void startSearch();
   void onRegionLinkMouse(UINT mouseMessage);
   void onGridSpacePressed();
@@ -139,7 +145,6 @@ class MainWindowImpl final : public MainWindow {
   HACCEL keys_ = nullptr;
   SettingsFile* settingsFile_ = nullptr;
   Settings settings_;  // as read at the start; the defaults without a file
-  LocalText chosenAccount_;  // the account last chosen, kept through refreshes
   std::wstring exportFolder_;
   std::array<HWND, kControlCount> controls_{};
   DpiScale scale_;
@@ -161,6 +166,8 @@ class MainWindowImpl final : public MainWindow {
   RegionPanel panel_;
   TrayIcon trayIcon_;
   UiTaskQueue uiTasks_;
+  // After the task queue, so it lets go of its workers first.
+  AccountReading accounts_{*this};
   TaskbarButtonProgress taskbar_;
   SearchProgressView progress_;
   // Last, so the search is stopped and its thread gone before anything it

@@ -19,20 +19,6 @@ Control provinceCheckBox(size_t province) {
 std::wstring wideOf(const std::u16string& text) { return std::wstring(text.begin(), text.end()); }
 std::u16string utf16Of(const std::wstring& text) { return std::u16string(text.begin(), text.end()); }
 
-// The item of a drop-down list whose text is exactly `text`, case and all.
-std::optional<int> itemOf(HWND list, const LocalText& text) {
-  const LRESULT count = SendMessageW(list, CB_GETCOUNT, 0, 0);
-  for (int item = 0; item < count; ++item) {
-    const LRESULT length = SendMessageW(list, CB_GETLBTEXTLEN, static_cast<WPARAM>(item), 0);
-    if (length < 0) continue;
-    std::wstring itemText(static_cast<size_t>(length) + 1, L'\0');
-    SendMessageW(list, CB_GETLBTEXT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(itemText.data()));
-    itemText.resize(static_cast<size_t>(length));
-    if (toLocal(itemText) == text) return item;
-  }
-  return std::nullopt;
-}
-
 }  // namespace
 
 // The saved place, where its monitor is still there; the window is shown by it.
@@ -52,16 +38,8 @@ void MainWindowImpl::showRememberedCriteria() {
   for (size_t province = 0; province < settings_.provinces.size(); ++province)
     setTicked(provinceCheckBox(province), settings_.provinces[province]);
   setTicked(Control::选中过滤, settings_.filter);
-  chosenAccount_ = settings_.account;
+  accounts_.keepAccount(settings_.account);
   exportFolder_ = wideOf(settings_.exportFolder);
-}
-
-// The account the user chose stays chosen when the list is read again, as
-// long as it is still listed; one not (yet) logged in is kept for later.
-void MainWindowImpl::keepChosenAccount() {
-  if (chosenAccount_.empty()) return;
-  if (const std::optional<int> item = itemOf(control(Control::联系旺旺列表框), chosenAccount_))
-    setSelectedIndex(Control::联系旺旺列表框, *item);
 }
 
 Settings MainWindowImpl::currentSettings() const {
@@ -71,7 +49,9 @@ Settings MainWindowImpl::currentSettings() const {
   for (size_t province = 0; province < settings.provinces.size(); ++province)
     settings.provinces[province] = ticked(provinceCheckBox(province));
   settings.filter = ticked(Control::选中过滤);
-  settings.account = chosenAccount_;
+  // An empty list (the IM client not running now) forgets nothing.
+  const LocalText account = accounts_.selectedAccount();
+  settings.account = account.empty() ? settings_.account : account;
   settings.placement = placementOf(window_, scale_.dpi());
   settings.columnWidths = grid_.columnWidths();
   settings.exportFolder = utf16Of(exportFolder_);

@@ -73,8 +73,9 @@ void MainWindowImpl::onDpiChanged(UINT dpi, const RECT& suggested) {
   scale_ = DpiScale(static_cast<int>(dpi));
   renewFonts();
   grid_.setScale(scale_);
+  progress_.setScale(scale_);
   icons_.apply(window_, dpi);
-  trayIcon_.setIcon(icons_.smallIcon());
+  trayIcon_.renewImage();
   SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   layOut();  // the size may not have changed

@@ -8,7 +8,7 @@ namespace quorvane {
 namespace {
 
 constexpr UINT_PTR kToolId = 1;
-constexpr int kTooltipWidth = 420;      // wide enough for a province list, then it wraps
+constexpr int kTooltipWidth = 420;      // at 96 DPI: wide enough for a province list, then it wraps
 constexpr int kTooltipShownMs = 30000;  // long enough to read a summary
 
 SearchPosition::Clock::time_point now() { return SearchPosition::Clock::now(); }
@@ -45,8 +45,17 @@ void SearchProgressView::attach(HWND countLabel, TaskbarProgress& taskbar, Statu
   wchar_t none[] = L"";
   TTTOOLINFOW tool = toolOver(label_, none);
   SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, kTooltipWidth);
+  SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, scale_(kTooltipWidth));
   SendMessageW(tooltip_, TTM_SETDELAYTIME, TTDT_AUTOPOP, kTooltipShownMs);
+}
+
+void SearchProgressView::setScale(DpiScale scale) {
+  scale_ = scale;
+  if (tooltip_) SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, scale_(kTooltipWidth));
+}
+
+int SearchProgressView::tooltipWidth() const {
+  return tooltip_ ? static_cast<int>(SendMessageW(tooltip_, TTM_GETMAXTIPWIDTH, 0, 0)) : 0;
 }
 
 void SearchProgressView::detach() {

@@ -9,6 +9,7 @@
 #include <functional>
 #include <vector>
 
+#include "app/dpi_scale.h"
 #include "app/search_position.h"
 #include "app/search_status_line.h"
 #include "app/window/taskbar_progress.h"
@@ -29,6 +30,8 @@ class SearchProgressView {
   void detach();
   // The layout moved or sized the label: the tooltip's area follows it.
   void labelMoved();
+  // The window's DPI: the tooltip wraps at a width that grows with it.
+  void setScale(DpiScale scale);
   // The window's mouse messages, which the tooltip needs to know when to
   // show. They are handed over rather than taken by subclassing the window:
   // a subclassed window pays for a property lookup on every message, and the
@@ -45,6 +48,8 @@ class SearchProgressView {
 
   // What the tooltip says now ("" before the first search).
   LocalText tooltipText() const { return position_.description(); }
+  // The width, in pixels, past which the tooltip wraps.
+  int tooltipWidth() const;
 
  private:
   void show();
@@ -56,6 +61,7 @@ class SearchProgressView {
   std::optional<ProgressFraction> shown_;
   HWND label_ = nullptr;
   HWND tooltip_ = nullptr;
+  DpiScale scale_;
 };
 
 }  // namespace quorvane

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "app/window/program_icon.h"
+#include "app/window/window_dpi.h"
 #include "app/window/window_text.h"
 #include "app/window/window_messages.h"
 
@@ -25,15 +27,16 @@ HMENU createMenuBar() {
 TrayIcon::~TrayIcon() {
   remove();
   if (menuBar_) DestroyMenu(menuBar_);
+  if (image_) DestroyIcon(image_);
 }
 
-void TrayIcon::add(HWND owner, HICON icon, const LocalText& tip) {
+void TrayIcon::add(HWND owner, const LocalText& tip) {
   data_.cbSize = sizeof(data_);
   data_.hWnd = owner;
   data_.uID = kTrayIconId;
   data_.uFlags = NIF_ICON | NIF_MESSAGE | NIF_TIP;
   data_.uCallbackMessage = kTrayIconMessage;
-  data_.hIcon = icon;
+  loadImage();
   std::wstring wideTip = toWide(tip);
   wideTip.resize(std::min(wideTip.size(), std::size(data_.szTip) - 1));
   std::copy(wideTip.begin(), wideTip.end(), data_.szTip);
@@ -43,15 +46,31 @@ void TrayIcon::add(HWND owner, HICON icon, const LocalText& tip) {
 }
 
 void TrayIcon::readd() {
-  if (data_.hWnd) Shell_NotifyIconW(NIM_ADD, &data_);
+  if (!data_.hWnd) return;
+  loadImage();
+  Shell_NotifyIconW(NIM_ADD, &data_);
 }
 
-void TrayIcon::setIcon(HICON icon) {
-  data_.hIcon = icon;
+void TrayIcon::renewImage() {
   if (!data_.hWnd) return;
+  const UINT before = imageDpi_;
+  loadImage();
+  if (imageDpi_ == before) return;
   NOTIFYICONDATAW change = data_;
   change.uFlags = NIF_ICON;
   Shell_NotifyIconW(NIM_MODIFY, &change);
+}
+
+void TrayIcon::loadImage() {
+  const UINT dpi = notificationAreaDpi();
+  if (image_ && dpi == imageDpi_) return;
+  HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(data_.hWnd, GWLP_HINSTANCE));
+  HICON image = loadProgramIcon(instance, IconSize::Small, dpi);
+  if (!image) return;
+  if (image_) DestroyIcon(image_);
+  image_ = image;
+  imageDpi_ = dpi;
+  data_.hIcon = image_;
 }
 
 void TrayIcon::remove() {

@@ -16,11 +16,16 @@ class TrayIcon {
   TrayIcon& operator=(const TrayIcon&) = delete;
   ~TrayIcon();
 
-  void add(HWND owner, HICON icon, const LocalText& tip);
-  // After the shell restarts ("TaskbarCreated") the icon must be added again.
+  // The image is the program icon at the notification area's DPI, which is
+  // the taskbar's monitor's and may differ from the owner window's.
+  void add(HWND owner, const LocalText& tip);
+  // After the shell restarts ("TaskbarCreated", sent on DPI, remote-desktop
+  // and monitor changes too) the icon must be added again, at the DPI the
+  // notification area has now.
   void readd();
-  // The image shown, renewed when the DPI changes; the shell keeps a copy.
-  void setIcon(HICON icon);
+  // The image at the notification area's DPI now, when a DPI changed; the
+  // shell keeps a copy.
+  void renewImage();
   void remove();
 
   // Pops the menu up at the mouse position and returns the chosen command,
@@ -28,7 +33,11 @@ class TrayIcon {
   UINT popUpMenu();
 
  private:
+  void loadImage();
+
   NOTIFYICONDATAW data_{};
+  HICON image_ = nullptr;
+  UINT imageDpi_ = 0;
   HMENU menuBar_ = nullptr;  // "菜单" as a top-level menu, never shown as a bar
 };
 

@@ -9,6 +9,7 @@ struct DpiCalls {
   UINT(WINAPI* dpiForSystem)() = nullptr;
   int(WINAPI* systemMetricsForDpi)(int, UINT) = nullptr;
   BOOL(WINAPI* enableNonClientDpiScaling)(HWND) = nullptr;
+  HRESULT(WINAPI* dpiForMonitor)(HMONITOR, int, UINT*, UINT*) = nullptr;  // shcore, Windows 8.1
 };
 
 template <typename Function>
@@ -25,6 +26,9 @@ const DpiCalls& dpiCalls() {
       resolve(user32, "GetSystemMetricsForDpi", found.systemMetricsForDpi);
       resolve(user32, "EnableNonClientDpiScaling", found.enableNonClientDpiScaling);
     }
+    // From the system folder only, never from beside the program.
+    if (HMODULE shcore = LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32))
+      resolve(shcore, "GetDpiForMonitor", found.dpiForMonitor);
     return found;
   }();
   return calls;
@@ -49,6 +53,19 @@ UINT dpiOfWindow(HWND window) {
   const DpiCalls& calls = dpiCalls();
   UINT dpi = calls.dpiForWindow && window ? calls.dpiForWindow(window) : 0;
   return dpi ? dpi : systemDpi();
+}
+
+UINT notificationAreaDpi() {
+  HWND taskbar = FindWindowW(L"Shell_TrayWnd", nullptr);
+  if (!taskbar) return systemDpi();
+  constexpr int kEffectiveDpi = 0;  // MDT_EFFECTIVE_DPI
+  UINT dpiX = 0, dpiY = 0;
+  if (const auto forMonitor = dpiCalls().dpiForMonitor;
+      forMonitor && SUCCEEDED(forMonitor(MonitorFromWindow(taskbar, MONITOR_DEFAULTTOPRIMARY), kEffectiveDpi, &dpiX,
+                                         &dpiY)) &&
+      dpiX)
+    return dpiX;
+  return dpiOfWindow(taskbar);
 }
 
 int systemMetricAtDpi(int index, UINT dpi) {

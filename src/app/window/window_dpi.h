@@ -14,6 +14,9 @@ namespace quorvane {
 UINT systemDpi();
 UINT dpiOfWindow(HWND window);
 inline DpiScale dpiScaleOf(HWND window) { return DpiScale(static_cast<int>(dpiOfWindow(window))); }
+// The DPI of the monitor that shows the notification area (the taskbar's,
+// which may not be the window's); the system's when there is no taskbar.
+UINT notificationAreaDpi();
 // GetSystemMetrics as it would answer at `dpi`.
 int systemMetricAtDpi(int index, UINT dpi);
 // Called from WM_NCCREATE: lets Windows 10 1607, which knows per-monitor

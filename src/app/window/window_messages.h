@@ -23,6 +23,8 @@ constexpr UINT_PTR kTimer1Id = 1;     // 时钟1
 // back in answer to the same announcement, some only after the first reading.
 constexpr UINT_PTR kRereadAccountsTimerId = 2;
 constexpr UINT kRereadAccountsDelayMs = 2000;
+// A reading of the accounts that has not ended by then counts as timed out.
+constexpr UINT_PTR kAccountReadingTimerId = 3;
 
 // Control ids: kFirstControlId + the Control's index.
 constexpr int kFirstControlId = 1000;

@@ -1,11 +1,14 @@
 #include "app/window/window_search.h"
 
+#include <optional>
+
 #include "app/search_results.h"
 #include "app/window/window_text.h"
-#include "web/web_client.h"
 #include "search/search_criteria.h"
 #include "search/search_worker.h"
 #include "search/service_hosts.h"
+#include "search/shop_page_patterns.h"
+#include "web/web_client.h"
 
 namespace quorvane {
 namespace {
@@ -32,7 +35,20 @@ void showIncompleteSearch(const MainWindow& window) {
               MB_OK | MB_ICONINFORMATION);
 }
 
+// A field pattern that does not compile would make every search find
+// nothing; the user is told instead. (A status bar, once the window has one,
+// is the place for this text.)
+void showBrokenPattern(const MainWindow& window, const LocalText& pattern) {
+  MessageBoxW(window.handle(), toWide(brokenPatternMessage(pattern)).c_str(), toWide(kIncompleteSearchTitle).c_str(),
+              MB_OK | MB_ICONWARNING);
+}
+
 }  // namespace
+
+WindowSearch::WindowSearch(MainWindow& window, SearchProgressView& progress)
+    : window_(window), progress_(progress) {
+  ShopPagePatterns::compiled();  // once, as the window is made, not in the middle of the first search
+}
 
 WindowSearch::~WindowSearch() { stopForExit(); }
 
@@ -41,6 +57,10 @@ bool WindowSearch::start() {
   SearchCriteria criteria = criteriaOf(window_);
   if (!isComplete(criteria)) {
     showIncompleteSearch(window_);
+    return false;
+  }
+  if (const std::optional<LocalText> broken = ShopPagePatterns::compiled().broken()) {
+    showBrokenPattern(window_, *broken);
     return false;
   }
   window_.slideRegionPanelOut();

@@ -16,7 +16,8 @@ namespace quorvane {
 
 class WindowSearch {
  public:
-  WindowSearch(MainWindow& window, SearchProgressView& progress) : window_(window), progress_(progress) {}
+  // Compiles the search's field patterns, once for the run.
+  WindowSearch(MainWindow& window, SearchProgressView& progress);
   WindowSearch(const WindowSearch&) = delete;
   WindowSearch& operator=(const WindowSearch&) = delete;
   ~WindowSearch();

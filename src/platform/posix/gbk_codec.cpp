@@ -125,18 +125,17 @@ char16_t unitOfPair(unsigned char lead, unsigned char trail) {
   return unit ? unit : kQuestionUnit;
 }
 
-void appendCode(uint16_t code, ByteArray& out) {
-  if (code >= 0x100) out.push_back(static_cast<char>(code >> 8));
-  out.push_back(static_cast<char>(code & 0xFF));
-}
-
-void appendUnit(char16_t unit, ByteArray& out) {
+// Writes the code of `unit` at `out`; returns the byte after it.
+char* putUnit(const std::vector<uint16_t>& codeOfUnit, char16_t unit, char* out) {
   if (unit == 0) {
-    out.push_back('\0');
-    return;
+    *out++ = '\0';
+    return out;
   }
-  const uint16_t code = tables().codeOfUnit[unit];
-  appendCode(code ? code : '?', out);
+  uint16_t code = codeOfUnit[unit];
+  if (!code) code = '?';
+  if (code >= 0x100) *out++ = static_cast<char>(code >> 8);
+  *out++ = static_cast<char>(code & 0xFF);
+  return out;
 }
 
 // The precomposed character for `letter` followed by `mark`, or 0.
@@ -153,34 +152,41 @@ char16_t composed(char16_t letter, char16_t mark) {
 
 }  // namespace
 
-Utf16Text decodeGbk(std::string_view bytes) {
-  Utf16Text out;
-  out.reserve(bytes.size());
+// Both directions write through a pointer into a string sized for the
+// longest result, then cut it to what was written: a page converts without
+// a capacity check per unit.
+void decodeGbk(std::string_view bytes, Utf16Text& units) {
+  if (units.size() < bytes.size()) units.resize(bytes.size());  // at most one unit a byte
+  char16_t* out = units.data();
   for (size_t at = 0; at < bytes.size(); ++at) {
     const auto byte = static_cast<unsigned char>(bytes[at]);
-    const bool pairFollows = isLead(byte) && at + 1 < bytes.size() && bytes[at + 1] != '\0';
-    if (pairFollows) {
-      out.push_back(unitOfPair(byte, static_cast<unsigned char>(bytes[++at])));
+    if (byte < 0x80) {
+      *out++ = byte;
+    } else if (isLead(byte) && at + 1 < bytes.size() && bytes[at + 1] != '\0') {
+      *out++ = unitOfPair(byte, static_cast<unsigned char>(bytes[++at]));
     } else {
-      out.push_back(unitOfSingleByte(byte));
+      *out++ = unitOfSingleByte(byte);
     }
   }
-  return out;
+  units.resize(static_cast<size_t>(out - units.data()));
 }
 
-ByteArray encodeGbk(std::u16string_view units, bool composeFirst) {
-  ByteArray out;
-  out.reserve(units.size() * 2);
+void encodeGbk(std::u16string_view units, bool composeFirst, ByteArray& bytes) {
+  const std::vector<uint16_t>& codeOfUnit = tables().codeOfUnit;
+  const size_t base = bytes.size();
+  bytes.resize(base + 2 * units.size());  // at most two bytes a unit
+  char* out = bytes.data() + base;
   for (size_t i = 0; i < units.size(); ++i) {
-    const char16_t joined = composeFirst && i + 1 < units.size() ? composed(units[i], units[i + 1]) : 0;
-    if (joined) {
-      appendUnit(joined, out);
-      ++i;
-    } else {
-      appendUnit(units[i], out);
+    const char16_t unit = units[i];
+    if (unit > 0 && unit < 0x80 && !composeFirst) {
+      *out++ = static_cast<char>(unit);
+      continue;
     }
+    const char16_t joined = composeFirst && i + 1 < units.size() ? composed(unit, units[i + 1]) : 0;
+    if (joined) ++i;
+    out = putUnit(codeOfUnit, joined ? joined : unit, out);
   }
-  return out;
+  bytes.resize(static_cast<size_t>(out - bytes.data()));
 }
 
 }  // namespace quorvane::platform

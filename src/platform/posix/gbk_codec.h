@@ -8,12 +8,14 @@
 namespace quorvane::platform {
 
 // A lead byte takes the next byte with it whatever it is (except a NUL); a
-// pair or byte without a character becomes "?".
-Utf16Text decodeGbk(std::string_view bytes);
+// pair or byte without a character becomes "?". In place of what `units`
+// held.
+void decodeGbk(std::string_view bytes, Utf16Text& units);
 
 // A unit without a character becomes its best fit or "?"; with
 // composeFirst, a letter followed by combining marks is first joined into
 // one precomposed character where that gives a character the code page has.
-ByteArray encodeGbk(std::u16string_view units, bool composeFirst);
+// Appended to `bytes`.
+void encodeGbk(std::u16string_view units, bool composeFirst, ByteArray& bytes);
 
 }  // namespace quorvane::platform

@@ -26,24 +26,22 @@ SecondByteRange rangeAfter(unsigned char lead) {
   return {0, 0, 0};
 }
 
-void appendCodePoint(char32_t point, Utf16Text& out) {
+char16_t* putCodePoint(char32_t point, char16_t* out) {
   if (point < 0x10000) {
-    out.push_back(static_cast<char16_t>(point));
-    return;
+    *out++ = static_cast<char16_t>(point);
+    return out;
   }
   point -= 0x10000;
-  out.push_back(static_cast<char16_t>(0xD800 + (point >> 10)));
-  out.push_back(static_cast<char16_t>(0xDC00 + (point & 0x3FF)));
+  *out++ = static_cast<char16_t>(0xD800 + (point >> 10));
+  *out++ = static_cast<char16_t>(0xDC00 + (point & 0x3FF));
+  return out;
 }
 
-// Decodes the sequence at `at`; returns how many bytes it took. A malformed
-// sequence takes its valid prefix (at least one byte) and gives U+FFFD.
-size_t decodeOne(std::string_view bytes, size_t at, Utf16Text& out) {
+// Decodes the sequence at `at` (not ASCII) to `out`; returns how many bytes
+// it took. A malformed sequence takes its valid prefix (at least one byte)
+// and gives U+FFFD.
+size_t decodeOne(std::string_view bytes, size_t at, char16_t*& out) {
   const auto lead = static_cast<unsigned char>(bytes[at]);
-  if (lead < 0x80) {
-    out.push_back(lead);
-    return 1;
-  }
   const SecondByteRange range = rangeAfter(lead);
   const int mask[] = {0, 0, 0x1F, 0x0F, 0x07};
   char32_t point = lead & mask[range.length];
@@ -57,9 +55,9 @@ size_t decodeOne(std::string_view bytes, size_t at, Utf16Text& out) {
     ++taken;
   }
   if (range.length == 0 || taken < static_cast<size_t>(range.length)) {
-    out.push_back(kReplacement);
+    *out++ = kReplacement;
   } else {
-    appendCodePoint(point, out);
+    out = putCodePoint(point, out);
   }
   return taken;
 }
@@ -87,16 +85,25 @@ bool isLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 
 }  // namespace
 
-Utf16Text decodeUtf8(std::string_view bytes) {
-  Utf16Text out;
-  out.reserve(bytes.size());
-  for (size_t at = 0; at < bytes.size();) at += decodeOne(bytes, at, out);
-  return out;
+// Written through a pointer into a string sized for the longest result
+// (one unit a byte), then cut to what was written.
+void decodeUtf8(std::string_view bytes, Utf16Text& units) {
+  if (units.size() < bytes.size()) units.resize(bytes.size());
+  char16_t* out = units.data();
+  for (size_t at = 0; at < bytes.size();) {
+    const auto byte = static_cast<unsigned char>(bytes[at]);
+    if (byte < 0x80) {
+      *out++ = byte;
+      ++at;
+    } else {
+      at += decodeOne(bytes, at, out);
+    }
+  }
+  units.resize(static_cast<size_t>(out - units.data()));
 }
 
-ByteArray encodeUtf8(std::u16string_view units) {
-  ByteArray out;
-  out.reserve(units.size() * 3);
+void encodeUtf8(std::u16string_view units, ByteArray& out) {
+  out.reserve(out.size() + units.size() * 3);
   for (size_t i = 0; i < units.size(); ++i) {
     const char16_t unit = units[i];
     if (isHighSurrogate(unit) && i + 1 < units.size() && isLowSurrogate(units[i + 1])) {
@@ -108,7 +115,6 @@ ByteArray encodeUtf8(std::u16string_view units) {
       appendUtf8(unit, out);
     }
   }
-  return out;
 }
 
 }  // namespace quorvane::platform

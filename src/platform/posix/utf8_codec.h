@@ -8,7 +8,9 @@
 
 namespace quorvane::platform {
 
-Utf16Text decodeUtf8(std::string_view bytes);
-ByteArray encodeUtf8(std::u16string_view units);
+// In place of what `units` held.
+void decodeUtf8(std::string_view bytes, Utf16Text& units);
+// Appended to `bytes`.
+void encodeUtf8(std::u16string_view units, ByteArray& bytes);
 
 }  // namespace quorvane::platform

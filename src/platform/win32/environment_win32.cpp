@@ -28,7 +28,7 @@ std::optional<LocalText> environmentVariable(const char* name) {
     }
     if (n < value.size()) {
       value.resize(n);
-      return fromWide(value);
+      return toLocal(value);
     }
     value.resize(n);  // n counts the terminating NUL when the buffer was too small
   }

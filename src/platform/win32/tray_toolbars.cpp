@@ -42,18 +42,19 @@ std::vector<HWND> findTrayToolbars() {
 namespace {
 
 // Every button's text, toolbar by toolbar; a toolbar that went away between
-// the look-up and the read adds nothing.
+// the look-up and the read adds nothing. Each message waits a bounded time
+// (ToolbarReader), so a hung shell ends the reading with what it gave.
 class ToolbarTips final : public TrayTipSource {
  public:
-  std::optional<std::vector<LocalText>> readTips() override {
+  TrayTips readTips() override {
     const std::vector<HWND> toolbars = findTrayToolbars();
-    if (toolbars.empty()) return std::nullopt;
-    std::vector<LocalText> tips;
+    if (toolbars.empty()) return {};
+    TrayTips tips{TrayReadOutcome::Read, {}};
     for (HWND toolbar : toolbars) {
       ToolbarReader reader;
       if (!reader.Attach(toolbar, true)) continue;
       const int count = reader.ButtonCount();
-      for (int i = 0; i < count; ++i) tips.push_back(reader.ButtonText(i));
+      for (int i = 0; i < count; ++i) tips.tips.push_back(reader.ButtonText(i));
     }
     return tips;
   }
@@ -62,7 +63,9 @@ class ToolbarTips final : public TrayTipSource {
 }  // namespace
 
 TrayTipSource& trayToolbarTips() {
-  static ToolbarTips tips;
+  // Never destroyed: a reading still running on its worker when the process
+  // exits may be using it.
+  static TrayTipSource& tips = *new ToolbarTips;
   return tips;
 }
 

@@ -7,22 +7,37 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <cstddef>
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "standin_tray_automation.h"
 #include "standin_tray_protocol.h"
 
 namespace {
 
+using standin_tray::AutomationTree;
+using standin_tray::ElementSpec;
+using standin_tray::kNestedMarker;
 using standin_tray::kOverflowMarker;
+using standin_tray::kOverflowShownOption;
 using standin_tray::kProtectedOption;
 using standin_tray::kReloadTipsMessage;
+using standin_tray::kSlowOption;
 using standin_tray::kWindows11Option;
+
+// Invoking the hidden icons' button shows or hides their window, a moment
+// later, as the shell's flyout does.
+constexpr UINT kToggleOverflowMessage = WM_APP + 2;
 
 struct Options {
   bool windows11 = false;
   bool protectedProcess = false;
+  bool overflowShown = false;
+  DWORD slowMs = 0;
 };
 
 struct Tips {
@@ -38,7 +53,9 @@ struct NotifyIcon {
 };
 
 // The head of the platform-independent record that Wine's shell32 sends with
-// WM_COPYDATA for Shell_NotifyIcon (dwData is the NIM_ code).
+// WM_COPYDATA for Shell_NotifyIcon (dwData is the NIM_ code). Wine 8 sends
+// the tip right after these four fields; Wine 10 first the icon's format
+// (width, height, planes, bits per pixel).
 struct WineNotifyData {
   LONG hWnd;
   UINT uID;
@@ -46,6 +63,15 @@ struct WineNotifyData {
   UINT uCallbackMessage;
   WCHAR szTip[128];
 };
+constexpr size_t kIconFormatBytes = 4 * sizeof(UINT);
+
+// The major version of the Wine this runs under (0 on Windows).
+int wineMajorVersion() {
+  using Version = const char*(CDECL*)();
+  auto version = reinterpret_cast<Version>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version")));
+  return version ? atoi(version()) : 0;
+}
 
 std::wstring wideFromLocal(const std::string& text) {
   int n = MultiByteToWideChar(936, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
@@ -80,6 +106,8 @@ Options readOptions() {
     std::wstring word = args[i];
     if (word == kWindows11Option) options.windows11 = true;
     if (word == kProtectedOption) options.protectedProcess = true;
+    if (word == kOverflowShownOption) options.overflowShown = true;
+    if (word.rfind(kSlowOption, 0) == 0) options.slowMs = static_cast<DWORD>(_wtoi(word.c_str() + wcslen(kSlowOption)));
   }
   LocalFree(args);
   return options;
@@ -137,6 +165,9 @@ class StandinTray {
 
  private:
   LRESULT onReloadTips();
+  void onToggleOverflow();
+  std::vector<ElementSpec> taskbarElements() const;
+  std::vector<ElementSpec> overflowElements() const;
   LRESULT onNotifyIcon(const COPYDATASTRUCT& data);
   void record(DWORD operation, const WineNotifyData& data, const std::string& tip);
   void applyNotifyIcon(DWORD operation, const WineNotifyData& data, const std::string& tip);
@@ -149,6 +180,7 @@ class StandinTray {
   std::vector<NotifyIcon> icons_;
   HWND tray_ = nullptr, visible_ = nullptr, overflow_ = nullptr, hidden_ = nullptr;
   std::vector<std::wstring> visibleTexts_, hiddenTexts_;  // kept alive for the buttons
+  std::unique_ptr<AutomationTree> taskbarTree_, overflowTree_;
 };
 
 StandinTray* g_tray = nullptr;
@@ -190,7 +222,7 @@ bool StandinTray::create(HINSTANCE instance) {
       options_.windows11 ? L"TopLevelWindowForOverflowXamlIsland" : L"NotifyIconOverflowWindow";
   const wchar_t* xamlClass = L"Windows.UI.Composition.DesktopWindowContentBridge";
   if (!registerClass(instance, L"Shell_TrayWnd", trayProc) || !registerClass(instance, L"TrayNotifyWnd", DefWindowProcW) ||
-      !registerClass(instance, L"SysPager", DefWindowProcW) || !registerClass(instance, overflowClass, DefWindowProcW) ||
+      !registerClass(instance, L"SysPager", DefWindowProcW) || !registerClass(instance, overflowClass, trayProc) ||
       (options_.windows11 && !registerClass(instance, xamlClass, DefWindowProcW)))
     return false;
   titleOtherTrays();
@@ -207,6 +239,11 @@ bool StandinTray::create(HINSTANCE instance) {
   SendMessageW(visible_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
   if (options_.windows11) {
     if (!createChild(xamlClass, tray_)) return false;
+    // Served by the top-level windows themselves: Wine 10's UI Automation
+    // does not walk into the XAML child as Windows does.
+    taskbarTree_ = std::make_unique<AutomationTree>(tray_, [this] { return taskbarElements(); }, options_.slowMs);
+    overflowTree_ = std::make_unique<AutomationTree>(overflow_, [this] { return overflowElements(); }, options_.slowMs);
+    if (options_.overflowShown) ShowWindow(overflow_, SW_SHOWNA);
   } else {
     hidden_ = createChild(TOOLBARCLASSNAMEW, overflow_, L"Overflow Notification Area");
     if (!hidden_) return false;
@@ -220,7 +257,16 @@ bool StandinTray::create(HINSTANCE instance) {
 }
 
 LRESULT StandinTray::handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_GETOBJECT) {
+    AutomationTree* tree = window == tray_ ? taskbarTree_.get() : window == overflow_ ? overflowTree_.get() : nullptr;
+    if (LRESULT served = 0; tree && tree->onGetObject(wParam, lParam, served)) return served;
+    return DefWindowProcW(window, message, wParam, lParam);
+  }
+  if (window != tray_) return DefWindowProcW(window, message, wParam, lParam);
   switch (message) {
+    case kToggleOverflowMessage:
+      onToggleOverflow();
+      return 0;
     case WM_COPYDATA:
       return onNotifyIcon(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
     case kReloadTipsMessage:
@@ -242,10 +288,56 @@ LRESULT StandinTray::onReloadTips() {
   return static_cast<LRESULT>(SendMessageW(visible_, TB_BUTTONCOUNT, 0, 0) + SendMessageW(hidden_, TB_BUTTONCOUNT, 0, 0));
 }
 
+// The Windows 11 taskbar's elements as its UI Automation tree shows them:
+// the hidden icons' button, the icons (a tip after kNestedMarker one level
+// deeper, inside a group), then system buttons that share the button's
+// AutomationId.
+std::vector<ElementSpec> StandinTray::taskbarElements() const {
+  const std::wstring button = L"SystemTray.NormalButton";
+  std::vector<ElementSpec> elements;
+  elements.push_back({L"SystemTrayIcon", L"\x663E\x793A\x9690\x85CF\x7684\x56FE\x6807", button, false,  // "显示隐藏的图标"
+                      [this] { PostMessageW(tray_, kToggleOverflowMessage, 0, 0); }, {}});
+  ElementSpec nested{L"", L"", L"SystemTray.Stack", true, nullptr, {}};
+  std::vector<std::string> tips = tips_.visible;
+  for (const NotifyIcon& icon : icons_) tips.push_back(icon.tip);
+  for (const std::string& tip : tips) {
+    const bool deeper = tip.rfind(kNestedMarker, 0) == 0;
+    ElementSpec icon{L"NotifyItemIcon", wideFromLocal(deeper ? tip.substr(1) : tip), button, false, nullptr, {}};
+    if (deeper) nested.children.push_back(std::move(icon));
+    else elements.push_back(std::move(icon));
+  }
+  if (!nested.children.empty()) elements.push_back(std::move(nested));
+  elements.push_back({L"SystemTrayIcon", L"\x6258\x76D8\x8F93\x5165\x6307\x793A \x4E2D\x6587\x6A21\x5F0F", button,  // "托盘输入指示 中文模式"
+                      false, [] {}, {}});
+  return elements;
+}
+
+// The flyout has content only while it is open.
+std::vector<ElementSpec> StandinTray::overflowElements() const {
+  std::vector<ElementSpec> elements;
+  if (!IsWindowVisible(overflow_)) return elements;
+  for (const std::string& tip : tips_.hidden)
+    elements.push_back({L"NotifyItemIcon", wideFromLocal(tip), L"SystemTray.NormalButton", false, nullptr, {}});
+  return elements;
+}
+
+// As the shell's flyout: opening it takes the focus.
+void StandinTray::onToggleOverflow() {
+  if (IsWindowVisible(overflow_)) {
+    SetWindowPos(overflow_, nullptr, 0, 0, 0, 0, SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  } else {
+    ShowWindow(overflow_, SW_SHOW);
+    SetForegroundWindow(overflow_);
+  }
+}
+
 LRESULT StandinTray::onNotifyIcon(const COPYDATASTRUCT& data) {
-  if (data.cbData < sizeof(WineNotifyData) || !data.lpData) return TRUE;
+  static const size_t tipAt = wineMajorVersion() >= 10 ? kIconFormatBytes : 0;
+  if (data.cbData < sizeof(WineNotifyData) + tipAt || !data.lpData) return TRUE;
   WineNotifyData notify;
-  memcpy(&notify, data.lpData, sizeof notify);
+  const auto* bytes = static_cast<const BYTE*>(data.lpData);
+  memcpy(&notify, bytes, offsetof(WineNotifyData, szTip));
+  memcpy(notify.szTip, bytes + offsetof(WineNotifyData, szTip) + tipAt, sizeof notify.szTip);
   std::string tip = notify.uFlags & NIF_TIP ? localFromWide(notify.szTip, 128) : "";
   record(static_cast<DWORD>(data.dwData), notify, tip);
   applyNotifyIcon(static_cast<DWORD>(data.dwData), notify, tip);
@@ -309,6 +401,8 @@ void StandinTray::fill(HWND toolbar, const std::vector<std::string>& tips, std::
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+  // UI Automation calls the providers on this thread, through its messages.
+  CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   const Options options = readOptions();
   StandinTray tray(wideArgument(1), wideArgument(2), options);
   g_tray = &tray;

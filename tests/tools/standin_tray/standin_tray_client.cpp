@@ -1,5 +1,7 @@
 #include "standin_tray_client.h"
 
+#include <objbase.h>
+
 #include <cstdio>
 #include <fstream>
 #include <sstream>
@@ -51,6 +53,8 @@ StandinTray::StandinTray(std::vector<std::string> visible, std::vector<std::stri
       L"\"" + exe + L"\" \"" + tipsPath_ + L"\" \"" + recordPath_ + L"\" \"" + readyName + L"\"";
   if (options.windows11) commandLine += std::wstring(L" ") + kWindows11Option;
   if (options.processProtected) commandLine += std::wstring(L" ") + kProtectedOption;
+  if (options.overflowShown) commandLine += std::wstring(L" ") + kOverflowShownOption;
+  if (options.slowMs) commandLine += std::wstring(L" ") + kSlowOption + std::to_wstring(options.slowMs);
   // A tray started while the previous test's tray is still going away can
   // fail to create its windows; a second start then succeeds.
   for (int attempt = 0; attempt < 3 && !window_; ++attempt) {
@@ -68,7 +72,7 @@ StandinTray::StandinTray(std::vector<std::string> visible, std::vector<std::stri
                         &process_))
       break;
     HANDLE either[2] = {ready, process_.hProcess};
-    if (WaitForMultipleObjects(2, either, FALSE, kStartupLimitMs) == WAIT_OBJECT_0) window_ = findWindowOfProcess();
+    if (WaitForMultipleObjects(2, either, FALSE, kStartupLimitMs) == WAIT_OBJECT_0) window_ = windowOfProcess(L"Shell_TrayWnd");
   }
   CloseHandle(ready);
 }
@@ -122,14 +126,27 @@ bool StandinTray::writeTips(const std::vector<std::string>& visible, const std::
   return static_cast<bool>(file.flush());
 }
 
-HWND StandinTray::findWindowOfProcess() const {
-  for (HWND tray = FindWindowExW(nullptr, nullptr, L"Shell_TrayWnd", nullptr); tray;
-       tray = FindWindowExW(nullptr, tray, L"Shell_TrayWnd", nullptr)) {
+HWND StandinTray::overflowWindow() const { return windowOfProcess(L"TopLevelWindowForOverflowXamlIsland"); }
+
+HWND StandinTray::windowOfProcess(const wchar_t* className) const {
+  for (HWND top = FindWindowExW(nullptr, nullptr, className, nullptr); top;
+       top = FindWindowExW(nullptr, top, className, nullptr)) {
     DWORD owner = 0;
-    GetWindowThreadProcessId(tray, &owner);
-    if (owner == process_.dwProcessId) return tray;
+    GetWindowThreadProcessId(top, &owner);
+    if (owner == process_.dwProcessId) return top;
   }
   return nullptr;
+}
+
+bool uiAutomationPresent() {
+  constexpr CLSID kCUIAutomation = {0xff48dba4, 0x60ef, 0x4201, {0xaa, 0x87, 0x54, 0x10, 0x3e, 0xef, 0x59, 0x4e}};
+  const bool joined = SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED));
+  IUnknown* automation = nullptr;
+  const bool present = SUCCEEDED(
+      CoCreateInstance(kCUIAutomation, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown, reinterpret_cast<void**>(&automation)));
+  if (automation) automation->Release();
+  if (joined) CoUninitialize();
+  return present;
 }
 
 }  // namespace standin_tray

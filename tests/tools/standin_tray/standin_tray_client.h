@@ -21,9 +21,15 @@ struct NotifyRecord {
 
 // How the stand-in's notification area looks (standin_tray_protocol.h).
 struct TrayOptions {
-  bool windows11 = false;         // the XAML shape, whose toolbar stays empty
+  bool windows11 = false;         // the XAML shape: its toolbar stays empty, UI Automation shows the icons
   bool processProtected = false;  // OpenProcess on the stand-in fails
+  bool overflowShown = false;     // windows11: the hidden icons' window starts open
+  DWORD slowMs = 0;               // windows11: every answer of a root element waits this long
 };
+
+// Whether this Wine has UI Automation to read the Windows 11 shape with:
+// Wine 10 registers CUIAutomation, Wine 8 does not.
+bool uiAutomationPresent();
 
 class StandinTray {
  public:
@@ -43,10 +49,13 @@ class StandinTray {
   // shown (icons added through Shell_NotifyIcon included), -1 on failure.
   int show(std::vector<std::string> visible, std::vector<std::string> hidden = {});
   std::vector<NotifyRecord> notifyRecords() const;
+  // windows11: the hidden icons' window, and whether it is open.
+  HWND overflowWindow() const;
+  bool overflowShown() const { return IsWindowVisible(overflowWindow()) != FALSE; }
 
  private:
   bool writeTips(const std::vector<std::string>& visible, const std::vector<std::string>& hidden) const;
-  HWND findWindowOfProcess() const;
+  HWND windowOfProcess(const wchar_t* className) const;
 
   std::wstring tipsPath_, recordPath_;
   PROCESS_INFORMATION process_ = {};

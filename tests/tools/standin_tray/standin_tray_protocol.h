@@ -13,6 +13,20 @@
 //              the hidden icons' window is a childless top-level window of
 //              class "TopLevelWindowForOverflowXamlIsland" (no
 //              NotifyIconOverflowWindow).
+//              Both top-level windows serve UI Automation elements from
+//              WM_GETOBJECT (standin_tray_automation.h), as Windows 11's
+//              taskbar shows them: Shell_TrayWnd holds the hidden icons'
+//              button (AutomationId "SystemTrayIcon", name "显示隐藏的图标",
+//              Invoke shows or hides the hidden icons' window and gives it
+//              the focus), one "NotifyItemIcon" button per visible tip (a
+//              tip starting with kNestedMarker one level deeper, inside a
+//              group, without the marker) and the input indicator (another
+//              "SystemTrayIcon"); the hidden icons' window holds one
+//              "NotifyItemIcon" per hidden tip while it is shown, none while
+//              it is hidden (it starts hidden).
+//   overflowshown  with windows11: the hidden icons' window starts shown.
+//   slow=MS    with windows11: every answer of a window's root element
+//              waits MS milliseconds, as a shell that hangs.
 //   protected  the stand-in's process refuses every OpenProcess (an empty,
 //              protected DACL), as a shell guarded by a security suite;
 //              window messages still arrive.
@@ -46,5 +60,8 @@ constexpr UINT kReloadTipsMessage = WM_APP + 1;
 constexpr const char* kOverflowMarker = "[overflow]";
 constexpr const wchar_t* kWindows11Option = L"windows11";
 constexpr const wchar_t* kProtectedOption = L"protected";
+constexpr const wchar_t* kOverflowShownOption = L"overflowshown";
+constexpr const wchar_t* kSlowOption = L"slow=";
+constexpr const char* kNestedMarker = "\t";
 
 }  // namespace standin_tray

@@ -56,7 +56,11 @@ int main() {
   }) / (kRounds * kIcons);
   CountingList list;
   double discovery = secondsFor([&] {
-    for (int i = 0; i < kRounds; ++i) quorvane::DiscoverImAccounts(quorvane::platform::trayToolbarTips(), quorvane::platform::trayAutomationTips(), list);
+    for (int i = 0; i < kRounds; ++i)
+      quorvane::showImAccounts(quorvane::readImAccounts(quorvane::platform::trayToolbarTips(),
+                                                        quorvane::platform::trayAutomationTips(),
+                                                        quorvane::HiddenIcons::LeaveClosed),
+                               "", list);
   }) / kRounds;
   double perIcon = discovery / kIcons;
   std::printf("icons %d, accounts found %d\n", kIcons, list.count);

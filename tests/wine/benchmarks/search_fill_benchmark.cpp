@@ -7,13 +7,16 @@
 //
 // Run beside the marketplace, with a shop file that gives the keyword and
 // province below 10 000 shops (scripts/bench.sh does both):
-//   tests/services/with-marketplace.sh --shops SHOPS -- scripts/wine-run search_fill_benchmark.exe [seconds]
+//   tests/services/with-marketplace.sh --shops SHOPS -- scripts/wine-run search_fill_benchmark.exe [seconds [BASELINE]]
+// BASELINE is another build of Quorvane.exe (a Windows path), searched the
+// same way after this tree's, for figures of both builds from one run.
 #include <windows.h>
 #include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -117,18 +120,25 @@ void printMemory(const char* title, const Memory& memory, const Memory* before) 
   std::printf("\n");
 }
 
-}  // namespace
+// One search of 10 000 rows by `program` (this tree's when empty), timed
+// and measured from start to the last row.
+struct Fill {
+  bool ran = false, finished = false, full = false, lastRowShown = false;
+  double seconds = 0;
+  int rows = 0;
+  std::string count;
+  RoundTrips idle, filling, idleFilled;
+  Memory started, filled;
+};
 
-int main(int argc, char** argv) {
-  const double limitSeconds = argc > 1 ? std::atof(argv[1]) : 170;
-  if (!std::getenv("QUORVANE_SEARCH_HOST")) {
-    std::fprintf(stderr, "run beside the marketplace: tests/services/with-marketplace.sh --shops FILE -- ...\n");
-    return 2;
-  }
-  auto app = ui::App::launch();
+Fill fill(const std::wstring& program, double limitSeconds) {
+  Fill result;
+  ui::LaunchOptions options;
+  options.program = program;
+  auto app = ui::App::launch(options);
   if (!app) {
     std::fprintf(stderr, "Quorvane.exe did not start\n");
-    return 1;
+    return result;
   }
   HWND window = app->mainWindow();
   HWND header = ui::controlAt(window, L"Button", -4, 1);
@@ -139,12 +149,13 @@ int main(int argc, char** argv) {
   HWND countLabel = ui::controlAt(window, L"Static", 444, 660);
   if (!keywordBox || !credit || !searchButton || !province || !countLabel) {
     std::fprintf(stderr, "controls of the main window not found\n");
-    return 1;
+    return result;
   }
+  result.ran = true;
 
-  const Memory started = memoryOf(app->processId());
+  result.started = memoryOf(app->processId());
   Sleep(1000);  // the start's last paints and Wine's own start-up work
-  const RoundTrips idle = sampleIdle(window, 3.0);
+  result.idle = sampleIdle(window, 3.0);
 
   ui::click(province);
   ui::typeText(keywordBox, ui::fromLocal(kKeyword));
@@ -153,43 +164,67 @@ int main(int argc, char** argv) {
 
   // The search runs while 搜索 is disabled; the style is read without a
   // message to the window's thread.
-  RoundTrips filling;
   const double begin = now();
-  bool finished = false;
   ui::waitUntil([&] { return !IsWindowEnabled(searchButton); }, 10000);
   while (now() - begin < limitSeconds) {
-    filling.sample(window);
+    result.filling.sample(window);
     if (IsWindowEnabled(searchButton)) {
-      finished = true;
+      result.finished = true;
       break;
     }
     Sleep(kGapMs);
   }
-  const double fillSeconds = now() - begin;
+  result.seconds = now() - begin;
   const std::wstring count = ui::text(countLabel);
   char countUtf8[128] = {};
   WideCharToMultiByte(CP_UTF8, 0, count.c_str(), -1, countUtf8, sizeof countUtf8 - 1, nullptr, nullptr);
-  const bool full = count == ui::fromLocal(kFullCount);
-  int rowsFilled = 0;  // the number in "项目数：n/条"
-  for (wchar_t c : count)
-    if (c >= L'0' && c <= L'9') rowsFilled = rowsFilled * 10 + (c - L'0');
-  const Memory filled = memoryOf(app->processId());
-  const RoundTrips idleFilled = sampleIdle(window, 3.0);
+  result.count = countUtf8;
+  result.full = count == ui::fromLocal(kFullCount);
+  for (wchar_t c : count)  // the number in "项目数：n/条"
+    if (c >= L'0' && c <= L'9') result.rows = result.rows * 10 + (c - L'0');
+  result.filled = memoryOf(app->processId());
+  result.idleFilled = sampleIdle(window, 3.0);
 
   ui::RemoteGrid grid(ui::findControl(window, L"SysListView32", L""));
-  const bool lastRowShown = !grid.cell(kRows, 2).empty();
+  result.lastRowShown = !grid.cell(kRows, 2).empty();
+  return result;
+}
 
-  std::printf("search filling the grid: %d shops, 500 pages of 20, %s\n", kRows,
-              finished ? "search ended" : "STOPPED AT THE TIME LIMIT");
-  std::printf("  fill time %.1f s (%.0f rows/s), count label \"%s\", row %d %s\n", fillSeconds,
-              rowsFilled / fillSeconds, countUtf8, kRows, lastRowShown ? "filled" : "EMPTY");
+void printFill(const char* build, const Fill& result) {
+  std::printf("%s: search filling the grid: %d shops, 500 pages of 20, %s\n", build, kRows,
+              result.finished ? "search ended" : "STOPPED AT THE TIME LIMIT");
+  std::printf("  fill time %.1f s (%.0f rows/s), count label \"%s\", row %d %s\n", result.seconds,
+              result.rows / result.seconds, result.count.c_str(), kRows, result.lastRowShown ? "filled" : "EMPTY");
   std::printf("WM_NULL round trips to the main window (SendMessageTimeout, %lu ms apart):\n",
               static_cast<unsigned long>(kGapMs));
-  printTrips("idle, just after start", idle, idle);
-  printTrips("while the search fills the grid", filling, idle);
-  printTrips("idle, 10000 rows filled", idleFilled, idle);
+  printTrips("idle, just after start", result.idle, result.idle);
+  printTrips("while the search fills the grid", result.filling, result.idle);
+  printTrips("idle, 10000 rows filled", result.idleFilled, result.idle);
   std::printf("memory of Quorvane.exe (GetProcessMemoryInfo):\n");
-  printMemory("just after start", started, nullptr);
-  printMemory("10000 rows filled", filled, &started);
-  return finished && full && lastRowShown ? 0 : 1;
+  printMemory("just after start", result.started, nullptr);
+  printMemory("10000 rows filled", result.filled, &result.started);
+  if (result.rows > 0)
+    std::printf("  private bytes per row: %.0f\n",
+                (static_cast<double>(result.filled.privateBytes) - static_cast<double>(result.started.privateBytes)) /
+                    result.rows);
+}
+
+}  // namespace
+
+// [seconds] [baseline Quorvane.exe, measured after this build's, in the same run]
+int main(int argc, char** argv) {
+  const double limitSeconds = argc > 1 ? std::atof(argv[1]) : 170;
+  if (!std::getenv("QUORVANE_SEARCH_HOST")) {
+    std::fprintf(stderr, "run beside the marketplace: tests/services/with-marketplace.sh --shops FILE -- ...\n");
+    return 2;
+  }
+  const Fill ours = fill(L"", limitSeconds);
+  if (!ours.ran) return 1;
+  printFill("this build", ours);
+  if (argc > 2 && argv[2][0] != '\0') {
+    std::wstring baseline(argv[2], argv[2] + std::strlen(argv[2]));
+    const Fill before = fill(baseline, limitSeconds);
+    if (before.ran) printFill("baseline", before);
+  }
+  return ours.finished && ours.full && ours.lastRowShown ? 0 : 1;
 }

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/files.h"
-#include "web/encodings.h"
+#include "text/encodings.h"
 #include "text/text.h"
 
 namespace quorvane::testing {

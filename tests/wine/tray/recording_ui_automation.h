@@ -49,6 +49,28 @@ class Recording : public Interface {
 
 class RecordingCondition : public Recording<uia::IUIAutomationCondition> {};
 
+class RecordingCacheRequest : public Recording<uia::IUIAutomationCacheRequest> {
+ public:
+  HRESULT STDMETHODCALLTYPE AddProperty(uia::PROPERTYID) override { return called("AddProperty"); }
+  HRESULT STDMETHODCALLTYPE AddPattern(uia::PATTERNID) override { return called("AddPattern"); }
+  HRESULT STDMETHODCALLTYPE Clone(uia::IUIAutomationCacheRequest**) override { return called("Clone"); }
+  HRESULT STDMETHODCALLTYPE get_TreeScope(uia::TreeScope*) override { return called("get_TreeScope"); }
+  HRESULT STDMETHODCALLTYPE put_TreeScope(uia::TreeScope) override { return called("put_TreeScope"); }
+  HRESULT STDMETHODCALLTYPE get_TreeFilter(uia::IUIAutomationCondition**) override { return called("get_TreeFilter"); }
+  HRESULT STDMETHODCALLTYPE put_TreeFilter(uia::IUIAutomationCondition*) override { return called("put_TreeFilter"); }
+  HRESULT STDMETHODCALLTYPE get_AutomationElementMode(uia::AutomationElementMode*) override {
+    return called("get_AutomationElementMode");
+  }
+  HRESULT STDMETHODCALLTYPE put_AutomationElementMode(uia::AutomationElementMode) override {
+    return called("put_AutomationElementMode");
+  }
+};
+
+class RecordingInvokePattern : public Recording<uia::IUIAutomationInvokePattern> {
+ public:
+  HRESULT STDMETHODCALLTYPE Invoke() override { return called("Invoke"); }
+};
+
 class RecordingElementArray : public Recording<uia::IUIAutomationElementArray> {
  public:
   HRESULT STDMETHODCALLTYPE get_Length(int*) override { return called("get_Length"); }
@@ -59,21 +81,20 @@ class RecordingElement : public Recording<uia::IUIAutomationElement> {
  public:
   HRESULT STDMETHODCALLTYPE SetFocus() override { return called("SetFocus"); }
   HRESULT STDMETHODCALLTYPE GetRuntimeId(SAFEARRAY**) override { return called("GetRuntimeId"); }
-  HRESULT STDMETHODCALLTYPE FindFirst(uia::TreeScope, uia::IUIAutomationCondition*,
-                                      uia::IUIAutomationElement**) override {
+  HRESULT STDMETHODCALLTYPE FindFirst(
+      uia::TreeScope, uia::IUIAutomationCondition*, uia::IUIAutomationElement**) override {
     return called("FindFirst");
   }
-  HRESULT STDMETHODCALLTYPE FindAll(uia::TreeScope, uia::IUIAutomationCondition*,
-                                    uia::IUIAutomationElementArray**) override {
+  HRESULT STDMETHODCALLTYPE FindAll(
+      uia::TreeScope, uia::IUIAutomationCondition*, uia::IUIAutomationElementArray**) override {
     return called("FindAll");
   }
-  HRESULT STDMETHODCALLTYPE FindFirstBuildCache(uia::TreeScope, uia::IUIAutomationCondition*,
-                                                uia::IUIAutomationCacheRequest*, uia::IUIAutomationElement**) override {
+  HRESULT STDMETHODCALLTYPE FindFirstBuildCache(
+      uia::TreeScope, uia::IUIAutomationCondition*, uia::IUIAutomationCacheRequest*, uia::IUIAutomationElement**) override {
     return called("FindFirstBuildCache");
   }
-  HRESULT STDMETHODCALLTYPE FindAllBuildCache(uia::TreeScope, uia::IUIAutomationCondition*,
-                                              uia::IUIAutomationCacheRequest*,
-                                              uia::IUIAutomationElementArray**) override {
+  HRESULT STDMETHODCALLTYPE FindAllBuildCache(
+      uia::TreeScope, uia::IUIAutomationCondition*, uia::IUIAutomationCacheRequest*, uia::IUIAutomationElementArray**) override {
     return called("FindAllBuildCache");
   }
   HRESULT STDMETHODCALLTYPE BuildUpdatedCache(uia::IUIAutomationCacheRequest*, uia::IUIAutomationElement**) override {
@@ -115,7 +136,7 @@ class RecordingElement : public Recording<uia::IUIAutomationElement> {
   HRESULT STDMETHODCALLTYPE get_CurrentName(BSTR*) override { return called("get_CurrentName"); }
 };
 
-class RecordingAutomation : public Recording<uia::IUIAutomation> {
+class RecordingAutomation : public Recording<uia::IUIAutomation2> {
  public:
   HRESULT STDMETHODCALLTYPE CompareElements(uia::IUIAutomationElement*, uia::IUIAutomationElement*, BOOL*) override {
     return called("CompareElements");
@@ -133,20 +154,20 @@ class RecordingAutomation : public Recording<uia::IUIAutomation> {
   HRESULT STDMETHODCALLTYPE GetFocusedElement(uia::IUIAutomationElement**) override {
     return called("GetFocusedElement");
   }
-  HRESULT STDMETHODCALLTYPE GetRootElementBuildCache(uia::IUIAutomationCacheRequest*,
-                                                     uia::IUIAutomationElement**) override {
+  HRESULT STDMETHODCALLTYPE GetRootElementBuildCache(
+      uia::IUIAutomationCacheRequest*, uia::IUIAutomationElement**) override {
     return called("GetRootElementBuildCache");
   }
-  HRESULT STDMETHODCALLTYPE ElementFromHandleBuildCache(uia::UIA_HWND, uia::IUIAutomationCacheRequest*,
-                                                        uia::IUIAutomationElement**) override {
+  HRESULT STDMETHODCALLTYPE ElementFromHandleBuildCache(
+      uia::UIA_HWND, uia::IUIAutomationCacheRequest*, uia::IUIAutomationElement**) override {
     return called("ElementFromHandleBuildCache");
   }
-  HRESULT STDMETHODCALLTYPE ElementFromPointBuildCache(POINT, uia::IUIAutomationCacheRequest*,
-                                                       uia::IUIAutomationElement**) override {
+  HRESULT STDMETHODCALLTYPE ElementFromPointBuildCache(
+      POINT, uia::IUIAutomationCacheRequest*, uia::IUIAutomationElement**) override {
     return called("ElementFromPointBuildCache");
   }
-  HRESULT STDMETHODCALLTYPE GetFocusedElementBuildCache(uia::IUIAutomationCacheRequest*,
-                                                        uia::IUIAutomationElement**) override {
+  HRESULT STDMETHODCALLTYPE GetFocusedElementBuildCache(
+      uia::IUIAutomationCacheRequest*, uia::IUIAutomationElement**) override {
     return called("GetFocusedElementBuildCache");
   }
   HRESULT STDMETHODCALLTYPE CreateTreeWalker(uia::IUIAutomationCondition*, uia::IUIAutomationTreeWalker**) override {
@@ -182,6 +203,123 @@ class RecordingAutomation : public Recording<uia::IUIAutomation> {
   HRESULT STDMETHODCALLTYPE CreatePropertyCondition(uia::PROPERTYID, VARIANT, uia::IUIAutomationCondition**) override {
     return called("CreatePropertyCondition");
   }
+  HRESULT STDMETHODCALLTYPE CreatePropertyConditionEx(
+      uia::PROPERTYID, VARIANT, uia::PropertyConditionFlags, uia::IUIAutomationCondition**) override {
+    return called("CreatePropertyConditionEx");
+  }
+  HRESULT STDMETHODCALLTYPE CreateAndCondition(
+      uia::IUIAutomationCondition*, uia::IUIAutomationCondition*, uia::IUIAutomationCondition**) override {
+    return called("CreateAndCondition");
+  }
+  HRESULT STDMETHODCALLTYPE CreateAndConditionFromArray(SAFEARRAY*, uia::IUIAutomationCondition**) override {
+    return called("CreateAndConditionFromArray");
+  }
+  HRESULT STDMETHODCALLTYPE CreateAndConditionFromNativeArray(
+      uia::IUIAutomationCondition**, int, uia::IUIAutomationCondition**) override {
+    return called("CreateAndConditionFromNativeArray");
+  }
+  HRESULT STDMETHODCALLTYPE CreateOrCondition(
+      uia::IUIAutomationCondition*, uia::IUIAutomationCondition*, uia::IUIAutomationCondition**) override {
+    return called("CreateOrCondition");
+  }
+  HRESULT STDMETHODCALLTYPE CreateOrConditionFromArray(SAFEARRAY*, uia::IUIAutomationCondition**) override {
+    return called("CreateOrConditionFromArray");
+  }
+  HRESULT STDMETHODCALLTYPE CreateOrConditionFromNativeArray(
+      uia::IUIAutomationCondition**, int, uia::IUIAutomationCondition**) override {
+    return called("CreateOrConditionFromNativeArray");
+  }
+  HRESULT STDMETHODCALLTYPE CreateNotCondition(uia::IUIAutomationCondition*, uia::IUIAutomationCondition**) override {
+    return called("CreateNotCondition");
+  }
+  HRESULT STDMETHODCALLTYPE AddAutomationEventHandler(
+      uia::EVENTID, uia::IUIAutomationElement*, uia::TreeScope, uia::IUIAutomationCacheRequest*, uia::IUIAutomationEventHandler*) override {
+    return called("AddAutomationEventHandler");
+  }
+  HRESULT STDMETHODCALLTYPE RemoveAutomationEventHandler(
+      uia::EVENTID, uia::IUIAutomationElement*, uia::IUIAutomationEventHandler*) override {
+    return called("RemoveAutomationEventHandler");
+  }
+  HRESULT STDMETHODCALLTYPE AddPropertyChangedEventHandlerNativeArray(
+      uia::IUIAutomationElement*, uia::TreeScope, uia::IUIAutomationCacheRequest*, uia::IUIAutomationPropertyChangedEventHandler*, uia::PROPERTYID*, int) override {
+    return called("AddPropertyChangedEventHandlerNativeArray");
+  }
+  HRESULT STDMETHODCALLTYPE AddPropertyChangedEventHandler(
+      uia::IUIAutomationElement*, uia::TreeScope, uia::IUIAutomationCacheRequest*, uia::IUIAutomationPropertyChangedEventHandler*, SAFEARRAY*) override {
+    return called("AddPropertyChangedEventHandler");
+  }
+  HRESULT STDMETHODCALLTYPE RemovePropertyChangedEventHandler(
+      uia::IUIAutomationElement*, uia::IUIAutomationPropertyChangedEventHandler*) override {
+    return called("RemovePropertyChangedEventHandler");
+  }
+  HRESULT STDMETHODCALLTYPE AddStructureChangedEventHandler(
+      uia::IUIAutomationElement*, uia::TreeScope, uia::IUIAutomationCacheRequest*, uia::IUIAutomationStructureChangedEventHandler*) override {
+    return called("AddStructureChangedEventHandler");
+  }
+  HRESULT STDMETHODCALLTYPE RemoveStructureChangedEventHandler(
+      uia::IUIAutomationElement*, uia::IUIAutomationStructureChangedEventHandler*) override {
+    return called("RemoveStructureChangedEventHandler");
+  }
+  HRESULT STDMETHODCALLTYPE AddFocusChangedEventHandler(
+      uia::IUIAutomationCacheRequest*, uia::IUIAutomationFocusChangedEventHandler*) override {
+    return called("AddFocusChangedEventHandler");
+  }
+  HRESULT STDMETHODCALLTYPE RemoveFocusChangedEventHandler(uia::IUIAutomationFocusChangedEventHandler*) override {
+    return called("RemoveFocusChangedEventHandler");
+  }
+  HRESULT STDMETHODCALLTYPE RemoveAllEventHandlers() override { return called("RemoveAllEventHandlers"); }
+  HRESULT STDMETHODCALLTYPE IntNativeArrayToSafeArray(int*, int, SAFEARRAY**) override {
+    return called("IntNativeArrayToSafeArray");
+  }
+  HRESULT STDMETHODCALLTYPE IntSafeArrayToNativeArray(SAFEARRAY*, int**, int*) override {
+    return called("IntSafeArrayToNativeArray");
+  }
+  HRESULT STDMETHODCALLTYPE RectToVariant(RECT, VARIANT*) override { return called("RectToVariant"); }
+  HRESULT STDMETHODCALLTYPE VariantToRect(VARIANT, RECT*) override { return called("VariantToRect"); }
+  HRESULT STDMETHODCALLTYPE SafeArrayToRectNativeArray(SAFEARRAY*, RECT**, int*) override {
+    return called("SafeArrayToRectNativeArray");
+  }
+  HRESULT STDMETHODCALLTYPE CreateProxyFactoryEntry(
+      uia::IUIAutomationProxyFactory*, uia::IUIAutomationProxyFactoryEntry**) override {
+    return called("CreateProxyFactoryEntry");
+  }
+  HRESULT STDMETHODCALLTYPE get_ProxyFactoryMapping(uia::IUIAutomationProxyFactoryMapping**) override {
+    return called("get_ProxyFactoryMapping");
+  }
+  HRESULT STDMETHODCALLTYPE GetPropertyProgrammaticName(uia::PROPERTYID, BSTR*) override {
+    return called("GetPropertyProgrammaticName");
+  }
+  HRESULT STDMETHODCALLTYPE GetPatternProgrammaticName(uia::PATTERNID, BSTR*) override {
+    return called("GetPatternProgrammaticName");
+  }
+  HRESULT STDMETHODCALLTYPE PollForPotentialSupportedPatterns(
+      uia::IUIAutomationElement*, SAFEARRAY**, SAFEARRAY**) override {
+    return called("PollForPotentialSupportedPatterns");
+  }
+  HRESULT STDMETHODCALLTYPE PollForPotentialSupportedProperties(
+      uia::IUIAutomationElement*, SAFEARRAY**, SAFEARRAY**) override {
+    return called("PollForPotentialSupportedProperties");
+  }
+  HRESULT STDMETHODCALLTYPE CheckNotSupported(VARIANT, BOOL*) override { return called("CheckNotSupported"); }
+  HRESULT STDMETHODCALLTYPE get_ReservedNotSupportedValue(IUnknown**) override {
+    return called("get_ReservedNotSupportedValue");
+  }
+  HRESULT STDMETHODCALLTYPE get_ReservedMixedAttributeValue(IUnknown**) override {
+    return called("get_ReservedMixedAttributeValue");
+  }
+  HRESULT STDMETHODCALLTYPE ElementFromIAccessible(uia::IAccessible*, int, uia::IUIAutomationElement**) override {
+    return called("ElementFromIAccessible");
+  }
+  HRESULT STDMETHODCALLTYPE ElementFromIAccessibleBuildCache(
+      uia::IAccessible*, int, uia::IUIAutomationCacheRequest*, uia::IUIAutomationElement**) override {
+    return called("ElementFromIAccessibleBuildCache");
+  }
+  HRESULT STDMETHODCALLTYPE get_AutoSetFocus(BOOL*) override { return called("get_AutoSetFocus"); }
+  HRESULT STDMETHODCALLTYPE put_AutoSetFocus(BOOL) override { return called("put_AutoSetFocus"); }
+  HRESULT STDMETHODCALLTYPE get_ConnectionTimeout(DWORD*) override { return called("get_ConnectionTimeout"); }
+  HRESULT STDMETHODCALLTYPE put_ConnectionTimeout(DWORD) override { return called("put_ConnectionTimeout"); }
+  HRESULT STDMETHODCALLTYPE get_TransactionTimeout(DWORD*) override { return called("get_TransactionTimeout"); }
+  HRESULT STDMETHODCALLTYPE put_TransactionTimeout(DWORD) override { return called("put_TransactionTimeout"); }
 };
 
 }  // namespace quorvane::tray_test

@@ -42,7 +42,7 @@ GUID guidFromText(const wchar_t* text) {
 
 }  // namespace
 
-TEST(UiAutomationSlots, IUIAutomationUpToCreatePropertyCondition) {
+TEST(UiAutomationSlots, IUIAutomation2WholeWithIUIAutomationBeforeIt) {
   RecordingAutomation automation;
   expectIUnknownSlots(automation);
   EXPECT_SLOT(automation, uia::IUIAutomation, 3, CompareElements);
@@ -66,6 +66,63 @@ TEST(UiAutomationSlots, IUIAutomationUpToCreatePropertyCondition) {
   EXPECT_SLOT(automation, uia::IUIAutomation, 21, CreateTrueCondition);
   EXPECT_SLOT(automation, uia::IUIAutomation, 22, CreateFalseCondition);
   EXPECT_SLOT(automation, uia::IUIAutomation, 23, CreatePropertyCondition);
+  EXPECT_SLOT(automation, uia::IUIAutomation, 24, CreatePropertyConditionEx);
+  EXPECT_SLOT(automation, uia::IUIAutomation, 25, CreateAndCondition);
+  EXPECT_SLOT(automation, uia::IUIAutomation, 26, CreateAndConditionFromArray);
+  EXPECT_SLOT(automation, uia::IUIAutomation, 27, CreateAndConditionFromNativeArray);
+  EXPECT_SLOT(automation, uia::IUIAutomation, 28, CreateOrCondition);
+  EXPECT_SLOT(automation, uia::IUIAutomation, 29, CreateOrConditionFromArray);
+  EXPECT_SLOT(automation, uia::IUIAutomation, 30, CreateOrConditionFromNativeArray);
+  EXPECT_SLOT(automation, uia::IUIAutomation, 31, CreateNotCondition);
+  EXPECT_SLOT(automation, uia::IUIAutomation, 32, AddAutomationEventHandler);
+  EXPECT_SLOT(automation, uia::IUIAutomation, 33, RemoveAutomationEventHandler);
+  EXPECT_SLOT(automation, uia::IUIAutomation, 34, AddPropertyChangedEventHandlerNativeArray);
+  EXPECT_SLOT(automation, uia::IUIAutomation, 35, AddPropertyChangedEventHandler);
+  EXPECT_SLOT(automation, uia::IUIAutomation, 36, RemovePropertyChangedEventHandler);
+  EXPECT_SLOT(automation, uia::IUIAutomation, 37, AddStructureChangedEventHandler);
+  EXPECT_SLOT(automation, uia::IUIAutomation, 38, RemoveStructureChangedEventHandler);
+  EXPECT_SLOT(automation, uia::IUIAutomation, 39, AddFocusChangedEventHandler);
+  EXPECT_SLOT(automation, uia::IUIAutomation, 40, RemoveFocusChangedEventHandler);
+  EXPECT_SLOT(automation, uia::IUIAutomation, 41, RemoveAllEventHandlers);
+  EXPECT_SLOT(automation, uia::IUIAutomation, 42, IntNativeArrayToSafeArray);
+  EXPECT_SLOT(automation, uia::IUIAutomation, 43, IntSafeArrayToNativeArray);
+  EXPECT_SLOT(automation, uia::IUIAutomation, 44, RectToVariant);
+  EXPECT_SLOT(automation, uia::IUIAutomation, 45, VariantToRect);
+  EXPECT_SLOT(automation, uia::IUIAutomation, 46, SafeArrayToRectNativeArray);
+  EXPECT_SLOT(automation, uia::IUIAutomation, 47, CreateProxyFactoryEntry);
+  EXPECT_SLOT(automation, uia::IUIAutomation, 48, get_ProxyFactoryMapping);
+  EXPECT_SLOT(automation, uia::IUIAutomation, 49, GetPropertyProgrammaticName);
+  EXPECT_SLOT(automation, uia::IUIAutomation, 50, GetPatternProgrammaticName);
+  EXPECT_SLOT(automation, uia::IUIAutomation, 51, PollForPotentialSupportedPatterns);
+  EXPECT_SLOT(automation, uia::IUIAutomation, 52, PollForPotentialSupportedProperties);
+  EXPECT_SLOT(automation, uia::IUIAutomation, 53, CheckNotSupported);
+  EXPECT_SLOT(automation, uia::IUIAutomation, 54, get_ReservedNotSupportedValue);
+  EXPECT_SLOT(automation, uia::IUIAutomation, 55, get_ReservedMixedAttributeValue);
+  EXPECT_SLOT(automation, uia::IUIAutomation, 56, ElementFromIAccessible);
+  EXPECT_SLOT(automation, uia::IUIAutomation, 57, ElementFromIAccessibleBuildCache);
+  EXPECT_SLOT(automation, uia::IUIAutomation2, 58, get_AutoSetFocus);
+  EXPECT_SLOT(automation, uia::IUIAutomation2, 59, put_AutoSetFocus);
+  EXPECT_SLOT(automation, uia::IUIAutomation2, 60, get_ConnectionTimeout);
+  EXPECT_SLOT(automation, uia::IUIAutomation2, 61, put_ConnectionTimeout);
+  EXPECT_SLOT(automation, uia::IUIAutomation2, 62, get_TransactionTimeout);
+  EXPECT_SLOT(automation, uia::IUIAutomation2, 63, put_TransactionTimeout);
+}
+
+TEST(UiAutomationSlots, IUIAutomationCacheRequestWholeAndIUIAutomationInvokePattern) {
+  RecordingCacheRequest request;
+  expectIUnknownSlots(request);
+  EXPECT_SLOT(request, uia::IUIAutomationCacheRequest, 3, AddProperty);
+  EXPECT_SLOT(request, uia::IUIAutomationCacheRequest, 4, AddPattern);
+  EXPECT_SLOT(request, uia::IUIAutomationCacheRequest, 5, Clone);
+  EXPECT_SLOT(request, uia::IUIAutomationCacheRequest, 6, get_TreeScope);
+  EXPECT_SLOT(request, uia::IUIAutomationCacheRequest, 7, put_TreeScope);
+  EXPECT_SLOT(request, uia::IUIAutomationCacheRequest, 8, get_TreeFilter);
+  EXPECT_SLOT(request, uia::IUIAutomationCacheRequest, 9, put_TreeFilter);
+  EXPECT_SLOT(request, uia::IUIAutomationCacheRequest, 10, get_AutomationElementMode);
+  EXPECT_SLOT(request, uia::IUIAutomationCacheRequest, 11, put_AutomationElementMode);
+  RecordingInvokePattern pattern;
+  expectIUnknownSlots(pattern);
+  EXPECT_SLOT(pattern, uia::IUIAutomationInvokePattern, 3, Invoke);
 }
 
 TEST(UiAutomationSlots, IUIAutomationElementUpToCurrentName) {
@@ -110,6 +167,10 @@ TEST(UiAutomationSlots, TheIdsAreTheIdlsUuids) {
   EXPECT_EQ(guidFromText(L"{d22108aa-8ac5-49a5-837b-37bbb3d7591e}"), uia::kIidIUIAutomationElement);
   EXPECT_EQ(guidFromText(L"{14314595-b4bc-4055-95f2-58f2e42c9855}"), uia::kIidIUIAutomationElementArray);
   EXPECT_EQ(guidFromText(L"{352ffba8-0973-437c-a61f-f64cafd81df9}"), uia::kIidIUIAutomationCondition);
+  EXPECT_EQ(guidFromText(L"{e22ad333-b25f-460c-83d0-0581107395c9}"), uia::kClsidCUIAutomation8);
+  EXPECT_EQ(guidFromText(L"{34723aff-0c9d-49d0-9896-7ab52df8cd8a}"), uia::kIidIUIAutomation2);
+  EXPECT_EQ(guidFromText(L"{b32a92b5-bc25-4078-9c08-d7ee95c48e03}"), uia::kIidIUIAutomationCacheRequest);
+  EXPECT_EQ(guidFromText(L"{fb377fbe-8ea6-46d5-9c73-6499642d3059}"), uia::kIidIUIAutomationInvokePattern);
 }
 
 }  // namespace quorvane::tray_test

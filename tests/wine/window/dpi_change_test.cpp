@@ -61,6 +61,7 @@ class DpiChange : public ::testing::Test {
     EXPECT_EQ(tickImageSize(), 16);
     EXPECT_EQ(iconWidth(ICON_SMALL), 16);
     EXPECT_EQ(iconWidth(ICON_BIG), 32);
+    EXPECT_EQ(window->searchProgressTooltipWidth(), 420);
   }
   std::unique_ptr<MainWindowImpl> window;
   RECT first{};
@@ -83,6 +84,7 @@ TEST_F(DpiChange, TheWindowTakesTheNewDpiForItsLayoutFontsImagesAndIconsAndComes
   EXPECT_EQ(tickImageSize(), 20);
   EXPECT_EQ(iconWidth(ICON_SMALL), 20);
   EXPECT_EQ(iconWidth(ICON_BIG), 40);
+  EXPECT_EQ(window->searchProgressTooltipWidth(), 525) << "the search tooltip wraps at a width of the new DPI";
   moveToDpi(96);
   expectAt96Dpi();
 }
