@@ -1,5 +1,7 @@
 #include "app/csv_export.h"
 
+#include <string>
+
 #include "app/spreadsheet_cell.h"
 #include "text/encodings.h"
 
@@ -35,6 +37,11 @@ ByteArray resultsCsv(const ResultTable& table) {
   LocalText csv;
   for (int row = 0; row <= table.filledRows(); ++row) appendRecord(table, row, csv);
   return ByteArray(kUtf8ByteOrderMark) + localToUtf8(csv);
+}
+
+LocalText exportedText(int rows) {
+  // 已导出 N 条结果：
+  return "\xD2\xD1\xB5\xBC\xB3\xF6 " + std::to_string(rows) + " \xCC\xF5\xBD\xE1\xB9\xFB\xA3\xBA";
 }
 
 }  // namespace quorvane

@@ -21,4 +21,8 @@ LocalText csvField(std::string_view text);
 // The whole file's bytes.
 ByteArray resultsCsv(const ResultTable& table);
 
+// What the status bar says once the file is written, before its path:
+// "已导出 N 条结果：".
+LocalText exportedText(int rows);
+
 }  // namespace quorvane

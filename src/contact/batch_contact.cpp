@@ -15,16 +15,19 @@ std::vector<LocalText> listedIds(std::string_view text) {
   return ids;
 }
 
-void contactIdIfOnline(const LocalText& id, const PresenceCheck& presence, const ChatLauncher& launch) {
-  if (presence(id) == "1") launch(buildChatUrl(id));
+void contactIdIfOnline(const LocalText& id, const PresenceCheck& presence, const ChatLauncher& launch,
+                       ChatLaunches& launches) {
+  if (presence(id) == "1") launches.count(launch(buildChatUrl(id)));
 }
 
-void contactListedIds(std::string_view text, const PresenceCheck& presence, const ChatLauncher& launch,
-                      const std::function<bool()>& stopRequested) {
+ChatLaunches contactListedIds(std::string_view text, const PresenceCheck& presence, const ChatLauncher& launch,
+                              const std::function<bool()>& stopRequested) {
+  ChatLaunches launches;
   for (const LocalText& id : listedIds(text)) {
-    if (stopRequested && stopRequested()) return;
-    contactIdIfOnline(id, presence, launch);
+    if (stopRequested && stopRequested()) break;
+    contactIdIfOnline(id, presence, launch, launches);
   }
+  return launches;
 }
 
 }  // namespace quorvane

@@ -17,11 +17,13 @@ using PresenceCheck = std::function<LocalText(const LocalText& id)>;
 // The pieces between "\r\n" breaks, empty pieces left out, spaces kept.
 std::vector<LocalText> listedIds(std::string_view text);
 
-void contactIdIfOnline(const LocalText& id, const PresenceCheck& presence, const ChatLauncher& launch);
+// Counts the launch, if any, into `launches`.
+void contactIdIfOnline(const LocalText& id, const PresenceCheck& presence, const ChatLauncher& launch,
+                       ChatLaunches& launches);
 
 // `stopRequested`, asked before each id, ends the round early (the window
-// was closed while it ran).
-void contactListedIds(std::string_view text, const PresenceCheck& presence, const ChatLauncher& launch,
-                      const std::function<bool()>& stopRequested = {});
+// was closed while it ran). How the launches went.
+ChatLaunches contactListedIds(std::string_view text, const PresenceCheck& presence, const ChatLauncher& launch,
+                              const std::function<bool()>& stopRequested = {});
 
 }  // namespace quorvane

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "contact/contact_history.h"
+
 namespace quorvane {
 namespace {
 
@@ -23,38 +25,55 @@ std::vector<int> selectedRows(std::string_view list, int rowCount) {
   return rows;
 }
 
-// One row: its entry for the history ("" for a row without an id, which has
-// no seller to contact and only loses its tick).
-LocalText contactRow(ResultTable& table, int row, const ChatLauncher& launch) {
+enum class RowContact { NoSeller, Launched, NotLaunched };
+
+// One row. A row without an id has no seller to contact and only loses its
+// tick; a row whose chat launched is marked and loses its tick; any other
+// row stays as it is.
+RowContact contactRow(ResultTable& table, int row, const ChatLauncher& launch, ChatLaunches& launches) {
   const LocalText id = table.shop(row).sellerId;
   if (id.empty()) {
     table.setTick(row, false);
-    return "";
+    return RowContact::NoSeller;
   }
+  if (!launches.count(launch(buildChatUrl(id)))) return RowContact::NotLaunched;
   table.markContacted(row);
-  launch(buildChatUrl(id));
   table.setTick(row, false);
-  return id + "\r\n";
+  return RowContact::Launched;
 }
 
 }  // namespace
 
-void contactSelectedSellers(SelectedSellers& sellers, HistoryStore& history, const ChatLauncher& launch,
-                            const std::function<bool()>& stopRequested) {
+ContactReport contactSelectedSellers(SelectedSellers& sellers, HistoryStore& history, const ChatLauncher& launch,
+                                     const std::function<bool()>& stopRequested) {
   if (sellers.watcherInterval() == 0) sellers.setWatcherInterval(kWatcherIntervalMs);
   const LocalText previous = history.load();
   ResultTable& table = sellers.table();
+  ContactReport report;
   LocalText newEntries;
+  std::vector<int> stillTicked;
   for (int row : selectedRows(sellers.selectionList(), table.rowCount())) {
     // Once stopped, the rows left over only lose their ticks, as the
     // selection is emptied below.
-    if (stopRequested && stopRequested())
+    if (stopRequested && stopRequested()) {
       table.setTick(row, false);
-    else
-      newEntries += contactRow(table, row, launch);
+      continue;
+    }
+    switch (contactRow(table, row, launch, report.launches)) {
+      case RowContact::Launched:
+        newEntries += historyEntry(table.shop(row).sellerId);
+        break;
+      case RowContact::NotLaunched:
+        stillTicked.push_back(row);
+        break;
+      case RowContact::NoSeller:
+        break;
+    }
   }
   sellers.resetSelection();
-  history.save(previous, newEntries);
+  for (int row : stillTicked) sellers.selectAgain(row);
+  report.saved = history.save(previous, newEntries);
+  return report;
 }
 
 }  // namespace quorvane

@@ -1,9 +1,14 @@
 #pragma once
 // Contacting the sellers of the ticked grid rows: one chat per row in ticking
-// order, each row marked "已联系" and greyed, each id added to the history.
+// order, each row whose chat was launched marked "已联系" and greyed, its id
+// added to the history. A row whose chat could not be launched keeps its
+// tick and its look and is not recorded: nothing happened to that seller.
 #include <functional>
+#include <optional>
+#include <vector>
 
 #include "contact/chat_url.h"
+#include "contact/program_file.h"
 #include "results/result_table.h"
 #include "text/text.h"
 
@@ -16,6 +21,9 @@ class SelectedSellers {
   virtual ResultTable& table() = 0;
   virtual LocalText selectionList() const = 0;  // "7,3," for rows 7 then 3
   virtual void resetSelection() = 0;
+  // Puts a row that kept its tick back into the emptied selection, after
+  // the rows put back before it.
+  virtual void selectAgain(int row) = 0;
   virtual unsigned watcherInterval() const = 0;  // 时钟1, the account-chooser watcher
   virtual void setWatcherInterval(unsigned milliseconds) = 0;
 };
@@ -25,14 +33,20 @@ class HistoryStore {
  public:
   virtual ~HistoryStore() = default;
   virtual LocalText load() = 0;
-  virtual void save(const LocalText& previous, const LocalText& newEntries) = 0;
+  // Where the history landed; nothing when it could not be written.
+  virtual std::optional<ProgramFile::Place> save(const LocalText& previous, const LocalText& newEntries) = 0;
 };
 
 constexpr unsigned kWatcherIntervalMs = 200;
 
+struct ContactReport {
+  ChatLaunches launches;
+  std::optional<ProgramFile::Place> saved;  // where the history went; nothing: it was not written
+};
+
 // `stopRequested`, asked before each row, ends the round early (the program
 // is being left); the rows done so far are still recorded.
-void contactSelectedSellers(SelectedSellers& sellers, HistoryStore& history, const ChatLauncher& launch,
-                            const std::function<bool()>& stopRequested = {});
+ContactReport contactSelectedSellers(SelectedSellers& sellers, HistoryStore& history, const ChatLauncher& launch,
+                                     const std::function<bool()>& stopRequested = {});
 
 }  // namespace quorvane

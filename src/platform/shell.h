@@ -5,11 +5,17 @@
 
 namespace quorvane::platform {
 
+enum class ShellOpen {
+  Opened,     // the shell handed the link to its handler
+  NoHandler,  // nothing is registered for the link's scheme
+  Failed,     // the shell could not hand it on for another reason
+};
+
 // "open" with no owner window, no parameters, no working folder, shown
-// normally. Nothing is reported and nothing is shown when the shell cannot
-// carry it out (no handler for the scheme): no "open with" dialog, no error
-// box. Returns once the shell has handed the link on, so a process that
-// ends right afterwards does not cut a launch short.
-void shellOpen(const LocalText& target);
+// normally. Nothing is shown when the shell cannot carry it out (no handler
+// for the scheme): no "open with" dialog, no error box; the result tells.
+// Returns once the shell has handed the link on, so a process that ends
+// right afterwards does not cut a launch short.
+ShellOpen shellOpen(const LocalText& target);
 
 }  // namespace quorvane::platform

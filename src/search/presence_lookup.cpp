@@ -10,9 +10,15 @@ LocalText presenceUrl(const LocalText& presenceHost, const LocalText& sellerId, 
          urlEncode(sellerId, encoding == IdEncoding::KeepPlain);
 }
 
+Presence lookUpPresence(PageFetcher& fetcher, const LocalText& presenceHost, const LocalText& sellerId,
+                        IdEncoding encoding) {
+  const PageAnswer answer = fetcher.fetchPage(presenceUrl(presenceHost, sellerId, encoding));
+  return {textBetween(answer.text, "]=", ";"), answer.failed};
+}
+
 LocalText PresenceLookup(PageFetcher& fetcher, const LocalText& presenceHost, const LocalText& sellerId,
                          IdEncoding encoding) {
-  return textBetween(fetcher.fetchPageText(presenceUrl(presenceHost, sellerId, encoding)), "]=", ";");
+  return lookUpPresence(fetcher, presenceHost, sellerId, encoding).status;
 }
 
 }  // namespace quorvane

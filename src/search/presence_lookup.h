@@ -14,6 +14,16 @@ enum class IdEncoding { KeepPlain, EscapeAll };
 
 LocalText presenceUrl(const LocalText& presenceHost, const LocalText& sellerId, IdEncoding encoding);
 
+// The presence status of one seller, and whether its request failed (a
+// failed request's status is undetermined, as any other unreadable answer's).
+struct Presence {
+  LocalText status;
+  bool failed = false;
+};
+
+Presence lookUpPresence(PageFetcher& fetcher, const LocalText& presenceHost, const LocalText& sellerId,
+                        IdEncoding encoding);
+
 // "1" online, "0" offline, anything else (empty included) undetermined: the
 // text between the answer's first "]=" and the next ";", unchanged.
 LocalText PresenceLookup(PageFetcher& fetcher, const LocalText& presenceHost, const LocalText& sellerId,

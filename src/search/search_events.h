@@ -48,13 +48,36 @@ struct PageStarted {
   bool operator==(const PageStarted&) const = default;
 };
 
+// The probe of province `index` (as ProvinceStarted counts them) failed: no
+// answer, or an error status. Its page count reads as 0, so none of its
+// pages is asked for.
+struct ProbeFailed {
+  int index;
+  bool operator==(const ProbeFailed&) const = default;
+};
+
+// Result page `page` of the current province (as PageStarted counts them)
+// failed; it gave no rows and the next page follows.
+struct PageFailed {
+  std::int64_t page;
+  bool operator==(const PageFailed&) const = default;
+};
+
+// The presence request for the seller of row `row` failed; the row's status
+// columns stay empty.
+struct PresenceFailed {
+  int row;
+  bool operator==(const PresenceFailed&) const = default;
+};
+
 // The search went through every province, or filled the grid's last row.
 // A stopped search sends no end.
 struct SearchEnded {
   bool operator==(const SearchEnded&) const = default;
 };
 
-using SearchEvent = std::variant<ShopFound, StatusKnown, CountChanged, SearchEnded, ProvinceStarted, PageStarted>;
+using SearchEvent = std::variant<ShopFound, StatusKnown, CountChanged, SearchEnded, ProvinceStarted, PageStarted,
+                                 ProbeFailed, PageFailed, PresenceFailed>;
 
 // Where a worker sends its events; called on the worker's thread.
 class SearchEvents {

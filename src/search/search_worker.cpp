@@ -47,13 +47,14 @@ SearchWorker::Next SearchWorker::searchProvince(ShopPageReader& reader, int inde
   if (mustEnd()) return Next::End;
   const LocalText& province = criteria_.provinces[static_cast<size_t>(index)];
   events_.send(ProvinceStarted{index, static_cast<int>(criteria_.provinces.size()), province});
-  web_.fetchPageTextInto(probeUrl(hosts_.search, criteria_.keyword, province), page_);
+  if (!web_.fetchPageTextInto(probeUrl(hosts_.search, criteria_.keyword, province), page_))
+    report(ProbeFailed{index});
   const std::int64_t pages = reader.totalPages(page_);
   for (std::int64_t p = 1; p <= pages; ++p) {
     if (mustEnd()) return Next::End;
     events_.send(PageStarted{p, pages});
     const LocalText url = resultPageUrl(hosts_.search, criteria_.keyword, province, pageOffset(pages, p));
-    web_.fetchPageTextInto(url, page_);
+    if (!web_.fetchPageTextInto(url, page_)) report(PageFailed{p});
     Next next = addShops(reader.shops(page_));
     if (next != Next::Go) return next;
   }
@@ -74,9 +75,15 @@ void SearchWorker::addRow(const ShopFields& shop) {
   events_.send(ShopFound{row, shopRowOf(shop)});
   events_.send(CountChanged{row});
   if (stop_.requested()) return;
-  const LocalText presence = PresenceLookup(web_, hosts_.presence, shop.sellerId, IdEncoding::KeepPlain);
+  const Presence presence = lookUpPresence(web_, hosts_.presence, shop.sellerId, IdEncoding::KeepPlain);
   if (stop_.requested()) return;
-  if (auto status = rowStatus(presence, history_, shop.sellerId)) events_.send(StatusKnown{row, *status});
+  if (presence.failed) report(PresenceFailed{row});
+  if (auto status = rowStatus(presence.status, history_, shop.sellerId)) events_.send(StatusKnown{row, *status});
+}
+
+// A request cut short by a stop did not fail: the user ended it.
+void SearchWorker::report(SearchEvent failure) {
+  if (!stop_.requested()) events_.send(std::move(failure));
 }
 
 }  // namespace quorvane

@@ -2,7 +2,8 @@
 // The search itself: for every province the probe, then the result pages from
 // the last to the first, one grid row per shop within the credit limit, its
 // seller's presence and whether the seller was contacted before. The worker
-// writes nothing itself: every row, status and count goes out as an event.
+// writes nothing itself: every row, status and count goes out as an event,
+// and so does every request that failed, which changes nothing else.
 #include "contact/contact_history.h"
 #include "search/search_criteria.h"
 #include "search/search_events.h"
@@ -36,6 +37,7 @@ class SearchWorker {
   Next searchProvince(ShopPageReader& reader, int index);
   Next addShops(const std::vector<ShopFields>& shops);
   void addRow(const ShopFields& shop);
+  void report(SearchEvent failure);
   bool mustEnd() const;
 
   SearchCriteria criteria_;

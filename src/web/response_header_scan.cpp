@@ -33,4 +33,18 @@ void scanResponseHeaders(std::string_view rawHeaders, LocalText& cookies,
   mergeCookies(cookies, receivedCookies);
 }
 
+std::optional<int> responseStatus(std::string_view rawHeaders) {
+  constexpr std::string_view kVersion = "HTTP/";
+  if (rawHeaders.substr(0, kVersion.size()) != kVersion) return std::nullopt;
+  const size_t space = rawHeaders.find(' ');
+  if (space == std::string_view::npos || rawHeaders.size() < space + 4) return std::nullopt;
+  int status = 0;
+  for (char digit : rawHeaders.substr(space + 1, 3)) {
+    if (digit < '0' || digit > '9') return std::nullopt;
+    status = status * 10 + (digit - '0');
+  }
+  const bool ends = rawHeaders.size() == space + 4 || rawHeaders[space + 4] == ' ' || rawHeaders[space + 4] == '\r';
+  return ends ? std::optional<int>(status) : std::nullopt;
+}
+
 }  // namespace quorvane

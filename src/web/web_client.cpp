@@ -5,6 +5,7 @@
 #include "text/encodings.h"
 #include "web/argument_copies.h"
 #include "web/plain_get.h"
+#include "web/response_header_scan.h"
 #include "web/ui_event_pump.h"
 #include "web/web_fetch.h"
 
@@ -15,11 +16,17 @@ WebClient::WebClient(std::shared_ptr<platform::HttpTransport> transport, std::ch
 
 WebClient::~WebClient() = default;
 
-ByteArray WebClient::webFetch(const WebFetchArguments& arguments) {
+ByteArray WebClient::webFetch(const WebFetchArguments& arguments) { return fetch(arguments, nullptr); }
+
+ByteArray WebClient::fetch(const WebFetchArguments& arguments, bool* answered) {
   auto copies = std::make_shared<ArgumentCopies>(arguments);
-  std::optional<ByteArray> body = runRequest([copies, timeout = platformTimeout()](RequestInFlight& request) {
-    return runWebFetch(request, copies->arguments(), timeout);
+  // Written on the request thread before the request finishes; read here
+  // only once it has.
+  auto sent = std::make_shared<bool>(false);
+  std::optional<ByteArray> body = runRequest([copies, sent, timeout = platformTimeout()](RequestInFlight& request) {
+    return runWebFetch(request, copies->arguments(), timeout, sent.get());
   });
+  if (answered) *answered = body && *sent;
   if (!body) return {};
   copies->deliver();
   return std::move(*body);
@@ -29,12 +36,14 @@ LocalText WebClient::fetchPageText(const WebFetchArguments& arguments) {
   return utf8ToLocal(webFetch(arguments));
 }
 
-LocalText WebClient::fetchPageText(const LocalText& url) {
-  return fetchPageText(WebFetchArguments{.url = url});
-}
-
-void WebClient::fetchPageTextInto(const LocalText& url, LocalText& page) {
-  utf8ToLocal(webFetch(WebFetchArguments{.url = url}), page);
+bool WebClient::fetchPageTextInto(const LocalText& url, LocalText& page) {
+  // The header text is only read back, so the request is the URL's alone.
+  // A header text too long to be read gives no status: the answer counts.
+  LocalText rawHeaders;
+  bool answered = false;
+  utf8ToLocal(fetch(WebFetchArguments{.url = url, .rawHeaders = &rawHeaders}, &answered), page);
+  const std::optional<int> status = responseStatus(rawHeaders);
+  return answered && !(status && *status >= 400);
 }
 
 ByteArray WebClient::plainGet(const LocalText& url) {

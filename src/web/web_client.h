@@ -45,8 +45,12 @@ class WebClient : public PageFetcher {
   // fetchPageText(WebFetchArguments{.url = u, ...}): a bare brace list would
   // also fit the URL overload.
   LocalText fetchPageText(const WebFetchArguments& arguments);
-  LocalText fetchPageText(const LocalText& url) override;
-  void fetchPageTextInto(const LocalText& url, LocalText& page) override;
+  using PageFetcher::fetchPageText;
+
+  // A GET of `url` with nothing else given, its body read as fetchPageText
+  // reads it, in place. False when no whole answer came (see webFetch: not
+  // sent, cut short, stalled, aborted) or the answer's status is 400 or above.
+  bool fetchPageTextInto(const LocalText& url, LocalText& page) override;
 
   // The shop lookup's plain GET: the platform's own request for the URL,
   // redirects followed, no cookies; the body bytes, empty on failure.
@@ -61,6 +65,8 @@ class WebClient : public PageFetcher {
 
  private:
   using Work = std::function<std::optional<ByteArray>(RequestInFlight&)>;
+  // webFetch; `answered`, when given, tells whether an answer came at all.
+  ByteArray fetch(const WebFetchArguments& arguments, bool* answered);
   // Runs `work` on the request thread and waits for it: its result, or
   // nothing when it failed, stalled or was aborted.
   std::optional<ByteArray> runRequest(Work work);

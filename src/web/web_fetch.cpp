@@ -45,7 +45,7 @@ void deliverHeaderResults(const WebFetchArguments& a, LocalText cookies, const L
 }  // namespace
 
 std::optional<ByteArray> runWebFetch(RequestInFlight& request, const WebFetchArguments& a,
-                                     std::chrono::milliseconds timeout) {
+                                     std::chrono::milliseconds timeout, bool* sentOut) {
   HttpTransport& transport = request.transport();
   const auto timeoutMs = static_cast<std::uint32_t>(timeout.count());
   const int method = a.method.value_or(0);
@@ -71,6 +71,7 @@ std::optional<ByteArray> runWebFetch(RequestInFlight& request, const WebFetchArg
   const ByteArray body = requestBody(method, a.bodyText.value_or(LocalText()),
                                      a.bodyBytes ? *a.bodyBytes : ownBodyBytes);
   const bool sent = transport.send(handle.get(), headerText, body);
+  if (sentOut) *sentOut = sent;
   if (sent) request.advanced();
   std::optional<Answer> answer = readAnswer(request, handle.get(), sent);
   if (!answer || request.stopped()) return std::nullopt;

@@ -13,10 +13,11 @@
 namespace quorvane {
 
 // The body, with the in/out and out arguments rewritten; also an empty body
-// for a request that could not be sent. Nothing for a failed request: a
-// handle that did not open, a body cut short or too large, a stop. The
-// platform's connect, send and receive time-outs are `timeout`.
+// for a request that could not be sent, for which `sent`, when given, is set
+// to false. Nothing for a failed request: a handle that did not open, a body
+// cut short or too large, a stop. The platform's connect, send and receive
+// time-outs are `timeout`.
 std::optional<ByteArray> runWebFetch(RequestInFlight& request, const WebFetchArguments& arguments,
-                                     std::chrono::milliseconds timeout);
+                                     std::chrono::milliseconds timeout, bool* sent = nullptr);
 
 }  // namespace quorvane

@@ -31,14 +31,30 @@ class BatchContact : public ::testing::Test {
     looked.push_back(id);
     return status[id];
   };
-  ChatLauncher launcher = [this](const LocalText& url) { launched.push_back(url); };
+  std::map<LocalText, platform::ShellOpen> launchResult;  // Opened when not named
+  ChatLauncher launcher = [this](const LocalText& url) {
+    launched.push_back(url);
+    return launchResult.count(url) ? launchResult[url] : platform::ShellOpen::Opened;
+  };
 };
 
 TEST_F(BatchContact, LooksUpEveryListedIdInOrderAndChatsOnlyWithOnlineOnes) {
   status = {{"a", "1"}, {"b", "0"}, {"c", "1"}};
-  contactListedIds("a\r\n\r\nb\r\nc\r\n", presence, launcher);
+  const ChatLaunches launches = contactListedIds("a\r\n\r\nb\r\nc\r\n", presence, launcher);
   EXPECT_EQ(looked, (Ids{"a", "b", "c"}));
   EXPECT_EQ(launched, (Ids{buildChatUrl("a"), buildChatUrl("c")}));
+  EXPECT_EQ(launches.opened, 2);
+  EXPECT_EQ(launches.notOpened, 0);
+}
+
+TEST_F(BatchContact, CountsTheLaunchesTheShellCouldNotCarryOutAndGoesOn) {
+  status = {{"a", "1"}, {"b", "1"}, {"c", "1"}};
+  launchResult = {{buildChatUrl("a"), platform::ShellOpen::NoHandler}, {buildChatUrl("b"), platform::ShellOpen::Failed}};
+  const ChatLaunches launches = contactListedIds("a\r\nb\r\nc", presence, launcher);
+  EXPECT_EQ(launched.size(), 3u);
+  EXPECT_EQ(launches.opened, 1);
+  EXPECT_EQ(launches.notOpened, 2);
+  EXPECT_TRUE(launches.noHandler);
 }
 
 TEST_F(BatchContact, OnlyTheExactStatusOneCountsAsOnline) {
@@ -50,7 +66,8 @@ TEST_F(BatchContact, OnlyTheExactStatusOneCountsAsOnline) {
 
 TEST_F(BatchContact, ChatsWithTheIdAsListedSpacesIncluded) {
   status = {{" ab ", "1"}};
-  contactIdIfOnline(" ab ", presence, launcher);
+  ChatLaunches launches;
+  contactIdIfOnline(" ab ", presence, launcher, launches);
   EXPECT_EQ(launched, (Ids{buildChatUrl(" ab ")}));
 }
 

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "app/contact_status_text.h"
+#include "text/encodings.h"
+
+#include <map>
 #include <optional>
 #include <vector>
 
@@ -24,6 +28,7 @@ class FakeSellers : public SelectedSellers {
     list.clear();
     ++resets;
   }
+  void selectAgain(int row) override { list += std::to_string(row) + ","; }
   unsigned watcherInterval() const override { return interval; }
   void setWatcherInterval(unsigned milliseconds) override { interval = milliseconds; }
 
@@ -49,10 +54,11 @@ class FakeHistory : public HistoryStore {
     ++loads;
     return content;
   }
-  void save(const LocalText& previous, const LocalText& newEntries) override {
+  std::optional<ProgramFile::Place> save(const LocalText& previous, const LocalText& newEntries) override {
     savedPrevious = previous;
     savedEntries = newEntries;
     content = previous + newEntries;
+    return ProgramFile::Place::BesideExecutable;
   }
 };
 
@@ -61,9 +67,15 @@ class ContactSelected : public ::testing::Test {
   FakeSellers sellers;
   FakeHistory history;
   std::vector<LocalText> launched;
-  ChatLauncher launcher = [this](const LocalText& url) { launched.push_back(url); };
+  std::map<LocalText, platform::ShellOpen> launchResult;  // Opened when not named
+  ChatLauncher launcher = [this](const LocalText& url) {
+    launched.push_back(url);
+    return launchResult.count(url) ? launchResult[url] : platform::ShellOpen::Opened;
+  };
 
-  void contact(const std::function<bool()>& stop = {}) { contactSelectedSellers(sellers, history, launcher, stop); }
+  ContactReport contact(const std::function<bool()>& stop = {}) {
+    return contactSelectedSellers(sellers, history, launcher, stop);
+  }
   static LocalText chat(const LocalText& id) { return buildChatUrl(id); }
 };
 
@@ -84,6 +96,31 @@ TEST_F(ContactSelected, MarksEachRowContactedUntickedAndGrey) {
   EXPECT_EQ(sellers.grid.text(2, Column::ContactState), kContacted);
   EXPECT_FALSE(sellers.grid.tick(2));
   EXPECT_EQ(sellers.grid.look(2), RowLook::Contacted);
+}
+
+// Without a program for "aliim:" nothing happened to those sellers: their
+// rows stay ticked, in their ticking order, and keep their look.
+TEST_F(ContactSelected, ARowWhoseChatCouldNotBeLaunchedKeepsItsTickAndLookAndIsNotRecorded) {
+  sellers.addRow(3, "three");
+  sellers.addRow(5, "five");
+  sellers.addRow(8, "eight");
+  sellers.list = "8,3,5,";
+  launchResult = {{chat("eight"), platform::ShellOpen::NoHandler}, {chat("five"), platform::ShellOpen::Failed}};
+  const ContactReport report = contact();
+  EXPECT_EQ(launched, (std::vector<LocalText>{chat("eight"), chat("three"), chat("five")}));
+  for (int row : {5, 8}) {
+    EXPECT_TRUE(sellers.grid.tick(row)) << row;
+    EXPECT_EQ(sellers.grid.text(row, Column::ContactState), kNotContacted) << row;
+    EXPECT_EQ(sellers.grid.look(row), RowLook::OnlineNotContacted) << row;
+  }
+  EXPECT_FALSE(sellers.grid.tick(3));
+  EXPECT_EQ(sellers.grid.text(3, Column::ContactState), kContacted);
+  EXPECT_EQ(sellers.list, "8,5,");
+  EXPECT_EQ(*history.savedEntries, "three\r\n");
+  EXPECT_EQ(report.launches.opened, 1);
+  EXPECT_EQ(report.launches.notOpened, 2);
+  EXPECT_TRUE(report.launches.noHandler);
+  EXPECT_EQ(report.saved, ProgramFile::Place::BesideExecutable);
 }
 
 TEST_F(ContactSelected, AppendsTheNewIdsToTheHistoryLoadedOnceAtTheStart) {
@@ -156,6 +193,25 @@ TEST_F(ContactSelected, AStopLeavesTheRemainingRowsUncontactedAndRecordsTheRest)
   EXPECT_FALSE(sellers.grid.tick(2));
   EXPECT_EQ(sellers.grid.text(2, Column::ContactState), kNotContacted);
   EXPECT_EQ(*history.savedEntries, "first\r\n");
+}
+
+}  // namespace
+}  // namespace quorvane
+
+namespace quorvane {
+namespace {
+
+std::string utf8(const LocalText& text) { return localToUtf8(text); }
+
+TEST(ContactStatusText, SaysHowManyChatsOpenedWhyOthersDidNotAndWhereTheHistoryWent) {
+  EXPECT_EQ(utf8(chatLaunchesText({3, 0, false})), "已打开 3 个聊天");
+  EXPECT_EQ(utf8(chatLaunchesText({0, 2, true})), "2 个未能打开：未找到处理 aliim: 链接的程序，请先安装并登录客户端");
+  EXPECT_EQ(utf8(chatLaunchesText({1, 1, false})), "已打开 1 个聊天，1 个未能打开：系统未能打开聊天链接");
+  EXPECT_EQ(utf8(chatLaunchesText({})), "没有打勾的行");
+  EXPECT_EQ(utf8(contactRoundText({{1, 0, false}, ProgramFile::Place::PerUser}, LocalText("C:\\u\\data.txt"))),
+            "已打开 1 个聊天；联系记录保存在 C:\\u\\data.txt");
+  EXPECT_EQ(utf8(contactRoundText({{1, 0, false}, std::nullopt}, std::nullopt)), "已打开 1 个聊天；联系记录未能保存");
+  EXPECT_EQ(utf8(batchRoundText({})), "批量联系：已打开 0 个聊天");
 }
 
 }  // namespace

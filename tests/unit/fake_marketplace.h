@@ -4,6 +4,7 @@
 // the shop-search service uses.
 #include <functional>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -35,14 +36,16 @@ inline std::string presenceAnswer(const std::string& status) { return "arrStatus
 class FakeFetcher : public PageFetcher {
  public:
   std::map<std::string, std::string> answers;
+  std::set<std::string> failing;  // URLs whose request fails (their answer, if any, still read)
   std::vector<std::string> requested;
   std::function<void(const std::string& url)> onRequest;  // runs before the answer is looked up
 
-  LocalText fetchPageText(const LocalText& url) override {
+  bool fetchPageTextInto(const LocalText& url, LocalText& page) override {
     requested.push_back(url);
     if (onRequest) onRequest(url);
     auto found = answers.find(url);
-    return found == answers.end() ? std::string() : found->second;
+    page = found == answers.end() ? std::string() : found->second;
+    return failing.count(url) == 0;
   }
 };
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "app/search_status_line.h"
+#include "text/encodings.h"
+
 namespace quorvane {
 namespace {
 
@@ -129,6 +132,56 @@ TEST(DurationText, WholeSecondsMinutesAndHours) {
   EXPECT_EQ(durationText(60s), "1\xB7\xD6" "0\xC3\xEB");
   EXPECT_EQ(durationText(3h + 2min + 1s), "3\xD0\xA1\xCA\xB1" "2\xB7\xD6" "1\xC3\xEB");
   EXPECT_EQ(durationText(3h + 1s), "3\xD0\xA1\xCA\xB1" "0\xB7\xD6" "1\xC3\xEB");
+}
+
+// ---- the status bar's line
+
+class StatusLine : public ::testing::Test {
+ protected:
+  SearchStatusLine line;
+  // The line in UTF-8, readable here; `where` is what the position would say.
+  std::string text(const LocalText& where = kReading + kAnhui) const { return localToUtf8(line.text(where)); }
+  void apply(std::initializer_list<SearchEvent> events) {
+    for (const SearchEvent& event : events) line.apply(event);
+  }
+};
+
+TEST_F(StatusLine, SaysWhereTheSearchIsThenHowMuchItFound) {
+  EXPECT_EQ(text(), "");
+  line.begin("h:1", 1);
+  apply({ProvinceStarted{0, 1, kAnhui}, PageStarted{1, 2}, CountChanged{20}});
+  EXPECT_EQ(text(), "正在搜索：安徽");
+  line.finish();
+  EXPECT_EQ(text(), "搜索完成：20 条");
+  line.begin("h:1", 1);
+  line.stop();
+  EXPECT_EQ(text(), "搜索已停止");
+}
+
+TEST_F(StatusLine, TellsEveryKindOfFailureCountedAsItHappensAndAtTheEnd) {
+  line.begin("shops.example:8443", 3);
+  apply({ProvinceStarted{0, 3, kAnhui}, ProbeFailed{0}, ProvinceStarted{1, 3, kFujian}});
+  EXPECT_EQ(text(kReading + kFujian), "正在搜索：福建；无法连接搜索服务：shops.example:8443");
+  apply({PageStarted{1, 3}, CountChanged{1}, PresenceFailed{1}, PageFailed{2}, PageFailed{3},
+         ProvinceStarted{2, 3, kGansu}, PageFailed{1}});
+  EXPECT_EQ(text(kReading + kGansu),
+            "正在搜索：甘肃；无法连接搜索服务：shops.example:8443（安徽），福建第 2、3 页、甘肃第 1 页失败 3 页，"
+            "在线状态查询失败 1 次");
+  line.finish();
+  EXPECT_EQ(text(), "搜索完成：1 条，无法连接搜索服务：shops.example:8443（安徽），福建第 2、3 页、甘肃第 1 页失败 3 页，"
+                    "在线状态查询失败 1 次");
+}
+
+TEST_F(StatusLine, NamesNoProvinceWhereEveryOneFailedAndOnlyAFewPages) {
+  line.begin("h", 2);
+  apply({ProvinceStarted{0, 2, kAnhui}, ProbeFailed{0}, ProvinceStarted{1, 2, kFujian}, ProbeFailed{1}});
+  line.finish();
+  EXPECT_EQ(text(), "搜索完成：0 条，无法连接搜索服务：h");
+  line.begin("h", 1);
+  line.apply(ProvinceStarted{0, 1, kAnhui});
+  for (int page = 1; page <= 40; ++page) line.apply(PageFailed{page});
+  line.finish();
+  EXPECT_EQ(text(), "搜索完成：0 条，第 1、2、3、4、5、6 页等失败 40 页");
 }
 
 }  // namespace

@@ -43,15 +43,16 @@ TEST(SearchResults, ASellerContactedBeforeItsStatusArrivesStaysContactedAndCanno
     ResultTable& table() override { return grid; }
     LocalText selectionList() const override { return "1,"; }
     void resetSelection() override {}
+    void selectAgain(int) override {}
     unsigned watcherInterval() const override { return 200; }
     void setWatcherInterval(unsigned) override {}
   } sellers(table);
   struct NoHistory : HistoryStore {
     LocalText load() override { return ""; }
-    void save(const LocalText&, const LocalText&) override {}
+    std::optional<ProgramFile::Place> save(const LocalText&, const LocalText&) override { return std::nullopt; }
   } history;
   table.setTick(1, true);
-  contactSelectedSellers(sellers, history, [](const LocalText&) {});
+  contactSelectedSellers(sellers, history, [](const LocalText&) { return platform::ShellOpen::Opened; });
 
   applySearchEvents(table, {StatusKnown{1, {kOnlineText, kNotContactedText, RowLook::OnlineNotContacted}}});
   EXPECT_EQ(table.text(1, Column::Presence), kOnlineText);

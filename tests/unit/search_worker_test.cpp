@@ -50,8 +50,8 @@ class SearchWorkerRun : public ::testing::Test {
   StopFlag stop;
   ContactHistory history{scratchFilePath("search_worker")};
 
-  void SetUp() override { std::remove(history.path().c_str()); }
-  void TearDown() override { std::remove(history.path().c_str()); }
+  void SetUp() override { std::remove(history.file().besideExecutable().c_str()); }
+  void TearDown() override { std::remove(history.file().besideExecutable().c_str()); }
 
   // Serves one province: the probe says `pages.size()` pages; pages[0] is
   // the first page (offset 0).
@@ -228,6 +228,39 @@ TEST_F(SearchWorkerRun, TellsWhichProvinceAndPageItReads) {
                                                 PageStarted{1, 1}}));
   EXPECT_EQ(table.text(1, Column::SellerId), "x");
   EXPECT_EQ(table.text(2, Column::SellerId), "g");
+}
+
+// Failed requests are told as they happen and change nothing else: failing
+// requests whose answers read as before give the same requests in the same
+// order and the same rows. A request a stop cuts short did not fail.
+TEST_F(SearchWorkerRun, TellsEveryFailedRequestAndAsksAndWritesAsWithout) {
+  serve("k", kFujian, {{{"f1", "f1"}}, {{"f2", "f2"}}});
+  presence("f1", "1");
+  presence("f2", "1");
+  search("k", {kAnhui, kFujian}, 5);
+  const std::vector<std::string> requests = web.requested;
+  std::vector<LocalText> rows;
+  for (int row = 1; row <= 3; ++row)
+    for (int column = 0; column < kColumnCount; ++column) rows.push_back(table.text(row, columnAt(column)));
+
+  web.requested.clear();
+  web.failing = {probeUrl("search.test", "k", kAnhui), resultPageUrl("search.test", "k", kFujian, 0),
+                 presenceUrl("presence.test", "f2", IdEncoding::KeepPlain)};
+  search("k", {kAnhui, kFujian}, 5);
+  EXPECT_EQ(web.requested, requests);
+  for (int row = 1, i = 0; row <= 3; ++row)
+    for (int column = 0; column < kColumnCount; ++column, ++i) EXPECT_EQ(table.text(row, columnAt(column)), rows[i]);
+  std::vector<SearchEvent> failures;
+  std::copy_if(sent.events.begin(), sent.events.end(), std::back_inserter(failures), [](const SearchEvent& e) {
+    return std::holds_alternative<ProbeFailed>(e) || std::holds_alternative<PageFailed>(e) ||
+           std::holds_alternative<PresenceFailed>(e);
+  });
+  EXPECT_EQ(failures, (std::vector<SearchEvent>{ProbeFailed{0}, PresenceFailed{1}, PageFailed{2}}));
+
+  web.failing = {probeUrl("search.test", "k", kAnhui)};
+  web.onRequest = [&](const std::string&) { stop.request(); };
+  search("k", {kAnhui}, 5);
+  EXPECT_EQ(sent.events, (std::vector<SearchEvent>{ProvinceStarted{0, 1, kAnhui}}));
 }
 
 TEST_F(SearchWorkerRun, AStopBeforeTheFirstRequestAsksNothing) {

@@ -118,6 +118,36 @@ TEST_F(WebEngine, PageTextIsTheUtf8BodyInTheLocalCodePage) {
 
 // ---- failures
 
+// What the search counts as a failed page, beside the text it reads as
+// before: no answer at all, a cut answer, an error status. An answer whose
+// headers were too long to be read still counts as an answer.
+TEST_F(WebEngine, APageFailsWithoutAWholeAnswerOrWithAnErrorStatus) {
+  struct Case {
+    const char* what;
+    std::function<void(FakeHttpTransport&)> set;
+    PageAnswer expected;
+  };
+  const Case cases[] = {
+      {"200", [](FakeHttpTransport& t) { t.body = "ok"; }, {"ok", false}},
+      {"404 with a page", [](FakeHttpTransport& t) { t.body = "gone"; t.rawHeaders = "HTTP/1.1 404 Not Found\r\n\r\n"; },
+       {"gone", true}},
+      {"503", [](FakeHttpTransport& t) { t.rawHeaders = "HTTP/1.0 503 Busy\r\n\r\n"; }, {"", true}},
+      {"302 not followed", [](FakeHttpTransport& t) { t.rawHeaders = "HTTP/1.1 302 Found\r\n\r\n"; }, {"", false}},
+      {"headers too long", [](FakeHttpTransport& t) { t.body = "x"; t.rawHeaders = "HTTP/1.1 200 OK\r\nX: " + std::string(6000, 'f') + "\r\n\r\n"; },
+       {"x", false}},
+      {"not sent", [](FakeHttpTransport& t) { t.sendWorks = false; }, {"", true}},
+      {"no connection", [](FakeHttpTransport& t) { t.connectionOpens = false; }, {"", true}},
+      {"cut short", [](FakeHttpTransport& t) { t.body = "abc"; t.readFailsAt = 3; }, {"", true}},
+  };
+  for (const Case& c : cases) {
+    auto transport = std::make_shared<FakeHttpTransport>();
+    c.set(*transport);
+    const PageAnswer answer = WebClient(transport, 30s).fetchPage("http://h/p");
+    EXPECT_EQ(answer.text, c.expected.text) << c.what;
+    EXPECT_EQ(answer.failed, c.expected.failed) << c.what;
+  }
+}
+
 TEST_F(WebEngine, AHandleThatDoesNotOpenEndsTheCallWithTheArgumentsUntouched) {
   struct Case {
     bool FakeHttpTransport::*opens;

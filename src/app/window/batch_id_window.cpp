@@ -266,10 +266,14 @@ void BatchIdWindow::onContactClicked() {
   ContactRound round;
   if (!round.claimed()) return;
   roundRunning_ = true;
-  contactListedIds(windowText(control(C::编辑框1)), services_.presence, services_.launch,
-                   [&round] { return round.stopRequested(); });
+  const ChatLaunches launches = contactListedIds(windowText(control(C::编辑框1)), services_.presence,
+                                                 services_.launch, [&round] { return round.stopRequested(); });
   roundRunning_ = false;
-  if (closeWhenRoundEnds_) DestroyWindow(window_);
+  if (closeWhenRoundEnds_) {
+    DestroyWindow(window_);
+    return;
+  }
+  if (services_.roundEnded) services_.roundEnded(launches);
 }
 
 void BatchIdWindow::onClearClicked() { setWindowText(control(C::编辑框1), ""); }

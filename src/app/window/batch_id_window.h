@@ -21,6 +21,8 @@ struct BatchIdWindowServices {
   std::function<LocalText()> selectedAccount;  // the text of 联系旺旺列表框
   PresenceCheck presence;                      // the batch form of the presence lookup
   ChatLauncher launch;
+  // After a round the window was not closed in: how its launches went.
+  std::function<void(const ChatLaunches& launches)> roundEnded;
 };
 
 class BatchIdWindow {

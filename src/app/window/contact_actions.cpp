@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "app/contact_status_text.h"
 #include "app/window/batch_id_window.h"
 #include "app/window/main_window_actions.h"
 #include "app/window/window_text.h"
@@ -29,6 +30,7 @@ class MainWindowSellers : public SelectedSellers {
   ResultTable& table() override { return window_.table(); }
   LocalText selectionList() const override { return window_.selectionList(); }
   void resetSelection() override { window_.resetSelection(); }
+  void selectAgain(int row) override { window_.addToSelection(row); }
   unsigned watcherInterval() const override { return window_.timerInterval(); }
   void setWatcherInterval(unsigned milliseconds) override { window_.setTimerInterval(milliseconds); }
 
@@ -39,11 +41,24 @@ class MainWindowSellers : public SelectedSellers {
 class HistoryFile : public HistoryStore {
  public:
   LocalText load() override { return history_.load(); }
-  void save(const LocalText& previous, const LocalText& newEntries) override { history_.save(previous, newEntries); }
+  std::optional<ProgramFile::Place> save(const LocalText& previous, const LocalText& newEntries) override {
+    return history_.save(previous, newEntries);
+  }
+  const ProgramFile& file() const { return history_.file(); }
 
  private:
-  ContactHistory history_ = ContactHistory::besideExecutable();
+  ContactHistory history_ = ContactHistory::ofThisProgram();
 };
+
+// The status line names the per-user folder once, the first time this run's
+// history goes there; after that the user knows.
+bool perUserHistoryTold = false;
+
+std::optional<LocalText> newlyPerUserHistory(const ContactReport& report, const ProgramFile& file) {
+  if (report.saved != ProgramFile::Place::PerUser || perUserHistoryTold || !file.perUser()) return std::nullopt;
+  perUserHistoryTold = true;
+  return toLocal(file.perUser()->wstring());
+}
 
 // While the ticked rows are contacted or a shop is looked up, the window's
 // events still run (the URL encoder and the wait for an answer let them),
@@ -86,12 +101,7 @@ void ensureEventPump() {
   (void)installed;
 }
 
-void launchImChat(const LocalText& url) { platform::shellOpen(url); }
-
-LocalText batchPresence(const LocalText& id) {
-  WebClient web;
-  return PresenceLookup(web, serviceHostsFromEnvironment().presence, id, IdEncoding::EscapeAll);
-}
+platform::ShellOpen launchImChat(const LocalText& url) { return platform::shellOpen(url); }
 
 ByteArray shopLookup(const LocalText& url) { return WebClient().plainGet(url); }
 
@@ -106,7 +116,9 @@ void onContactSelectedClicked(MainWindow& window) {
   MainWindowSellers sellers(window);
   HistoryFile history;
   UserInputPaused paused(window.handle());
-  contactSelectedSellers(sellers, history, launchImChat, [&round] { return round.stopRequested(); });
+  const ContactReport report =
+      contactSelectedSellers(sellers, history, launchImChat, [&round] { return round.stopRequested(); });
+  window.setStatusText(contactRoundText(report, newlyPerUserHistory(report, history.file())));
 }
 
 void onOpenShopRequested(MainWindow& window) { onOpenShopOfRowChosen(window, window.text(Control::旺旺输入框)); }
@@ -116,18 +128,26 @@ void onOpenShopOfRowChosen(MainWindow& window, const LocalText& sellerId) {
   // The lookup lets window events run while it waits for its answer; a
   // click meanwhile must not start a lookup inside it.
   UserInputPaused paused(window.handle());
-  openShopPage(sellerId, "https://" + serviceHostsFromEnvironment().search, shopLookup, platform::shellOpen);
+  openShopPage(sellerId, "https://" + window.serviceHosts().search, shopLookup, platform::shellOpen);
 }
 
 void onClearHistoryClicked(MainWindow& window) {
   if (MessageBoxW(window.handle(), toWide(kClearQuestion).c_str(), toWide(kClearTitle).c_str(), MB_OKCANCEL) == IDOK)
-    ContactHistory::besideExecutable().remove();
+    window.setStatusText(historyClearedText(ContactHistory::ofThisProgram().remove()));
 }
 
 void onBatchContactClicked(MainWindow& window) {
   ensureEventPump();
   HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window.handle(), GWLP_HINSTANCE));
-  BatchIdWindow::open(instance, {[&window] { return selectedAccount(window); }, batchPresence, launchImChat});
+  BatchIdWindowServices services;
+  services.selectedAccount = [&window] { return selectedAccount(window); };
+  services.presence = [&window](const LocalText& id) {
+    WebClient web;
+    return PresenceLookup(web, window.serviceHosts().presence, id, IdEncoding::EscapeAll);
+  };
+  services.launch = launchImChat;
+  services.roundEnded = [&window](const ChatLaunches& launches) { window.setStatusText(batchRoundText(launches)); };
+  BatchIdWindow::open(instance, std::move(services));
 }
 
 void onMainTimerTick(MainWindow& window) { answerAccountChooser(platform::desktopWindows(), selectedAccount(window)); }

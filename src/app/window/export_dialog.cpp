@@ -26,7 +26,7 @@ std::wstring fileTypes() {
 
 }  // namespace
 
-std::optional<std::wstring> askWhereToExport(HWND owner, const std::wstring& proposedName) {
+std::optional<std::wstring> askWhereToExport(HWND owner, const std::wstring& proposedName, const std::wstring& folder) {
   std::vector<wchar_t> path(kPathRoom, L'\0');
   proposedName.copy(path.data(), std::min(proposedName.size(), kPathRoom - 1));
   const std::wstring types = fileTypes();
@@ -39,6 +39,9 @@ std::optional<std::wstring> askWhereToExport(HWND owner, const std::wstring& pro
   dialog.lpstrFile = path.data();
   dialog.nMaxFile = static_cast<DWORD>(path.size());
   dialog.lpstrTitle = title.c_str();
+  const DWORD attributes = folder.empty() ? INVALID_FILE_ATTRIBUTES : GetFileAttributesW(folder.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+    dialog.lpstrInitialDir = folder.c_str();
   dialog.lpstrDefExt = L"csv";
   dialog.Flags = OFN_EXPLORER | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
   if (!GetSaveFileNameW(&dialog)) return std::nullopt;

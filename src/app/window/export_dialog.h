@@ -8,7 +8,8 @@
 
 namespace quorvane {
 
-// The path the user chose; nothing when the dialog was cancelled.
-std::optional<std::wstring> askWhereToExport(HWND owner, const std::wstring& proposedName);
+// The path the user chose; nothing when the dialog was cancelled. The dialog
+// opens in `folder` where one is given and still there.
+std::optional<std::wstring> askWhereToExport(HWND owner, const std::wstring& proposedName, const std::wstring& folder);
 
 }  // namespace quorvane

@@ -19,10 +19,12 @@ namespace {
 
 constexpr UINT_PTR kSubclassId = 2;  // the grid's key subclass is 0
 
-constexpr char kCopySellerIdsText[] = "\xB8\xB4\xD6\xC6\xCD\xFA\xCD\xFA" "ID";           // 复制旺旺ID
-constexpr char kCopyRowsText[] = "\xB8\xB4\xD6\xC6\xD1\xA1\xD6\xD0\xD0\xD0";                // 复制选中行
-constexpr char kExportAllText[] = "\xB5\xBC\xB3\xF6\xC8\xAB\xB2\xBF\xBD\xE1\xB9\xFB\xA1\xAD";  // 导出全部结果…
-constexpr char kOpenShopText[] = "\xB4\xF2\xBF\xAA\xB5\xEA\xC6\xCC";                        // 打开店铺
+// Each with its access key, the way Windows menus write one in Chinese: the
+// letter in brackets after the text (in 旺旺ID its own I).
+constexpr char kCopySellerIdsText[] = "\xB8\xB4\xD6\xC6\xCD\xFA\xCD\xFA&ID";                  // 复制旺旺&ID
+constexpr char kCopyRowsText[] = "\xB8\xB4\xD6\xC6\xD1\xA1\xD6\xD0\xD0\xD0(&C)\tCtrl+C";       // 复制选中行(&C)	Ctrl+C
+constexpr char kExportAllText[] = "\xB5\xBC\xB3\xF6\xC8\xAB\xB2\xBF\xBD\xE1\xB9\xFB(&E)\xA1\xAD";  // 导出全部结果(&E)…
+constexpr char kOpenShopText[] = "\xB4\xF2\xBF\xAA\xB5\xEA\xC6\xCC(&O)";                     // 打开店铺(&O)
 constexpr char kCannotWrite[] = "\xCE\xDE\xB7\xA8\xD0\xB4\xC8\xEB\xCE\xC4\xBC\xFE\xA3\xBA";   // 无法写入文件：
 constexpr char kExportTitle[] = "\xB5\xBC\xB3\xF6\xC8\xAB\xB2\xBF\xBD\xE1\xB9\xFB";         // 导出全部结果
 
@@ -180,11 +182,16 @@ void GridContextMenu::copySelectedRows() {
 void GridContextMenu::exportAllResults() {
   if (table_.filledRows() == 0) return;
   const LocalText keyword = actions_.searchedKeyword ? actions_.searchedKeyword() : LocalText();
-  const std::optional<std::wstring> path = askWhereToExport(owner_, toWide(exportFileName(keyword, today())));
+  const std::wstring folder = actions_.exportFolder ? actions_.exportFolder() : std::wstring();
+  const std::optional<std::wstring> path = askWhereToExport(owner_, toWide(exportFileName(keyword, today())), folder);
   if (!path) return;
   // The rows are read after the dialog: a running search may have added some.
   // The path stays wide: the user's folders may hold characters GBK lacks.
-  if (platform::writeWholeFileAtomically(std::filesystem::path(*path), resultsCsv(table_))) return;
+  const int rows = table_.filledRows();
+  if (platform::writeWholeFileAtomically(std::filesystem::path(*path), resultsCsv(table_))) {
+    if (actions_.exported) actions_.exported(*path, rows);
+    return;
+  }
   // Unlike the program's own quiet failures, the user asked for this file
   // and would otherwise take its absence for a success.
   MessageBoxW(owner_, (toWide(kCannotWrite) + L"\n" + *path).c_str(), toWide(kExportTitle).c_str(),

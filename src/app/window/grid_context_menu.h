@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "results/result_table.h"
@@ -22,6 +23,10 @@ class GridContextMenu {
     std::function<LocalText()> searchedKeyword;
     // The shop-page action of 进入店铺, for one seller id.
     std::function<void(const LocalText& sellerId)> openShop;
+    // The folder the Save dialog opens in ("" for its own choice), and what
+    // follows a written export (its path and how many rows it holds).
+    std::function<std::wstring()> exportFolder;
+    std::function<void(const std::wstring& path, int rows)> exported;
   };
 
   // The menu's commands, in the order it lists them.

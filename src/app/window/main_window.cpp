@@ -4,6 +4,9 @@
 #include <uxtheme.h>
 #include <windowsx.h>
 
+#include <filesystem>
+
+#include "app/csv_export.h"
 #include "app/window/control_factory.h"
 #include "app/window/control_forwarding.h"
 #include "app/window/main_window_actions.h"
@@ -62,8 +65,10 @@ void MainWindowImpl::registerWindowClass(HINSTANCE instance) {
   SizeGrip::registerWindowClass(instance);
 }
 
-std::unique_ptr<MainWindowImpl> MainWindowImpl::create(HINSTANCE instance) {
+std::unique_ptr<MainWindowImpl> MainWindowImpl::create(HINSTANCE instance, SettingsFile* settings) {
   std::unique_ptr<MainWindowImpl> self(new MainWindowImpl(instance));
+  self->settingsFile_ = settings;
+  if (settings) self->settings_ = settings->load();
   using namespace window_layout;
   // The window first appears on the primary monitor, whose DPI is the system's.
   const DpiScale scale(static_cast<int>(systemDpi()));
@@ -104,6 +109,11 @@ LRESULT MainWindowImpl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
       return 0;
     case WM_DESTROY:
       onDestroyed();
+      return 0;
+    case WM_QUERYENDSESSION:
+      return TRUE;
+    case WM_ENDSESSION:
+      if (wParam) onSessionEnding();
       return 0;
     case WM_COMMAND:
       onCommand(LOWORD(wParam), HIWORD(wParam));
@@ -147,6 +157,9 @@ LRESULT MainWindowImpl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case kGridSpaceMessage:
       onGridSpacePressed();
       return 0;
+    case kGridTickMessage:
+      onGridTickClicked(static_cast<int>(wParam));
+      return 0;
   }
   if (message == taskbarCreatedMessage_ && message != 0) {
     onShellStarted();
@@ -157,6 +170,14 @@ LRESULT MainWindowImpl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
     return 0;
   }
   return DefWindowProcW(window_, message, wParam, lParam);
+}
+
+bool MainWindowImpl::translateKeyboardMessage(MSG& message) {
+  if (!window_) return false;
+  const bool ours = message.hwnd == window_ || IsChild(window_, message.hwnd);
+  if (ours && keys_ && TranslateAcceleratorW(window_, keys_, &message)) return true;
+  // Tab moves between the main window's controls as in a dialog; Esc comes as IDCANCEL.
+  return IsDialogMessageW(window_, &message) != FALSE;
 }
 
 HWND MainWindowImpl::parentFor(ControlParent parent) const {
@@ -189,6 +210,8 @@ void MainWindowImpl::createControls() {
   grid_.attach(control(Control::高级表格1), window_);
   grid_.setScale(scale_);
   attachGridMenu();
+  // Before the grip, which stands over the bar's right end.
+  statusBar_.create(window_, instance_, font_);
   sizeGrip_.create(window_, instance_);
   selection_.setChangeListener([this] { showSelectionCount(); });
   uiTasks_.open(window_);
@@ -197,7 +220,10 @@ void MainWindowImpl::createControls() {
   taskbarButtonCreatedMessage_ = RegisterWindowMessageW(L"TaskbarButtonCreated");
   taskbar_.attach(window_);
   progress_.setScale(scale_);
-  progress_.attach(control(Control::搜索结果), taskbar_);
+  progress_.attach(control(Control::搜索结果), taskbar_, [this](const LocalText& text) { setStatusText(text); });
+  ACCEL keys[] = {{FVIRTKEY, VK_F5, static_cast<WORD>(kSearchKeyCommand)},
+                  {FVIRTKEY | FALT, 'R', static_cast<WORD>(kRegionKeyCommand)}};
+  keys_ = CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys)));
   setTimerInterval(window_layout::kTimer1Interval);
   layOut();
   arrangeZOrder();
@@ -227,18 +253,24 @@ void MainWindowImpl::arrangeZOrder() {
 void MainWindowImpl::onCreated() {
   SetProcessAffinityMask(GetCurrentProcess(), 1);
   SetThemeAppProperties(STAP_ALLOW_NONCLIENT | STAP_ALLOW_CONTROLS);
-  ShowWindow(window_, SW_SHOW);
-  fitToWorkArea();
+  if (!restorePlacement()) {
+    ShowWindow(window_, SW_SHOW);
+    fitToWorkArea();
+  }
   icons_.apply(window_, scale_.dpi());
   trayIcon_.add(window_, kTrayTip);
   grid_.setUp();
+  grid_.setColumnWidths(settings_.columnWidths);
   panel_.park();
+  showRememberedCriteria();
   accounts_.start(HiddenIcons::LeaveClosed);
 }
 
 void MainWindowImpl::onCloseRequested() { ShowWindow(window_, SW_HIDE); }
 
 void MainWindowImpl::onDestroyed() {
+  if (keys_) DestroyAcceleratorTable(keys_);
+  keys_ = nullptr;
   KillTimer(window_, kTimer1Id);
   KillTimer(window_, kRereadAccountsTimerId);
   KillTimer(window_, kAccountReadingTimerId);
@@ -285,10 +317,15 @@ void MainWindowImpl::onTrayIconEvent(LPARAM mouseMessage) {
 }
 
 void MainWindowImpl::onExitChosen() {
+  saveSettings();
   search_.stopForExit();
   closeBatchWindowForExit(*this);
   DestroyWindow(window_);
 }
+
+// Windows ends the process soon after this returns: what the user did is
+// kept as on "退出".
+void MainWindowImpl::onSessionEnding() { saveSettings(); }
 
 void MainWindowImpl::onMouseMovedOverWindow() {
   if (regionLinkColour_ == kLinkHighlight) setRegionLinkColour(kLinkColour);
@@ -305,17 +342,39 @@ void MainWindowImpl::setRegionLinkColour(COLORREF colour) {
 }
 
 void MainWindowImpl::onCommand(int id, int code) {
-  if (id == static_cast<int>(kExitCommand)) return onExitChosen();
+  switch (id) {
+    case kExitCommand:
+      return onExitChosen();
+    case kSearchKeyCommand:
+      if (enabled(Control::搜索)) startSearch();
+      return;
+    case kRegionKeyCommand:
+      return panel_.toggle();
+    case IDCANCEL:  // Esc, from the dialog keys
+      return onCancelPressed();
+  }
   int index = controlIndexOfId(id);
   if (index < 0 || code != BN_CLICKED) return;
   onControlClicked(static_cast<Control>(index));
+}
+
+// Esc stops a running search; without one it sends the shown region panel away.
+void MainWindowImpl::onCancelPressed() {
+  if (!enabled(Control::搜索)) return onControlClicked(Control::停止搜索);
+  panel_.slideOut();
+}
+
+// A search that passed its checks is remembered at once: its criteria are
+// what the user will want back after a crash as much as after "退出".
+void MainWindowImpl::startSearch() {
+  if (search_.start()) saveSettings();
 }
 
 void MainWindowImpl::onControlClicked(Control c) {
   switch (c) {
     case Control::搜索:
     case Control::启动高级搜索:
-      return search_.start();
+      return startSearch();
     case Control::清空:
       return setText(Control::关键词输入框, "");
     case Control::进入店铺:
@@ -338,13 +397,18 @@ void MainWindowImpl::onControlClicked(Control c) {
 }
 
 void MainWindowImpl::onEnterPressed(Control edit) {
-  if (edit == Control::关键词输入框 && enabled(Control::搜索)) search_.start();
+  if (edit == Control::关键词输入框 && enabled(Control::搜索)) startSearch();
   if (edit == Control::旺旺输入框) onOpenShopRequested(*this);
 }
 
 void MainWindowImpl::onGridSpacePressed() {
   toggleSelectedRows(table_, selection_, grid_.firstSelectedRow(), grid_.lastSelectedRow(),
                      ticked(Control::选中过滤));
+}
+
+// A click on a row's tick box ticks that row as space would.
+void MainWindowImpl::onGridTickClicked(int row) {
+  toggleSelectedRows(table_, selection_, row, row, ticked(Control::选中过滤));
 }
 
 LRESULT MainWindowImpl::onNotify(const NMHDR& header) {
@@ -364,6 +428,12 @@ void MainWindowImpl::attachGridMenu() {
   GridContextMenu::Actions actions;
   actions.searchedKeyword = [this] { return search_.searchedKeyword(); };
   actions.openShop = [this](const LocalText& sellerId) { onOpenShopOfRowChosen(*this, sellerId); };
+  actions.exportFolder = [this] { return exportFolder_; };
+  actions.exported = [this](const std::wstring& path, int rows) {
+    exportFolder_ = std::filesystem::path(path).parent_path().wstring();
+    // The path as it is: the user's folders may hold characters GBK lacks.
+    statusBar_.setText(StatusPart::Message, toWide(exportedText(rows)) + path);
+  };
   gridMenu_.attach(control(Control::高级表格1), window_, std::move(actions));
 }
 

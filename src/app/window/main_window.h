@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "results/result_table.h"
+#include "search/service_hosts.h"
 #include "text/text.h"
 
 namespace quorvane {
@@ -51,8 +52,20 @@ class MainWindow {
   virtual void resetSelection() = 0;
   // SelectionList as text: each ticked row number followed by ",".
   virtual LocalText selectionList() const = 0;
+  // Puts a ticked row back into SelectionList, after the entries there (a
+  // row that kept its tick when the others were emptied).
+  virtual void addToSelection(int row) = 0;
 
   virtual void slideRegionPanelOut() = 0;
+
+  // The status bar's message: the latest thing the program has to say (what
+  // a search is doing, what failed, how a contact round went). The window's
+  // thread only; from another, through runOnUiThread.
+  virtual void setStatusText(const LocalText& text) = 0;
+
+  // The services the program talks to now: the settings file's hosts (or
+  // the defaults), each replaced by its environment variable where set.
+  virtual ServiceHosts serviceHosts() const = 0;
 
   // 时钟1 of the main window (the account-chooser watcher); 0 when stopped.
   virtual unsigned timerInterval() const = 0;
@@ -62,8 +75,6 @@ class MainWindow {
   // after the window is gone are dropped.
   virtual void runOnUiThread(std::function<void()> task) = 0;
 
-  // The status line's text; the window's thread only.
-  virtual void setStatusText(const LocalText& text) = 0;
 };
 
 }  // namespace quorvane

@@ -114,7 +114,7 @@ int panelTop(const std::array<ControlBox, kControlCount>& boxes, const Row& bott
 
 }  // namespace
 
-SIZE mainWindowSize(DpiScale scale) { return {scale(kWidth), scale(kHeight)}; }
+SIZE mainWindowSize(DpiScale scale) { return {scale(kWidth), scale(kHeight + window_layout::kStatusBarHeight)}; }
 
 bool standsInBottomRow(const ControlLayout& layout) { return placementOf(layout) == Placement::BottomRow; }
 
@@ -155,6 +155,8 @@ MainWindowArrangement arrangeMainWindow(DpiScale scale, SIZE outer, SIZE client)
   boxes[indexOf(Control::图片框1)].top = panelTop(boxes, bottomRow, scale);
   const int grip = scale(kSizeGrip);
   arrangement.sizeGrip = {client.cx - grip, client.cy - grip, grip, grip};
+  const int bar = scale(window_layout::kStatusBarHeight);
+  arrangement.statusBar = {0, client.cy - bar, client.cx, bar};
   return arrangement;
 }
 

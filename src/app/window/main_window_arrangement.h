@@ -1,8 +1,8 @@
 #pragma once
 // Where every control of the main window stands at a DPI and a window size.
 //
-// At the window's own size for its DPI (the layout's 1221 x 721 multiplied
-// by the DPI's scale) every figure of the layout is multiplied by that scale
+// At the window's own size for its DPI (the layout's 1221 x 721 and the
+// status bar's height below it, multiplied by the DPI's scale) every figure of the layout is multiplied by that scale
 // and nothing else. A window of another size (fitted to a small screen,
 // resized or maximised by the user) differs from that by the difference of
 // the outer sizes: the grid takes it up, the header and the bottom row keep
@@ -23,9 +23,11 @@ struct MainWindowArrangement {
   std::array<ControlBox, kControlCount> boxes{};
   int panelShownLeft = 0;
   ControlBox sizeGrip{};
+  // Along the client area's bottom edge, under the size grip.
+  ControlBox statusBar{};
 };
 
-// The window's outer size at a DPI, as the layout gives it.
+// The window's outer size at a DPI, as the layout gives it, with the status bar.
 SIZE mainWindowSize(DpiScale scale);
 
 // The window's own controls below the grid, from 透明标签4 to 选择地区.

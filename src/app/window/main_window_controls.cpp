@@ -43,6 +43,8 @@ void MainWindowImpl::resetSelection() { selection_.reset(); }
 
 void MainWindowImpl::slideRegionPanelOut() { panel_.slideOut(); }
 
+void MainWindowImpl::setStatusText(const LocalText& text) { statusBar_.setText(StatusPart::Message, text); }
+
 void MainWindowImpl::setTimerInterval(unsigned milliseconds) {
   timerInterval_ = milliseconds;
   if (milliseconds == 0)

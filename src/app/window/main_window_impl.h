@@ -9,6 +9,8 @@
 #include "app/dpi_scale.h"
 #include "app/layout_passes.h"
 #include "app/selection.h"
+#include "app/settings.h"
+#include "app/settings_file.h"
 #include "app/window/account_reading.h"
 #include "app/window/grid_context_menu.h"
 #include "app/window/main_window.h"
@@ -18,6 +20,7 @@
 #include "app/window/result_grid.h"
 #include "app/window/search_progress_view.h"
 #include "app/window/size_grip.h"
+#include "app/window/status_bar.h"
 #include "app/window/taskbar_progress.h"
 #include "app/window/tray_icon.h"
 #include "app/window/ui_task_queue.h"
@@ -32,8 +35,11 @@ class MainWindowImpl final : public MainWindow {
   static constexpr wchar_t kWindowClass[] = L"QuorvaneMainWindow";
 
   static void registerWindowClass(HINSTANCE instance);
-  // Creates the window hidden; its creation handler then shows it.
-  static std::unique_ptr<MainWindowImpl> create(HINSTANCE instance);
+  // Creates the window hidden; its creation handler then shows it. With
+  // `settings`, what they remember is shown again (criteria, account, place,
+  // column widths, export folder) and they are written when a search starts
+  // and when the program ends; the file must outlive the window.
+  static std::unique_ptr<MainWindowImpl> create(HINSTANCE instance, SettingsFile* settings = nullptr);
   ~MainWindowImpl() override;
 
   HWND handle() const override { return window_; }
@@ -51,15 +57,28 @@ class MainWindowImpl final : public MainWindow {
   ResultTable& table() override { return table_; }
   void resetSelection() override;
   LocalText selectionList() const override { return selection_.list(); }
+  void addToSelection(int row) override { selection_.add(row); }
+  // [Services] is read afresh each time: a host the user corrects in the
+  // file counts from the next search on.
+  ServiceHosts serviceHosts() const override {
+    return serviceHostsFromEnvironment(settingsFile_ ? settingsFile_->load().hosts : settings_.hosts);
+  }
   void slideRegionPanelOut() override;
+  void setStatusText(const LocalText& text) override;
   unsigned timerInterval() const override { return timerInterval_; }
   void setTimerInterval(unsigned milliseconds) override;
   void runOnUiThread(std::function<void()> task) override;
-  void setStatusText(const LocalText&) override {}
+
+  // The program's keys, for the message loop: F5 and Alt+R while the window
+  // or one of its controls has the focus, then the dialog keys (Tab, Enter,
+  // Esc). True when the message was used up.
+  bool translateKeyboardMessage(MSG& message);
 
   // Tests stand in for the shell's taskbar list, to see what the button
   // shows; null gives the window its own back.
   void useTaskbarProgress(TaskbarProgress* taskbar) { progress_.useTaskbar(taskbar ? *taskbar : taskbar_); }
+  // What the status bar's message part says now.
+  LocalText statusText() const { return statusBar_.text(StatusPart::Message); }
   // What the tooltip of 搜索结果 says now.
   LocalText searchProgressText() const { return progress_.tooltipText(); }
   int searchProgressTooltipWidth() const { return progress_.tooltipWidth(); }
@@ -89,6 +108,12 @@ class MainWindowImpl final : public MainWindow {
   void onDpiChanged(UINT dpi, const RECT& suggested);
   void onMinMaxInfo(MINMAXINFO& limits) const;
 
+  // settings (main_window_settings.cpp)
+  bool restorePlacement();
+  void showRememberedCriteria();
+  Settings currentSettings() const;
+  void saveSettings();
+
   // window events
   void onCreated();
   void onCloseRequested();
@@ -97,12 +122,16 @@ class MainWindowImpl final : public MainWindow {
   void onShellStarted();
   void onTrayIconEvent(LPARAM mouseMessage);
   void onExitChosen();
+  void onSessionEnding();
   void onMouseMovedOverWindow();
   void onCommand(int id, int code);
   void onControlClicked(Control c);
   void onEnterPressed(Control edit);
+  void onCancelPressed();
+  void startSearch();
   void onRegionLinkMouse(UINT mouseMessage);
   void onGridSpacePressed();
+  void onGridTickClicked(int row);
   LRESULT onNotify(const NMHDR& header);
   LRESULT onStaticColour(HDC dc, HWND label);
 
@@ -113,12 +142,17 @@ class MainWindowImpl final : public MainWindow {
 
   HINSTANCE instance_;
   HWND window_ = nullptr;
+  HACCEL keys_ = nullptr;
+  SettingsFile* settingsFile_ = nullptr;
+  Settings settings_;  // as read at the start; the defaults without a file
+  std::wstring exportFolder_;
   std::array<HWND, kControlCount> controls_{};
   DpiScale scale_;
   HFONT font_ = nullptr;
   HFONT underlinedFont_ = nullptr;
   WindowIcons icons_;
   SizeGrip sizeGrip_;
+  StatusBar statusBar_;
   LayoutPasses layoutPasses_;
   UINT taskbarCreatedMessage_ = 0;
   UINT taskbarButtonCreatedMessage_ = 0;

@@ -44,7 +44,9 @@ constexpr ControlLayout kLayout[] = {
     {停止搜索, K::Button, P::Window, 794, 657, 63, 25, "\xCD\xA3\xD6\xB9\xCB\xD1\xCB\xF7"},
     {删除缓存, K::Button, P::Window, 877, 657, 63, 25, "\xC9\xBE\xB3\xFD\xBB\xBA\xB4\xE6"},
     {批量联系, K::Button, P::Window, 960, 657, 63, 25, "\xC5\xFA\xC1\xBF\xC1\xAA\xCF\xB5"},
-    {选择地区, K::Label, P::Window, 1119, 659, 49, 18, "\xD1\xA1\xD4\xF1\xB5\xD8\xC7\xF8"},
+    // Its access key (Alt+R) written after it, as Chinese Windows programs
+    // write theirs; the label is underlined as a whole, the letter with it.
+    {选择地区, K::Label, P::Window, 1119, 659, 67, 18, "\xD1\xA1\xD4\xF1\xB5\xD8\xC7\xF8(R)"},
     {图片框1, K::Panel, P::Window, 1214, 84, 360, 558, ""},
     // region panel
     province(安徽, 0, 0, "\xB0\xB2\xBB\xD5"),

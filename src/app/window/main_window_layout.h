@@ -45,6 +45,8 @@ inline constexpr const char* kCaption = "QuorvaneV" QUORVANE_CAPTION_VERSION;
 inline constexpr int kWidth = 1221;
 inline constexpr int kInitialHeight = 743;
 inline constexpr int kHeight = 721;  // set by the creation handler
+// The status bar below the bottom row adds its height to the window's.
+inline constexpr int kStatusBarHeight = 22;
 // The region panel's left edge shown (its right edge meets the window's) and
 // hidden (entirely outside the window).
 inline constexpr int kPanelShownLeft = 861;

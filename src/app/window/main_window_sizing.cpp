@@ -17,13 +17,6 @@ HFONT createUiFont(DpiScale scale, bool underlined) {
                      L"SimSun");
 }
 
-SIZE frameOf(HWND window) {
-  RECT outer{}, client{};
-  GetWindowRect(window, &outer);
-  GetClientRect(window, &client);
-  return {(outer.right - outer.left) - client.right, (outer.bottom - outer.top) - client.bottom};
-}
-
 }  // namespace
 
 void MainWindowImpl::createFonts() {
@@ -38,6 +31,7 @@ void MainWindowImpl::renewFonts() {
     HFONT font = layout.name == Control::选择地区 ? underlinedFont_ : font_;
     SendMessageW(control(layout.name), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
   }
+  statusBar_.setFont(font_);
   for (HFONT font : {oldFont, oldUnderlined})
     if (font) DeleteObject(font);
 }
@@ -65,7 +59,10 @@ void MainWindowImpl::layOut() {
         placeControl(control(layout.name), layout.kind, arrangement.boxes[indexOf(layout.name)], scale_);
     panel_.place(arrangement.boxes[indexOf(Control::图片框1)], arrangement.panelShownLeft);
     const ControlBox& grip = arrangement.sizeGrip;
-    sizeGrip_.place(grip.left, grip.top, grip.width, !IsZoomed(window_));
+    const bool gripShown = !IsZoomed(window_);
+    const ControlBox& bar = arrangement.statusBar;
+    statusBar_.place(bar.left, bar.top, bar.width, bar.height, gripShown ? grip.left : bar.width, scale_);
+    sizeGrip_.place(grip.left, grip.top, grip.width, gripShown);
     progress_.labelMoved();
   });
 }
@@ -89,7 +86,7 @@ void MainWindowImpl::onMinMaxInfo(MINMAXINFO& limits) const {
   // A minimised window has no client area to measure the frame by; the
   // limits are asked for again when it is restored.
   if (IsIconic(window_)) return;
-  const SIZE minimum = mainWindowMinimumSize(scale_, frameOf(window_));
+  const SIZE minimum = mainWindowMinimumSize(scale_, frameSizeOf(window_));
   limits.ptMinTrackSize = {minimum.cx, minimum.cy};
 }
 

@@ -46,7 +46,10 @@ void RegionPanel::moveTo(int left) {
   SetWindowPos(panel_, nullptr, left, box.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void RegionPanel::park() { moveTo(hiddenLeft_); }
+void RegionPanel::park() {
+  moveTo(hiddenLeft_);
+  ShowWindow(panel_, SW_HIDE);
+}
 
 // Each step takes the panel a twelfth of the way, rounded, so the slide ends
 // exactly where it should at any DPI; at 96 DPI every step is 30 pixels.
@@ -62,10 +65,32 @@ void RegionPanel::slideTo(int target) {
   }
 }
 
-void RegionPanel::toggle() { slideTo(shown() ? hiddenLeft_ : shownLeft_); }
+void RegionPanel::toggle() {
+  if (shown())
+    slideAway();
+  else
+    slideIn();
+}
 
 void RegionPanel::slideOut() {
-  if (shown()) slideTo(hiddenLeft_);
+  if (shown()) slideAway();
+}
+
+void RegionPanel::slideIn() {
+  HWND focus = GetFocus();
+  focusBefore_ = focus && !IsChild(panel_, focus) ? focus : nullptr;
+  ShowWindow(panel_, SW_SHOWNA);
+  slideTo(shownLeft_);
+  SetFocus(lookup_(Control::安徽));
+}
+
+void RegionPanel::slideAway() {
+  const bool hadFocus = IsChild(panel_, GetFocus());
+  slideTo(hiddenLeft_);
+  ShowWindow(panel_, SW_HIDE);
+  if (!hadFocus) return;
+  const bool backThere = focusBefore_ && IsWindow(focusBefore_) && IsWindowEnabled(focusBefore_);
+  SetFocus(backThere ? focusBefore_ : lookup_(Control::关键词输入框));
 }
 
 bool RegionPanel::isGroupBox(Control c) {

@@ -1,7 +1,9 @@
 #pragma once
 // The region panel 图片框1: 30 province check boxes in eight rows, a group
 // check box per row, a second search button and an image button. It lies
-// just outside the window's right edge and slides in over the grid.
+// just outside the window's right edge and slides in over the grid. Parked,
+// it is also hidden, so that Tab never walks into it; slid in, it takes the
+// focus (its first province), and slid out it hands the focus back.
 #include <windows.h>
 
 #include <functional>
@@ -29,7 +31,7 @@ class RegionPanel {
   void place(const ControlBox& hidden, int shownLeft);
   int left() const;
   bool shown() const { return left() == shownLeft_; }
-  void park();  // to the hidden position, at once
+  void park();  // to the hidden position, at once, hidden
   void toggle();
   void slideOut();
   // A group check box was clicked: its row follows the box's own tick.
@@ -42,11 +44,14 @@ class RegionPanel {
  private:
   void slideTo(int target);
   void moveTo(int left);
+  void slideIn();
+  void slideAway();
 
   HWND panel_ = nullptr;
   ControlLookup lookup_;
   int shownLeft_ = 0;
   int hiddenLeft_ = 0;
+  HWND focusBefore_ = nullptr;  // where the focus was before the panel took it
 };
 
 }  // namespace quorvane

@@ -1,5 +1,7 @@
 #include "app/window/result_grid.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 #include <string>
 
@@ -10,9 +12,7 @@ namespace quorvane {
 
 namespace {
 
-constexpr int kDefaultColumnWidth = 150;
-// Column widths in pixels at 96 DPI; 主营类目 keeps the grid's default width.
-constexpr int kColumnWidths[kColumnCount] = {50, 200, 198, 120, 120, 120, kDefaultColumnWidth, 120, 117};
+constexpr int kDefaultColumnWidth = kDefaultColumnWidths[columnIndex(Column::Category)];
 constexpr int kTickImageSize = 16;
 constexpr int kTickBoxSize = 14;
 
@@ -84,23 +84,50 @@ void ResultGrid::createTickImages() {
   if (old) ImageList_Destroy(old);
 }
 
+// The widths the user gave the columns go along to the new DPI.
 void ResultGrid::setScale(DpiScale scale) {
+  widths_ = columnWidths();
   scale_ = scale;
   createTickImages();
-  setColumnWidths();
+  showColumnWidths();
 }
 
 void ResultGrid::setUp() {
-  setColumnWidths();
+  showColumnWidths();
   setUpHeader();
 }
 
-void ResultGrid::setColumnWidths() {
-  for (int column = 0; column < kColumnCount; ++column) setColumnWidth(column, kColumnWidths[column]);
+void ResultGrid::setColumnWidths(const std::array<int, kColumnCount>& widths) {
+  widths_ = widths;
+  showColumnWidths();
+}
+
+void ResultGrid::showColumnWidths() {
+  for (int column = 0; column < kColumnCount; ++column) setColumnWidth(column, widths_[static_cast<size_t>(column)]);
+  widthsShown_ = true;
 }
 
 void ResultGrid::setColumnWidth(int column, int width) {
   ListView_SetColumnWidth(list_, column, scale_(width));
+}
+
+std::array<int, kColumnCount> ResultGrid::columnWidths() const {
+  if (!widthsShown_ || !list_) return widths_;
+  std::array<int, kColumnCount> widths{};
+  for (int column = 0; column < kColumnCount; ++column)
+    widths[static_cast<size_t>(column)] =
+        MulDiv(ListView_GetColumnWidth(list_, column), DpiScale::kDesignDpi, scale_.dpi());
+  return widths;
+}
+
+int ResultGrid::rowOfTickBoxAt(POINT point) const {
+  LVHITTESTINFO hit{};
+  hit.pt = point;
+  const int item = ListView_SubItemHitTest(list_, &hit);
+  if (item < 0 || hit.iSubItem != columnIndex(Column::Tick)) return -1;
+  RECT box{};
+  if (!ListView_GetItemRect(list_, item, &box, LVIR_ICON) || !PtInRect(&box, point)) return -1;
+  return rowOfItem(item);
 }
 
 // The titles stand centred in the header while the result cells below them
@@ -189,13 +216,19 @@ LRESULT ResultGrid::onCustomDraw(NMLVCUSTOMDRAW& draw) const {
 }
 
 // Space toggles ticks; the list's own handling of it would collapse the
-// selection to the focused row, so it never sees the key.
+// selection to the focused row, so it never sees the key. A click on a tick
+// box toggles that row's tick, and the list then selects the row as for any
+// click; a double click toggles it twice, as two clicks on a check box do.
 LRESULT CALLBACK ResultGrid::keyboardProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                           UINT_PTR, DWORD_PTR data) {
   auto* grid = reinterpret_cast<ResultGrid*>(data);
   if (message == WM_KEYDOWN && wParam == VK_SPACE) {
     SendMessageW(grid->owner_, kGridSpaceMessage, 0, 0);
     return 0;
+  }
+  if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
+    const int row = grid->rowOfTickBoxAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    if (row > 0) SendMessageW(grid->owner_, kGridTickMessage, static_cast<WPARAM>(row), 0);
   }
   if (message == WM_CHAR && wParam == L' ') return 0;
   return DefSubclassProc(window, message, wParam, lParam);

@@ -6,7 +6,10 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <array>
+
 #include "app/dpi_scale.h"
+#include "app/grid_columns.h"
 #include "results/result_table.h"
 
 namespace quorvane {
@@ -18,7 +21,8 @@ class ResultGrid {
   ResultGrid& operator=(const ResultGrid&) = delete;
   ~ResultGrid();
 
-  // Takes over the list view; space presses reach `owner` as kGridSpaceMessage.
+  // Takes over the list view; space presses reach `owner` as
+  // kGridSpaceMessage, clicks on a row's tick box as kGridTickMessage.
   void attach(HWND listView, HWND owner);
   void detach();
   // Titles, text formats, the tick column and the column widths.
@@ -29,6 +33,10 @@ class ResultGrid {
   void setScale(DpiScale scale);
   // `width` is given at 96 DPI.
   void setColumnWidth(int column, int width);
+  // Every column's width at 96 DPI: the layout's, or as remembered.
+  void setColumnWidths(const std::array<int, kColumnCount>& widths);
+  // The widths the columns have now (the user may have dragged them), at 96 DPI.
+  std::array<int, kColumnCount> columnWidths() const;
   // The first and last grid row of the user's selection; -1 when none.
   int firstSelectedRow() const;
   int lastSelectedRow() const;
@@ -47,8 +55,10 @@ class ResultGrid {
   void onGetDisplayInfo(NMLVDISPINFOW& info) const;
   LRESULT onCustomDraw(NMLVCUSTOMDRAW& draw) const;
   void setUpHeader();
-  void setColumnWidths();
+  void showColumnWidths();
   void createTickImages();
+  // The row whose tick box is at `point` of the list's client area; -1 for none.
+  int rowOfTickBoxAt(POINT point) const;
   static LRESULT CALLBACK keyboardProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 
   ResultTable& table_;
@@ -56,6 +66,8 @@ class ResultGrid {
   HWND owner_ = nullptr;
   HIMAGELIST tickImages_ = nullptr;
   DpiScale scale_;
+  std::array<int, kColumnCount> widths_ = kDefaultColumnWidths;  // at 96 DPI, until shown
+  bool widthsShown_ = false;
 };
 
 }  // namespace quorvane

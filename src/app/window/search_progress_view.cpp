@@ -33,8 +33,9 @@ TTTOOLINFOW toolOver(HWND label, wchar_t* text) {
 
 SearchProgressView::~SearchProgressView() { detach(); }
 
-void SearchProgressView::attach(HWND countLabel, TaskbarProgress& taskbar) {
+void SearchProgressView::attach(HWND countLabel, TaskbarProgress& taskbar, StatusSink status) {
   taskbar_ = &taskbar;
+  status_ = std::move(status);
   label_ = countLabel;
   HWND owner = GetParent(label_);
   tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
@@ -61,6 +62,7 @@ void SearchProgressView::detach() {
   if (tooltip_ && IsWindow(tooltip_)) DestroyWindow(tooltip_);
   tooltip_ = nullptr;
   label_ = nullptr;
+  status_ = nullptr;
 }
 
 void SearchProgressView::labelMoved() {
@@ -73,8 +75,10 @@ void SearchProgressView::relayMouse(const MSG& message) {
   if (tooltip_) SendMessageW(tooltip_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&message));
 }
 
-void SearchProgressView::searchStarted(const SearchCriteria& criteria, const LocalText& creditText) {
+void SearchProgressView::searchStarted(const SearchCriteria& criteria, const LocalText& creditText,
+                                       const LocalText& searchHost) {
   position_.begin(criteria, creditText, now());
+  statusLine_.begin(searchHost, static_cast<int>(criteria.provinces.size()));
   shown_.reset();
   if (taskbar_) taskbar_->start();
   show();
@@ -82,13 +86,17 @@ void SearchProgressView::searchStarted(const SearchCriteria& criteria, const Loc
 
 void SearchProgressView::eventsArrived(const std::vector<SearchEvent>& events) {
   if (!position_.searching()) return;
-  for (const SearchEvent& event : events) position_.apply(event);
+  for (const SearchEvent& event : events) {
+    position_.apply(event);
+    statusLine_.apply(event);
+  }
   show();
 }
 
 void SearchProgressView::searchFinished() {
   if (!position_.searching()) return;
   position_.finish(now());
+  statusLine_.finish();
   if (taskbar_) taskbar_->clear();
   show();
 }
@@ -96,6 +104,7 @@ void SearchProgressView::searchFinished() {
 void SearchProgressView::searchStopped() {
   if (!position_.searching()) return;
   position_.stop(now());
+  statusLine_.stop();
   if (taskbar_) taskbar_->clear();
   show();
 }
@@ -104,6 +113,7 @@ void SearchProgressView::show() {
   const std::optional<ProgressFraction> fraction = position_.fraction();
   if (fraction && fraction != shown_ && taskbar_) taskbar_->advance(fraction->done, fraction->total);
   shown_ = fraction;
+  if (status_) status_(statusLine_.text(position_.description()));
   if (!tooltip_) return;
   std::wstring text = toWide(position_.description());
   TTTOOLINFOW tool = toolOver(label_, text.data());

@@ -1,14 +1,17 @@
 #pragma once
 // Where the user sees how far a search has come, beside the specified count
-// in 搜索结果: the taskbar button's bar, and a tooltip on the label naming
-// the province and page being read, then what was searched and how long it
-// took. Window thread only.
+// in 搜索结果: the taskbar button's bar, a tooltip on the label naming the
+// province and page being read, then what was searched and how long it
+// took, and the status bar's line, which also tells what failed. Window
+// thread only.
 #include <windows.h>
 
+#include <functional>
 #include <vector>
 
 #include "app/dpi_scale.h"
 #include "app/search_position.h"
+#include "app/search_status_line.h"
 #include "app/window/taskbar_progress.h"
 
 namespace quorvane {
@@ -20,8 +23,10 @@ class SearchProgressView {
   SearchProgressView& operator=(const SearchProgressView&) = delete;
   ~SearchProgressView();
 
-  // Puts the tooltip over `countLabel` (搜索结果).
-  void attach(HWND countLabel, TaskbarProgress& taskbar);
+  using StatusSink = std::function<void(const LocalText& text)>;
+
+  // Puts the tooltip over `countLabel` (搜索结果); the status line goes to `status`.
+  void attach(HWND countLabel, TaskbarProgress& taskbar, StatusSink status);
   void detach();
   // The layout moved or sized the label: the tooltip's area follows it.
   void labelMoved();
@@ -35,7 +40,8 @@ class SearchProgressView {
   // Tests stand in for the shell's taskbar list.
   void useTaskbar(TaskbarProgress& taskbar) { taskbar_ = &taskbar; }
 
-  void searchStarted(const SearchCriteria& criteria, const LocalText& creditText);
+  // `searchHost`: where the search asks for its pages, named when it cannot be reached.
+  void searchStarted(const SearchCriteria& criteria, const LocalText& creditText, const LocalText& searchHost);
   void eventsArrived(const std::vector<SearchEvent>& events);
   void searchFinished();
   void searchStopped();
@@ -49,6 +55,8 @@ class SearchProgressView {
   void show();
 
   SearchPosition position_;
+  SearchStatusLine statusLine_;
+  StatusSink status_;
   TaskbarProgress* taskbar_ = nullptr;
   std::optional<ProgressFraction> shown_;
   HWND label_ = nullptr;

@@ -7,6 +7,7 @@
 
 using quorvane::ComApartment;
 using quorvane::MainWindowImpl;
+using quorvane::SettingsFile;
 using quorvane::SingleInstance;
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
@@ -16,16 +17,16 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     return 0;
   }
   ComApartment com;
+  SettingsFile settings = SettingsFile::ofThisProgram();
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&controls);
   MainWindowImpl::registerWindowClass(instance);
-  std::unique_ptr<MainWindowImpl> window = MainWindowImpl::create(instance);
+  std::unique_ptr<MainWindowImpl> window = MainWindowImpl::create(instance, &settings);
   if (!window) return 0;
 
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    // Tab moves between the main window's controls as in a dialog.
-    if (window->handle() && IsDialogMessageW(window->handle(), &msg)) continue;
+    if (window->translateKeyboardMessage(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

@@ -13,8 +13,11 @@ constexpr UINT kRunUiTasksMessage = WM_APP + 2;     // drains runOnUiThread task
 constexpr UINT kEnterPressedMessage = WM_APP + 4;   // wParam = control id of an edit box
 constexpr UINT kRegionLinkMessage = WM_APP + 5;     // wParam = WM_LBUTTONDOWN or WM_MOUSEMOVE
 constexpr UINT kGridSpaceMessage = WM_APP + 6;      // space went down in the grid
+constexpr UINT kGridTickMessage = WM_APP + 7;       // a row's tick box was clicked; wParam = the row
 
 constexpr UINT kExitCommand = 40001;  // "退出" in the icon menu
+constexpr UINT kSearchKeyCommand = 40002;  // F5
+constexpr UINT kRegionKeyCommand = 40003;  // Alt+R, the access key of 选择地区
 constexpr UINT_PTR kTimer1Id = 1;     // 时钟1
 // Once, a while after the shell (re)started: the IM clients put their icons
 // back in answer to the same announcement, some only after the first reading.

@@ -15,7 +15,63 @@ RECT workAreaOfMonitor(HMONITOR monitor) {
   return area;
 }
 
+// From the screen to the coordinates of the work area of the monitor `box`
+// is on; GetWindowPlacement and SetWindowPlacement use those.
+POINT workAreaOffset(const RECT& box) {
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  if (!GetMonitorInfoW(MonitorFromRect(&box, MONITOR_DEFAULTTONEAREST), &info)) return {0, 0};
+  return {info.rcWork.left - info.rcMonitor.left, info.rcWork.top - info.rcMonitor.top};
+}
+
+BOOL CALLBACK collectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  if (GetMonitorInfoW(monitor, &info))
+    reinterpret_cast<std::vector<ScreenBox>*>(areas)->push_back(
+        {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom});
+  return TRUE;
+}
+
 }  // namespace
+
+SIZE frameSizeOf(HWND window) {
+  RECT outer{}, client{};
+  GetWindowRect(window, &outer);
+  GetClientRect(window, &client);
+  return {(outer.right - outer.left) - client.right, (outer.bottom - outer.top) - client.bottom};
+}
+
+std::vector<ScreenBox> workAreas() {
+  std::vector<ScreenBox> areas;
+  EnumDisplayMonitors(nullptr, nullptr, collectWorkArea, reinterpret_cast<LPARAM>(&areas));
+  return areas;
+}
+
+SavedPlacement placementOf(HWND window, int dpi) {
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof(placement);
+  GetWindowPlacement(window, &placement);
+  RECT box = placement.rcNormalPosition;
+  const POINT offset = workAreaOffset(box);
+  OffsetRect(&box, offset.x, offset.y);
+  const bool maximized = placement.showCmd == SW_SHOWMAXIMIZED ||
+                         (placement.showCmd == SW_SHOWMINIMIZED && (placement.flags & WPF_RESTORETOMAXIMIZED));
+  return {box.left, box.top, box.right, box.bottom, maximized, dpi};
+}
+
+void showPlacedAt(HWND window, const ScreenBox& box, bool maximized) {
+  RECT normal{box.left, box.top, box.right, box.bottom};
+  const POINT offset = workAreaOffset(normal);
+  OffsetRect(&normal, -offset.x, -offset.y);
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof(placement);
+  placement.showCmd = maximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
+  placement.ptMinPosition = {-1, -1};
+  placement.ptMaxPosition = {-1, -1};
+  placement.rcNormalPosition = normal;
+  SetWindowPlacement(window, &placement);
+}
 
 RECT workAreaOf(HWND window) { return workAreaOfMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST)); }
 

@@ -3,6 +3,11 @@
 // without the taskbar) of its monitor.
 #include <windows.h>
 
+#include <vector>
+
+#include "app/restored_placement.h"
+#include "app/settings.h"
+
 namespace quorvane {
 
 // The work area of the monitor that holds most of `window`, or the nearest one.
@@ -16,5 +21,19 @@ RECT keptInside(const RECT& box, const RECT& area);
 RECT centredIn(SIZE size, const RECT& area);
 
 inline SIZE sizeOf(const RECT& box) { return {box.right - box.left, box.bottom - box.top}; }
+
+// The window's outer size less its client area's: what its frame and caption take.
+SIZE frameSizeOf(HWND window);
+
+// Every monitor's work area, in screen coordinates.
+std::vector<ScreenBox> workAreas();
+
+// Where the window stands when not maximised, on the screen (its placement
+// is kept in coordinates of the work area, which a taskbar at the left or
+// the top moves), whether it is maximised, and `dpi`.
+SavedPlacement placementOf(HWND window, int dpi);
+// Shows the window with `box` (on the screen) as its normal place,
+// maximised there when asked.
+void showPlacedAt(HWND window, const ScreenBox& box, bool maximized);
 
 }  // namespace quorvane

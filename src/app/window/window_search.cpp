@@ -52,16 +52,16 @@ WindowSearch::WindowSearch(MainWindow& window, SearchProgressView& progress)
 
 WindowSearch::~WindowSearch() { stopForExit(); }
 
-void WindowSearch::start() {
-  if (thread_.running()) return;
+bool WindowSearch::start() {
+  if (thread_.running()) return false;
   SearchCriteria criteria = criteriaOf(window_);
   if (!isComplete(criteria)) {
     showIncompleteSearch(window_);
-    return;
+    return false;
   }
   if (const std::optional<LocalText> broken = ShopPagePatterns::compiled().broken()) {
     showBrokenPattern(window_, *broken);
-    return;
+    return false;
   }
   window_.slideRegionPanelOut();
   // A stopped search leaves at once; it must be gone, and its events with it,
@@ -72,20 +72,21 @@ void WindowSearch::start() {
   window_.resetSelection();
   setSearchButtonsEnabled(false);
   searchedKeyword_ = criteria.keyword;
-  progress_.searchStarted(criteria, window_.text(Control::组合框1));
-  startThread(std::move(criteria));
+  ServiceHosts hosts = window_.serviceHosts();
+  progress_.searchStarted(criteria, window_.text(Control::组合框1), hosts.search);
+  startThread(std::move(criteria), std::move(hosts));
+  return true;
 }
 
-void WindowSearch::startThread(SearchCriteria criteria) {
+void WindowSearch::startThread(SearchCriteria criteria, ServiceHosts hosts) {
   MainWindow& window = window_;
   channel_ = SearchEventChannel::open([&window](std::function<void()> task) { window.runOnUiThread(std::move(task)); },
                                       [this](std::vector<SearchEvent>&& events) { onEvents(std::move(events)); });
   auto web = std::make_shared<WebClient>();
   std::shared_ptr<SearchEvents> events = channel_;
   const bool started = thread_.start(
-      [web, events, criteria = std::move(criteria)](const StopFlag& stop) {
-        SearchWorker(criteria, serviceHostsFromEnvironment(), ContactHistory::besideExecutable(), *web, *events, stop)
-            .run();
+      [web, events, criteria = std::move(criteria), hosts = std::move(hosts)](const StopFlag& stop) {
+        SearchWorker(criteria, hosts, ContactHistory::ofThisProgram(), *web, *events, stop).run();
       },
       [web] { web->abort(); }, [events] { events->send(SearchEnded{}); });
   // No thread, no search: only 停止搜索 gives the buttons back, and the

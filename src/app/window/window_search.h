@@ -22,8 +22,9 @@ class WindowSearch {
   WindowSearch& operator=(const WindowSearch&) = delete;
   ~WindowSearch();
 
-  // 搜索, 启动高级搜索, Enter while 搜索 is enabled.
-  void start();
+  // 搜索, 启动高级搜索, Enter or F5 while 搜索 is enabled. False when the
+  // criteria were incomplete (the user was told) or a search runs already.
+  bool start();
   // 停止搜索: the search ends at once; its rows so far stay.
   void stop();
   // "退出": stops the search and waits for its thread before the window goes.
@@ -33,7 +34,7 @@ class WindowSearch {
   const LocalText& searchedKeyword() const { return searchedKeyword_; }
 
  private:
-  void startThread(SearchCriteria criteria);
+  void startThread(SearchCriteria criteria, ServiceHosts hosts);
   void onEvents(std::vector<SearchEvent>&& events);
   void setSearchButtonsEnabled(bool enabled);
 

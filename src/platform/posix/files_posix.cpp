@@ -1,3 +1,5 @@
+#include <cerrno>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <system_error>
@@ -12,6 +14,25 @@ std::filesystem::path executableFolder() {
   return error ? std::filesystem::path(".") : self.parent_path();
 }
 
+// $LOCALAPPDATA where set (the tests set it), else ~/.local/share.
+std::optional<std::filesystem::path> perUserFolder() {
+  if (const char* base = std::getenv("LOCALAPPDATA"); base && *base) return std::filesystem::path(base) / "Quorvane";
+  if (const char* home = std::getenv("HOME"); home && *home)
+    return std::filesystem::path(home) / ".local" / "share" / "Quorvane";
+  return std::nullopt;
+}
+
+bool createFolder(const std::filesystem::path& path) {
+  std::error_code error;
+  std::filesystem::create_directory(path, error);
+  return std::filesystem::is_directory(path, error);
+}
+
+bool fileExists(const std::filesystem::path& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(path, error);
+}
+
 std::optional<ByteArray> readWholeFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
@@ -21,19 +42,23 @@ std::optional<ByteArray> readWholeFile(const std::filesystem::path& path) {
   return content.str();
 }
 
-bool writeWholeFileAtomically(const std::filesystem::path& path, const ByteArray& content) {
+FileWrite replaceWholeFile(const std::filesystem::path& path, const ByteArray& content) {
   std::filesystem::path temporary = path;
   temporary += ".tmp";
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
+    if (!out) return errno == EACCES || errno == EPERM || errno == EROFS ? FileWrite::FolderDenied : FileWrite::Failed;
     out.write(content.data(), static_cast<std::streamsize>(content.size()));
     out.flush();
-    if (!out) return false;
+    if (!out) return FileWrite::Failed;
   }
   std::error_code error;
   std::filesystem::rename(temporary, path, error);
-  return !error;
+  return error ? FileWrite::Failed : FileWrite::Written;
+}
+
+bool writeWholeFileAtomically(const std::filesystem::path& path, const ByteArray& content) {
+  return replaceWholeFile(path, content) == FileWrite::Written;
 }
 
 bool deleteFile(const std::filesystem::path& path) {

@@ -8,7 +8,7 @@
 
 namespace quorvane::platform {
 
-void shellOpen(const LocalText& target) {
+ShellOpen shellOpen(const LocalText& target) {
   const std::wstring file = toWide(target);
   SHELLEXECUTEINFOW launch{};
   launch.cbSize = sizeof(launch);
@@ -18,7 +18,11 @@ void shellOpen(const LocalText& target) {
   launch.lpParameters = L"";
   launch.lpDirectory = L"";
   launch.nShow = SW_SHOWNORMAL;
-  ShellExecuteExW(&launch);
+  if (ShellExecuteExW(&launch)) return ShellOpen::Opened;
+  const DWORD error = GetLastError();
+  // hInstApp carries the old ShellExecute code where the error is not set.
+  const auto code = reinterpret_cast<INT_PTR>(launch.hInstApp);
+  return error == ERROR_NO_ASSOCIATION || code == SE_ERR_NOASSOC ? ShellOpen::NoHandler : ShellOpen::Failed;
 }
 
 }  // namespace quorvane::platform

@@ -65,7 +65,7 @@ int wmain() {
   shoot("guide-start", whole);
 
   // The region panel, two provinces ticked.
-  click(findControl(window, L"Static", fromLocal("\xD1\xA1\xD4\xF1\xB5\xD8\xC7\xF8")));  // 选择地区
+  click(findControl(window, L"Static", fromLocal("\xD1\xA1\xD4\xF1\xB5\xD8\xC7\xF8(R)")));  // 选择地区(R)
   HWND panel = findControl(window, L"QuorvaneRegionPanel", L"");
   waitUntil([&] { return positionInParent(panel).right <= 1221 - 10; });
   for (const char* province : {"\xB0\xB2\xBB\xD5", "\xD5\xE3\xBD\xAD"})  // 安徽 浙江

@@ -87,6 +87,8 @@ class RecordingWindow final : public MainWindow {
   ResultTable& table() override { return table_; }
   void resetSelection() override {}
   LocalText selectionList() const override { return ""; }
+  void addToSelection(int) override {}
+  ServiceHosts serviceHosts() const override { return {}; }
   void slideRegionPanelOut() override {}
   unsigned timerInterval() const override { return 0; }
   void setTimerInterval(unsigned) override {}

@@ -26,6 +26,7 @@ class BatchWindow : public ::testing::Test {
   std::map<LocalText, LocalText> status;
   Lines looked, launched;
   std::function<void(const LocalText&)> duringLookup;
+  std::vector<ChatLaunches> rounds;  // what each round that ended reported
 
   void SetUp() override { imClient().reset(); }
   void TearDown() override {
@@ -35,14 +36,19 @@ class BatchWindow : public ::testing::Test {
   }
 
   HWND open() {
-    BatchIdWindow::open(GetModuleHandleW(nullptr),
-                        {[] { return LocalText("alice"); },
-                         [this](const LocalText& id) {
-                           looked.push_back(id);
-                           if (duringLookup) duringLookup(id);
-                           return status[id];
-                         },
-                         [this](const LocalText& url) { launched.push_back(url); }});
+    BatchIdWindowServices services;
+    services.selectedAccount = [] { return LocalText("alice"); };
+    services.presence = [this](const LocalText& id) {
+      looked.push_back(id);
+      if (duringLookup) duringLookup(id);
+      return status[id];
+    };
+    services.launch = [this](const LocalText& url) {
+      launched.push_back(url);
+      return url == buildChatUrl("  ") ? platform::ShellOpen::NoHandler : platform::ShellOpen::Opened;
+    };
+    services.roundEnded = [this](const ChatLaunches& launches) { rounds.push_back(launches); };
+    BatchIdWindow::open(GetModuleHandleW(nullptr), std::move(services));
     return BatchIdWindow::openWindow();
   }
   static HWND item(HWND window, C c) { return GetDlgItem(window, 100 + static_cast<int>(c)); }
@@ -101,6 +107,10 @@ TEST_F(BatchWindow, ContactLooksUpEachListedIdAndChatsWithTheOnlineOnes) {
   EXPECT_EQ(looked, (Lines{"a", "b", "  "}));
   EXPECT_EQ(launched, (Lines{buildChatUrl("a"), buildChatUrl("  ")}));
   EXPECT_EQ(windowText(item(window, C::编辑框1)), "a\r\n\r\nb\r\n  \r\n");
+  ASSERT_EQ(rounds.size(), 1u) << "the round tells how its launches went";
+  EXPECT_EQ(rounds[0].opened, 1);
+  EXPECT_EQ(rounds[0].notOpened, 1);
+  EXPECT_TRUE(rounds[0].noHandler);
 }
 
 TEST_F(BatchWindow, ClearEmptiesTheListAndNothingElse) {
@@ -135,6 +145,7 @@ TEST_F(BatchWindow, ClosedDuringARoundItHidesEndsTheRoundAndGoesAfterwards) {
   EXPECT_EQ(looked, (Lines{"a"}));
   EXPECT_FALSE(IsWindow(window));
   EXPECT_EQ(BatchIdWindow::openWindow(), nullptr);
+  EXPECT_TRUE(rounds.empty()) << "a round cut short by closing tells nothing";
 }
 
 TEST_F(BatchWindow, ItsChooserTimerAnswersTheAccountChooser) {

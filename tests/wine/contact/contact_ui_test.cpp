@@ -183,6 +183,7 @@ TEST_F(ContactSelected, ChatsWithTheTickedSellersInTickingOrderAndRecordsThem) {
   }
   EXPECT_EQ(ui::text(label), kCountLabel0);
   EXPECT_EQ(app->readFile(L"data.txt"), "old\r\n" + std::string(kChinese) + "\r\na b c\r\nab_c\r\n");
+  EXPECT_EQ(ui::statusText(main), ui::fromLocal("\xD2\xD1\xB4\xF2\xBF\xAA 3 \xB8\xF6\xC1\xC4\xCC\xEC"));  // 已打开 3 个聊天
   ui::saveScreenshot(L"contact-selected-done");
 }
 
@@ -408,6 +409,7 @@ TEST_F(ClearHistory, OkDeletesTheFileAndAMissingFileIsFine) {
   launch(withHistory("old\r\n"));
   answer(askToClear(), IDOK);
   EXPECT_EQ(app->readFile(L"data.txt"), std::nullopt);
+  EXPECT_EQ(ui::statusText(main), local("\xD2\xD1\xC9\xBE\xB3\xFD\xC1\xAA\xCF\xB5\xBC\xC7\xC2\xBC"));  // 已删除联系记录
   HWND again = askToClear();
   ASSERT_NE(again, nullptr);
   answer(again, IDOK);

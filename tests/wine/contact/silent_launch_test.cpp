@@ -1,21 +1,27 @@
 // Contacting on a machine where no program handles the "aliim:" scheme (the
 // IM client is not installed): the shell must show nothing, no "open with"
-// dialog and no error box, once per row or at all, and the rows are still
-// marked and recorded. Runs in a copy of the prefix without the scheme
-// (without-im-client-scheme.sh), beside the substitute marketplace.
+// dialog and no error box, once per row or at all; nothing happened to those
+// sellers, so their rows keep their ticks and look, the history stays as it
+// was, and the status bar says why. Runs in a copy of the prefix without the
+// scheme (without-im-client-scheme.sh), beside the substitute marketplace.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 #include <string>
 
+#include "contact_shop_search.h"
 #include "standins.h"
 #include "ui_driver.h"
 
 namespace quorvane {
 namespace {
 
-const std::wstring kContacted = ui::fromLocal("\xD2\xD1\xC1\xAA\xCF\xB5");  // 已联系
+const std::wstring kNotContacted = ui::fromLocal("\xCE\xB4\xC1\xAA\xCF\xB5");  // 未联系
+// 未找到处理 aliim: 链接的程序，请先安装并登录客户端
+const std::wstring kNoHandler = ui::fromLocal(
+    "\xCE\xB4\xD5\xD2\xB5\xBD\xB4\xA6\xC0\xED aliim: \xC1\xB4\xBD\xD3\xB5\xC4\xB3\xCC\xD0\xF2\xA3\xAC"
+    "\xC7\xEB\xCF\xC8\xB0\xB2\xD7\xB0\xB2\xA2\xB5\xC7\xC2\xBC\xBF\xCD\xBB\xA7\xB6\xCB");
 
 BOOL CALLBACK collectShown(HWND window, LPARAM shown) {
   if (IsWindowVisible(window)) reinterpret_cast<std::set<HWND>*>(shown)->insert(window);
@@ -54,19 +60,7 @@ class WithoutTheImClient : public ::testing::Test {
     grid = std::make_unique<ui::RemoteGrid>(ui::controlAt(main, L"SysListView32", 0, 53));
   }
   HWND button(const char* caption) const { return ui::findControl(main, L"Button", ui::fromLocal(caption)); }
-  // The contact shops in 浙江, waited for until their rows stand.
-  void searchTheContactShops() {
-    HWND panel = ui::findControl(main, L"QuorvaneRegionPanel", L"");
-    ui::click(ui::findControl(panel, L"Button", ui::fromLocal("\xD5\xE3\xBD\xAD")));  // 浙江
-    ui::typeText(ui::controlAt(ui::controlAt(main, L"Button", -4, 1), L"Edit", 650, 19), L"contactround");
-    ui::click(button("\xCB\xD1\xCB\xF7"));  // 搜索
-    ASSERT_TRUE(ui::waitUntil([&] { return !grid->cell(3, 8).empty(); }, 30000));
-  }
-  int rowOf(const std::wstring& id) const {
-    for (int row = 1; row <= 3; ++row)
-      if (grid->cell(row, 2) == id) return row;
-    return -1;
-  }
+  int rowOf(const std::wstring& id) const { return testing::rowOfSeller(*grid, id); }
   // Long enough for a dialog the shell would show to be up.
   static void giveTheShellAMoment() { testing::waitFor([] { return false; }, 1500); }
 
@@ -75,8 +69,8 @@ class WithoutTheImClient : public ::testing::Test {
   std::unique_ptr<ui::RemoteGrid> grid;
 };
 
-TEST_F(WithoutTheImClient, ContactingShowsNothingAndStillMarksAndRecordsTheRows) {
-  searchTheContactShops();
+TEST_F(WithoutTheImClient, ContactingShowsNothingLeavesTheRowsTickedAndUnrecordedAndSaysWhy) {
+  ASSERT_TRUE(testing::searchTheContactShops(main, *grid));
   const std::vector<int> rows = {rowOf(L"ab_c"), rowOf(L"a b c")};
   for (int row : rows) {
     ASSERT_GT(row, 0);
@@ -86,14 +80,20 @@ TEST_F(WithoutTheImClient, ContactingShowsNothingAndStillMarksAndRecordsTheRows)
   grid->clearSelection();
   const std::set<HWND> before = shownWindows();
   ui::click(button("\xC1\xAA\xCF\xB5\xD1\xA1\xD6\xD0"));  // 联系选中
-  ASSERT_TRUE(ui::waitUntil([&] { return app->readFile(L"data.txt") == "old\r\nab_c\r\na b c\r\n"; }))
-      << "the round did not finish: " << app->readFile(L"data.txt").value_or("(no file)");
+  ASSERT_TRUE(ui::waitUntil([&] { return ui::statusText(main).find(kNoHandler) != std::wstring::npos; }))
+      << "the round did not say why: " << windowsShownSince({});
+  EXPECT_EQ(ui::statusText(main), L"2 " + ui::fromLocal("\xB8\xF6\xCE\xB4\xC4\xDC\xB4\xF2\xBF\xAA\xA3\xBA") + kNoHandler);
   giveTheShellAMoment();
   EXPECT_EQ(windowsShownSince(before), "");
   for (int row : rows) {
-    EXPECT_EQ(grid->cell(row, 8), kContacted) << row;
-    EXPECT_FALSE(grid->ticked(row)) << row;
+    EXPECT_EQ(grid->cell(row, 8), kNotContacted) << row;
+    EXPECT_TRUE(grid->ticked(row)) << row;
+    EXPECT_TRUE(grid->cellComesToShow(row, 4, RGB(255, 255, 255))) << "not greyed: " << row;
   }
+  EXPECT_EQ(ui::text(ui::controlAt(main, L"Static", 676, 657)),
+            ui::fromLocal("\xD2\xD1\xD1\xA1\xD6\xD0\xCA\xFD\xC1\xBF\xA3\xBA" "2 \xB8\xF6"))
+      << "已选中数量：2 个: the rows are still in the selection";
+  EXPECT_EQ(app->readFile(L"data.txt"), std::optional<std::string>("old\r\n"));
   EXPECT_TRUE(testing::imClient().launches().empty());
   ui::saveScreenshot(L"contact-without-im-client");
 }
@@ -110,7 +110,10 @@ TEST_F(WithoutTheImClient, TheBatchShowsNothingEither) {
                       reinterpret_cast<LPARAM>(L"a\r\nb\r\nc\r\n"), SMTO_ABORTIFHUNG, 5000, nullptr);
   const std::set<HWND> before = shownWindows();
   ui::click(ui::findControl(batch, L"Button", ui::fromLocal("\xC1\xAA\xCF\xB5")));  // 联系
-  ui::settle(batch);
+  // 批量联系：2 个未能打开：未找到处理 aliim: 链接的程序…
+  EXPECT_TRUE(ui::waitUntil([&] {
+    return ui::statusText(main) == ui::fromLocal("\xC5\xFA\xC1\xBF\xC1\xAA\xCF\xB5\xA3\xBA" "2 \xB8\xF6\xCE\xB4\xC4\xDC\xB4\xF2\xBF\xAA\xA3\xBA") + kNoHandler;
+  })) << ui::statusText(main).size();
   giveTheShellAMoment();
   EXPECT_EQ(windowsShownSince(before), "");
   EXPECT_TRUE(app->running());

@@ -35,7 +35,7 @@ class Resizing : public ::testing::Test {
   // former size on the way: the test waits for the layout to settle.
   bool gridFitsTheWindow() const {
     const RECT grid = positionInParent(parts.grid), window = screenRectOf(parts.window);
-    return std::abs(heightOf(grid) - (scaled(592) + heightOf(window) - scaled(721))) <= kTolerance &&
+    return std::abs(heightOf(grid) - (scaled(592) + heightOf(window) - scaled(kWindowHeight))) <= kTolerance &&
            std::abs(widthOf(grid) - (scaled(1215) + widthOf(window) - scaled(1221))) <= kTolerance;
   }
   SIZE size() const {

@@ -32,8 +32,8 @@ class ScaledLayout : public ::testing::Test {
 
 TEST_F(ScaledLayout, WindowTakesTheLayoutSizeTimesTheScaleAndEveryControlFollows) {
   RECT box = screenRectOf(parts.window);
-  EXPECT_NEAR(widthOf(box), scaled(1221), 1);
-  EXPECT_NEAR(heightOf(box), scaled(721), 1);
+  EXPECT_NEAR(widthOf(box), scaled(kWindowWidth), 1);
+  EXPECT_NEAR(heightOf(box), scaled(kWindowHeight), 1);
   EXPECT_TRUE(contains(workAreaOf(parts.window), box));
   expectArrangedForItsSize(parts);
   saveScreenshot(L"main-window-at-" + dpiName());

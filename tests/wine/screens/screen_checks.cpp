@@ -10,7 +10,7 @@ namespace quorvane::ui {
 
 namespace {
 
-constexpr int kDesignWidth = 1221, kDesignHeight = 721;
+constexpr int kDesignWidth = kWindowWidth, kDesignHeight = kWindowHeight;
 constexpr int kGridTop = 53, kGridWidth = 1215, kGridHeight = 592;
 constexpr int kHeaderLeft = -4, kHeaderTop = 1, kHeaderWidth = 1300, kHeaderHeight = 55;
 constexpr int kPanelHiddenLeft = 1221, kPanelTop = 84, kPanelWidth = 360, kPanelHeight = 558;
@@ -209,6 +209,15 @@ void expectArrangedForItsSize(const MainWindowParts& parts) {
     SCOPED_TRACE("bottom row");
     expectRowInside(bottomRow, client);
   }
+  // The status bar along the whole bottom edge, below the bottom row.
+  HWND bar = findControl(parts.window, L"msctls_statusbar32", L"");
+  ASSERT_NE(bar, nullptr);
+  const RECT status = inWindow(parts, bar);
+  EXPECT_EQ(status.left, client.left);
+  EXPECT_EQ(status.right, client.right);
+  EXPECT_EQ(status.bottom, client.bottom);
+  EXPECT_PRED2(isRoughly, heightOf(status), scaled(kStatusBarHeight));
+  for (const RECT& box : bottomRow) EXPECT_LE(box.bottom, status.top) << "the status bar covers a bottom-row control";
   if (!IsZoomed(parts.window)) {
     HWND grip = findControl(parts.window, L"QuorvaneSizeGrip", L"");
     ASSERT_NE(grip, nullptr);
@@ -308,7 +317,7 @@ void dragSizeGrip(HWND window, int dx, int dy) {
 }
 
 void pressRegionLink(const MainWindowParts& parts) {
-  HWND link = findControl(parts.window, L"Static", fromLocal("\xD1\xA1\xD4\xF1\xB5\xD8\xC7\xF8"));
+  HWND link = findControl(parts.window, L"Static", fromLocal("\xD1\xA1\xD4\xF1\xB5\xD8\xC7\xF8(R)"));
   ASSERT_NE(link, nullptr);
   PostMessageW(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
   PostMessageW(link, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));

@@ -25,8 +25,8 @@ TEST_F(SmallScreen, WindowStartsInsideTheWorkAreaAtItsSize) {
   EXPECT_TRUE(contains(area, box));
   // The screen is too small for the layout's size: one side at least takes the work area's.
   EXPECT_TRUE(widthOf(box) == widthOf(area) || heightOf(box) == heightOf(area));
-  EXPECT_LE(widthOf(box), scaled(1221));
-  EXPECT_LE(heightOf(box), scaled(721));
+  EXPECT_LE(widthOf(box), scaled(kWindowWidth));
+  EXPECT_LE(heightOf(box), scaled(kWindowHeight));
   saveScreenshot(L"main-window-on-" + std::to_wstring(widthOf(area)) + L"x" + std::to_wstring(heightOf(area)) +
                  L"-at-" + dpiName());
 }

@@ -110,7 +110,10 @@ TEST_F(GridCommands, ShiftF10CopiesTheSelectedRowsUnderTheColumnTitles) {
   search();
   grid->select(1, 3);
   ui::pressKeyWith(list, {VK_SHIFT}, VK_F10);
-  choose(kCopyRows);
+  HWND menu = ui::waitForPopupMenu(app->processId());
+  ASSERT_NE(menu, nullptr);
+  ui::pressMenuAccessKey(menu, L'c');  // 复制选中行(&C)
+  ASSERT_TRUE(ui::waitUntil([&] { return !IsWindowVisible(menu); }));
   const std::wstring copied = clipboardOnceSet();
   EXPECT_EQ(copied, titles() + copiedRow(1) + copiedRow(2) + copiedRow(3));
   // 店铺名称 first; the name with a comma, the quoted one, the formula kept as text.
@@ -133,6 +136,33 @@ TEST_F(GridCommands, CtrlASelectsEveryWrittenRowAndSpaceThenTicksThroughTheFilte
   EXPECT_TRUE(grid->ticked(5));
   EXPECT_FALSE(grid->ticked(6));
   EXPECT_EQ(ui::text(ui::controlAt(window, L"Static", 676, 657)), kSelectedThree);
+}
+
+// The same rule as the space bar's, one row at a time: the filter lets only
+// online, not yet contacted rows be ticked, a ticked one is unticked.
+TEST_F(GridCommands, AClickOnATickBoxTicksItsRowAsTheSpaceBarDoes) {
+  search();
+  auto clickTickBox = [&](int row) {
+    const POINT at = grid->pointInTickBox(row);
+    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    PostMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    ui::settle(window);
+  };
+  for (int row : {4, 2, 3, 1, 5}) clickTickBox(row);
+  EXPECT_TRUE(grid->ticked(4));
+  EXPECT_FALSE(grid->ticked(2)) << "offline";
+  EXPECT_FALSE(grid->ticked(3)) << "no status";
+  EXPECT_TRUE(grid->ticked(1));
+  EXPECT_EQ(ui::text(ui::controlAt(window, L"Static", 676, 657)), kSelectedThree);
+  clickTickBox(4);
+  EXPECT_FALSE(grid->ticked(4));
+  const POINT name = grid->pointInCell(5, 1);
+  PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(name.x, name.y));
+  PostMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(name.x, name.y));
+  ui::settle(window);
+  EXPECT_TRUE(grid->ticked(5)) << "a click beside the box ticks nothing";
+  EXPECT_EQ(ui::text(ui::controlAt(window, L"Static", 676, 657)),
+            fromLocal("\xD2\xD1\xD1\xA1\xD6\xD0\xCA\xFD\xC1\xBF\xA3\xBA" "2 \xB8\xF6"));
 }
 
 TEST_F(GridCommands, CtrlCCopiesLikeTheMenuAndAPlainCDoesNot) {
@@ -188,6 +218,9 @@ TEST_F(GridCommands, TheMenuKeyExportsEveryRowAsCsvUnderTheNameTheUserConfirms) 
     expected += "\r\n";
   }
   EXPECT_EQ(*csv, expected);
+  // 已导出 5 条结果：<path>, the path with its characters outside GBK
+  const std::wstring exported = fromLocal("\xD2\xD1\xB5\xBC\xB3\xF6 5 \xCC\xF5\xBD\xE1\xB9\xFB\xA3\xBA") + path;
+  EXPECT_TRUE(ui::waitUntil([&] { return ui::statusText(window) == exported; }));
   // The comma and the quotes of shops.tsv, as a spreadsheet will read them.
   EXPECT_NE(csv->find("\r\n\"\xE5\xBA\x97\xE9\x93\xBA, \xE9\x80\x97\xE5\x8F\xB7\",\xE9\x80\x97\xE5\x8F\xB7\xE5\xBA\x97,"),
             std::string::npos);  // "店铺, 逗号",逗号店,

@@ -2,7 +2,10 @@
 // against the substitute marketplace.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "market_texts.h"
 #include "marketplace_session.h"
@@ -17,7 +20,7 @@ using ui::App;
 using ui::fromLocal;
 
 const LocalText kPanelSearchCaption = "\xBF\xAA\xCA\xBC\xCB\xD1\xCB\xF7";  // 开始搜索
-const LocalText kRegionCaption = "\xD1\xA1\xD4\xF1\xB5\xD8\xC7\xF8";       // 选择地区
+const LocalText kRegionCaption = "\xD1\xA1\xD4\xF1\xB5\xD8\xC7\xF8(R)";    // 选择地区(R)
 const LocalText kBoxTitle = "\xCC\xE1\xCA\xBE\xA3\xBA";                    // 提示：
 const LocalText kBoxText =
     "   \xB5\xD8\xC7\xF8\xBB\xF2\xB9\xD8\xBC\xFC\xB4\xCA\xB2\xBB\xD5\xFD\xC8\xB7\xA3\xA1";  // 地区或关键词不正确！
@@ -29,21 +32,34 @@ class SearchWindow : public ::testing::Test {
   std::unique_ptr<App> app;
   HWND window = nullptr, header = nullptr;
 
-  void launch(const std::string& history = {}) {
+  void launch(const std::string& history = {}, std::vector<std::pair<std::wstring, std::wstring>> environment = {}) {
     ASSERT_TRUE(market.running()) << "run under tests/services/with-marketplace.sh";
     ui::LaunchOptions options;
+    options.environment = std::move(environment);
     if (!history.empty()) options.files.push_back({L"data.txt", history});
     app = App::launch(options);
     ASSERT_NE(app, nullptr);
     window = app->mainWindow();
-    header = ui::controlAt(window, L"Button", -4, 1);
+    for (HWND frame : ui::findControls(window, L"Button", L""))  // the header: the window's group box
+      if (GetParent(frame) == window && (GetWindowLongW(frame, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX) header = frame;
     ASSERT_NE(header, nullptr);
   }
   void TearDown() override { market.releaseAnswers(); }
 
   HWND button(const LocalText& caption) const { return ui::findControl(window, L"Button", fromLocal(caption)); }
-  HWND keywordBox() const { return ui::controlAt(header, L"Edit", 650, 19); }
-  HWND countLabel() const { return ui::controlAt(window, L"Static", 444, 660); }
+  // Found at any DPI (the status bar's states are also shot at 144 DPI): the
+  // header's right-hand edit box, the label that counts.
+  HWND keywordBox() const {
+    HWND rightmost = nullptr;
+    for (HWND edit : ui::findControls(header, L"Edit", L""))
+      if (!rightmost || ui::positionInParent(edit).left > ui::positionInParent(rightmost).left) rightmost = edit;
+    return rightmost;
+  }
+  HWND countLabel() const {
+    for (HWND label : ui::findControls(window, L"Static", L""))
+      if (ui::text(label).rfind(fromLocal("\xCF\xEE\xC4\xBF\xCA\xFD"), 0) == 0) return label;  // 项目数
+    return nullptr;
+  }
   bool searchEnabled() const { return IsWindowEnabled(button(kSearchCaption)) != FALSE; }
 
   void tick(const LocalText& province) {
@@ -52,7 +68,7 @@ class SearchWindow : public ::testing::Test {
     ASSERT_TRUE(ui::isChecked(box));
   }
   void chooseCredit(int index) {
-    HWND list = ui::controlAt(header, L"ComboBox", 92, 20);
+    HWND list = ui::findControl(header, L"ComboBox", L"");
     SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
   }
   void prepare(std::initializer_list<LocalText> provinces, const LocalText& keyword, int credit) {
@@ -71,7 +87,98 @@ class SearchWindow : public ::testing::Test {
   ListedShop shop(const LocalText& province, size_t i) const {
     return testing::listing(shops, kKeyword, province).at(i);
   }
+  std::wstring status() const { return ui::statusText(window); }
+  HWND focus() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    return info.hwndFocus;
+  }
 };
+
+const LocalText kFinishedStatus = "\xCB\xD1\xCB\xF7\xCD\xEA\xB3\xC9\xA3\xBA";  // 搜索完成：
+
+// Failures said aloud: a search whose probe cannot reach the service and one
+// whose result page stalls each end with what failed in the status bar; the
+// grid holds what the answers that came give, as it always did.
+TEST_F(SearchWindow, AFailingProbeAndAFailingPageAreToldWhileTheGridStaysAsBefore) {
+  launch({}, {{L"QUORVANE_SEARCH_HOST", L"127.0.0.1:1"}});
+  prepare({kZhejiang}, kKeyword, 1);
+  ui::click(button(kSearchCaption));
+  waitForEnd();
+  // 搜索完成：0 条，无法连接搜索服务：127.0.0.1:1
+  EXPECT_TRUE(ui::waitUntil([&] {
+    return status() == fromLocal(kFinishedStatus + "0 \xCC\xF5\xA3\xAC"
+                                 "\xCE\xDE\xB7\xA8\xC1\xAC\xBD\xD3\xCB\xD1\xCB\xF7\xB7\xFE\xCE\xF1\xA3\xBA" "127.0.0.1:1");
+  })) << "the status bar says: " << status().size() << " units";
+  EXPECT_EQ(cell(1, 2), L"");
+  EXPECT_EQ(ui::text(countLabel()), fromLocal("\xCF\xEE\xC4\xBF\xCA\xFD\xA3\xBA" "0\xCC\xF5"));
+  EXPECT_TRUE(market.requests().empty());
+  ui::saveScreenshot(L"status-failed-probe");
+  app.reset();
+
+  // 安徽's pages are asked for at offsets 40, 20 and 0; the second stalls.
+  launch({}, {{L"QUORVANE_STALL_LIMIT_MS", L"3000"}});
+  market.holdAnswersTo("&s=20");
+  prepare({kAnhui}, kKeyword, 1);
+  ui::click(button(kSearchCaption));
+  waitForEnd();
+  for (size_t i = 40; i < 45; ++i) EXPECT_EQ(cell(static_cast<int>(i) - 39, 2), fromLocal(shop(kAnhui, i).nick));
+  EXPECT_EQ(cell(6, 2), L"") << "nothing of the page that failed";
+  // 搜索完成：5 条，第 2 页失败 1 页
+  EXPECT_EQ(status(), fromLocal(kFinishedStatus + "5 \xCC\xF5\xA3\xAC\xB5\xDA 2 \xD2\xB3\xCA\xA7\xB0\xDC 1 \xD2\xB3"));
+  const auto requests = market.requests();
+  ASSERT_GE(requests.size(), 8u);
+  EXPECT_NE(requests[1].line.find("&s=40 "), LocalText::npos);
+  EXPECT_NE(requests[7].line.find("&s=20 "), LocalText::npos) << "after the five presence requests";
+  ui::saveScreenshot(L"status-failed-pages");
+}
+
+TEST_F(SearchWindow, F5StartsAndEscStopsASearchAndTheStatusBarFollows) {
+  launch();
+  prepare({kAnhui}, kKeyword, 1);
+  market.holdAnswers();
+  ui::RemoteGrid grid(ui::findControl(window, L"SysListView32", L""));
+  ui::pressKey(grid.handle(), VK_F5);
+  waitForRequests(1);
+  EXPECT_FALSE(searchEnabled());
+  // 正在搜索：安徽
+  EXPECT_TRUE(ui::waitUntil([&] { return status() == fromLocal("\xD5\xFD\xD4\xDA\xCB\xD1\xCB\xF7\xA3\xBA" + kAnhui); }));
+  ui::saveScreenshot(L"status-searching");
+  ui::pressKey(keywordBox(), VK_ESCAPE);
+  EXPECT_TRUE(searchEnabled());
+  EXPECT_EQ(status(), fromLocal("\xCB\xD1\xCB\xF7\xD2\xD1\xCD\xA3\xD6\xB9"));  // 搜索已停止
+  ui::saveScreenshot(L"status-stopped");
+  ui::pressKey(keywordBox(), VK_ESCAPE);  // nothing runs: nothing happens
+  EXPECT_TRUE(searchEnabled());
+  EXPECT_EQ(market.requests().size(), 1u);
+}
+
+// The region panel from the keyboard: parked, Tab never walks into it; its
+// access key slides it in and gives it the focus; Esc sends it away and
+// gives the focus back.
+TEST_F(SearchWindow, TheRegionPanelOpensByItsAccessKeyAndTabNeverEntersItParked) {
+  launch();
+  HWND panel = GetParent(button(kAnhui));
+  ui::click(keywordBox());
+  std::vector<HWND> visited;
+  for (int press = 0; press < 30; ++press) {
+    ui::pressKey(focus(), VK_TAB);
+    visited.push_back(focus());
+    ASSERT_FALSE(IsChild(panel, focus())) << "Tab walked into the parked panel at press " << press;
+  }
+  EXPECT_NE(std::find(visited.begin(), visited.end(), keywordBox()), visited.end()) << "Tab goes round";
+  HWND before = focus();
+  ui::pressKeyWith(before, {VK_MENU}, 'R');
+  ASSERT_TRUE(ui::waitUntil([&] { return ui::positionInParent(panel).left == 861; }));
+  EXPECT_EQ(focus(), button(kAnhui));
+  ui::pressKey(focus(), VK_SPACE);
+  EXPECT_TRUE(ui::isChecked(button(kAnhui)));
+  ui::pressKey(focus(), VK_ESCAPE);
+  ASSERT_TRUE(ui::waitUntil([&] { return ui::positionInParent(panel).left == 1221; }));
+  EXPECT_EQ(focus(), before);
+  EXPECT_FALSE(IsWindowVisible(panel));
+}
 
 TEST_F(SearchWindow, ATwoProvinceSearchFillsTheRowsInOrderAndCountsThem) {
   launch("xkid_42y\r\n\xCD\xAF\xD0\xAC" "43\xBA\xC5\r\n");

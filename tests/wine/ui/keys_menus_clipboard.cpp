@@ -1,5 +1,6 @@
 // Input that needs more than a posted message (modifier keys, the right
 // button and its menu) and the clipboard, for the grid's commands.
+#include <algorithm>
 #include <cstring>
 
 #include "ui_driver.h"
@@ -38,9 +39,12 @@ class HeldModifiers {
 void pressKeyWith(HWND control, std::initializer_list<UINT> modifiers, UINT virtualKey) {
   HeldModifiers held(control, modifiers);
   const UINT scan = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
-  const bool system = virtualKey == VK_F10;
-  PostMessageW(control, system ? WM_SYSKEYDOWN : WM_KEYDOWN, virtualKey, 1 | (scan << 16));
-  PostMessageW(control, system ? WM_SYSKEYUP : WM_KEYUP, virtualKey, 1 | (scan << 16) | (3u << 30));
+  // With Alt held every key is a system key, its context bit set.
+  const bool alt = std::find(modifiers.begin(), modifiers.end(), static_cast<UINT>(VK_MENU)) != modifiers.end();
+  const bool system = virtualKey == VK_F10 || alt;
+  const LPARAM context = alt ? (1u << 29) : 0;
+  PostMessageW(control, system ? WM_SYSKEYDOWN : WM_KEYDOWN, virtualKey, 1 | (scan << 16) | context);
+  PostMessageW(control, system ? WM_SYSKEYUP : WM_KEYUP, virtualKey, 1 | (scan << 16) | context | (3u << 30));
   settle(control, 2);
 }
 

@@ -6,6 +6,11 @@ namespace quorvane::ui {
 
 enum class Parent { Window, Header, Panel };
 
+// The window's outer size: the layout's 1221 x 721 and the status bar below it.
+inline constexpr int kWindowWidth = 1221;
+inline constexpr int kStatusBarHeight = 22;
+inline constexpr int kWindowHeight = 721 + kStatusBarHeight;
+
 struct Expected {
   Parent parent;
   const wchar_t* cls;
@@ -34,7 +39,7 @@ inline constexpr Expected kHeaderAndWindow[] = {
     {Parent::Window, L"Button", 794, 657, 63, 25, "\xCD\xA3\xD6\xB9\xCB\xD1\xCB\xF7"},
     {Parent::Window, L"Button", 877, 657, 63, 25, "\xC9\xBE\xB3\xFD\xBB\xBA\xB4\xE6"},
     {Parent::Window, L"Button", 960, 657, 63, 25, "\xC5\xFA\xC1\xBF\xC1\xAA\xCF\xB5"},
-    {Parent::Window, L"Static", 1119, 659, 49, 18, "\xD1\xA1\xD4\xF1\xB5\xD8\xC7\xF8"},
+    {Parent::Window, L"Static", 1119, 659, 67, 18, "\xD1\xA1\xD4\xF1\xB5\xD8\xC7\xF8(R)"},
 };
 
 struct Province {

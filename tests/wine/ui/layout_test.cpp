@@ -56,8 +56,8 @@ TEST_F(Layout, MainWindowHasItsCaptionAndFinalSize) {
   EXPECT_EQ(text(window()), L"QuorvaneV1.6");
   RECT box{};
   GetWindowRect(window(), &box);
-  EXPECT_EQ(box.right - box.left, 1221);
-  EXPECT_EQ(box.bottom - box.top, 721);
+  EXPECT_EQ(box.right - box.left, kWindowWidth);
+  EXPECT_EQ(box.bottom - box.top, kWindowHeight);
   saveScreenshot(GetACP() == 936 ? L"layout-936" : L"layout-default");
 }
 

@@ -159,6 +159,15 @@ POINT RemoteGrid::pointInCell(int row, int column) const {
   return {(answer.left + answer.right) / 2, (answer.top + answer.bottom) / 2};
 }
 
+POINT RemoteGrid::pointInTickBox(int row) const {
+  RECT icon{LVIR_ICON, 0, 0, 0};
+  RECT answer{};
+  if (!sendWithRemote(LVM_GETITEMRECT, static_cast<WPARAM>(itemOfRow(row)), &icon, sizeof(icon), &answer,
+                      sizeof(answer)))
+    return {-1, -1};
+  return {(answer.left + answer.right) / 2, (answer.top + answer.bottom) / 2};
+}
+
 int RemoteGrid::focusedRow() const {
   const int item = ListView_GetNextItem(list_, -1, LVNI_FOCUSED);
   return item < 0 ? -1 : item + 1;

@@ -58,10 +58,12 @@ TEST_F(ProgramFile, IconHoldsTenImagesUpTo256Pixels) {
   EXPECT_EQ(largest, 256);
 }
 
-TEST_F(ProgramFile, ManifestAsksForCommonControlsSix) {
+TEST_F(ProgramFile, ManifestAsksForCommonControlsSixAndNoElevation) {
   std::string manifest = resource(RT_MANIFEST, MAKEINTRESOURCEW(1));
   EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
   EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos);
+  EXPECT_NE(manifest.find("<requestedExecutionLevel level=\"asInvoker\""), std::string::npos)
+      << "no elevation and no file virtualisation under Program Files";
 }
 
 // The version resource as Windows reads it (what Explorer shows in the

@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "layout_figures.h"
 #include "standin_tray_client.h"
 #include "ui_driver.h"
 
@@ -80,10 +81,15 @@ TEST_F(SecondStart, RestoresTheFirstWindowWhenItWasMinimised) {
   ASSERT_TRUE(waitUntil([&] { return IsIconic(window) != FALSE; }));
   EXPECT_EQ(startAgain(), std::optional<DWORD>(0));
   EXPECT_TRUE(waitUntil([&] { return IsWindowVisible(window) && !IsIconic(window); }));
+  // Wine clears the minimised state a moment before it gives the window its
+  // size back.
   RECT box{};
-  GetWindowRect(window, &box);
+  waitUntil([&] {
+    GetWindowRect(window, &box);
+    return box.right - box.left == 1221;
+  }, 5000);
   EXPECT_EQ(box.right - box.left, 1221);
-  EXPECT_EQ(box.bottom - box.top, 721);
+  EXPECT_EQ(box.bottom - box.top, kWindowHeight);
 }
 
 TEST_F(SecondStart, RunsAsTheOnlyInstanceOnceTheFirstIsGone) {

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <fstream>
@@ -38,7 +39,11 @@ void removeFolder(const std::wstring& folder) {
   if (find != INVALID_HANDLE_VALUE) {
     do {
       std::wstring name = entry.cFileName;
-      if (name != L"." && name != L"..") DeleteFileW((folder + L"\\" + name).c_str());
+      if (name == L"." || name == L"..") continue;
+      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        removeFolder(folder + L"\\" + name);
+      else
+        DeleteFileW((folder + L"\\" + name).c_str());
     } while (FindNextFileW(find, &entry));
     FindClose(find);
   }
@@ -137,14 +142,30 @@ std::unique_ptr<App> App::launch(const LaunchOptions& options) {
   // not may be the second start of a running program, on purpose.
   if (options.waitForMainWindow) EnumWindows(endLeftoverProgram, 0);
   std::unique_ptr<App> app(new App);
-  app->folder_ = uniqueFolder();
+  const bool inPlace = !options.folder.empty();
+  app->folder_ = inPlace ? options.folder : uniqueFolder();
+  app->ownsFolder_ = !inPlace;
   if (app->folder_.empty()) return nullptr;
   const std::wstring exe = app->folder_ + L"\\Quorvane.exe";
-  const std::wstring program = options.program.empty() ? quorvaneExePath() : options.program;
-  if (!CopyFileW(program.c_str(), exe.c_str(), FALSE)) return nullptr;
-  for (const auto& [name, bytes] : options.files) writeFile(app->folder_ + L"\\" + name, bytes);
+  if (!inPlace) {
+    const std::wstring program = options.program.empty() ? quorvaneExePath() : options.program;
+    if (!CopyFileW(program.c_str(), exe.c_str(), FALSE)) return nullptr;
+    for (const auto& [name, bytes] : options.files) writeFile(app->folder_ + L"\\" + name, bytes);
+  }
 
-  std::wstring environment = environmentBlock(options.environment);
+  // The program's per-user folder is the test's own unless it names one.
+  auto overrides = options.environment;
+  const auto named = std::find_if(overrides.begin(), overrides.end(),
+                                  [](const auto& variable) { return variable.first == L"LOCALAPPDATA"; });
+  if (named == overrides.end()) {
+    app->localAppData_ = inPlace ? uniqueFolder() : app->folder_ + L"\\LocalAppData";
+    app->ownsLocalAppData_ = inPlace;
+    CreateDirectoryW(app->localAppData_.c_str(), nullptr);
+    overrides.push_back({L"LOCALAPPDATA", app->localAppData_});
+  } else {
+    app->localAppData_ = named->second;
+  }
+  std::wstring environment = environmentBlock(overrides);
   std::wstring commandLine = L"\"" + exe + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
@@ -164,7 +185,8 @@ App::~App() {
   if (running()) kill();
   if (process_.hProcess) CloseHandle(process_.hProcess);
   if (process_.hThread) CloseHandle(process_.hThread);
-  if (!folder_.empty()) removeFolder(folder_);
+  if (ownsFolder_ && !folder_.empty()) removeFolder(folder_);
+  if (ownsLocalAppData_ && !localAppData_.empty()) removeFolder(localAppData_);
 }
 
 HWND App::topLevelWindow(std::wstring_view cls, std::wstring_view caption) const {
@@ -191,8 +213,15 @@ void App::kill() {
   WaitForSingleObject(process_.hProcess, 5000);
 }
 
+std::optional<std::string> App::readPerUserFile(std::wstring_view name) const {
+  return readFileAt(localAppData_ + L"\\Quorvane\\" + std::wstring(name));
+}
+
 std::optional<std::string> App::readFile(std::wstring_view name) const {
-  std::wstring path = folder_ + L"\\" + std::wstring(name);
+  return readFileAt(folder_ + L"\\" + std::wstring(name));
+}
+
+std::optional<std::string> App::readFileAt(const std::wstring& path) {
   HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return std::nullopt;
@@ -354,5 +383,9 @@ void chooseMenuItem(HWND menuWindow, int index) {
   for (int i = 0; i <= index; ++i) PostMessageW(menuWindow, WM_KEYDOWN, VK_DOWN, 0);
   PostMessageW(menuWindow, WM_KEYDOWN, VK_RETURN, 0);
 }
+
+void pressMenuAccessKey(HWND menuWindow, wchar_t letter) { PostMessageW(menuWindow, WM_CHAR, letter, 0); }
+
+std::wstring statusText(HWND mainWindow) { return text(findControl(mainWindow, STATUSCLASSNAMEW, L"")); }
 
 }  // namespace quorvane::ui

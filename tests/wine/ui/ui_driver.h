@@ -40,11 +40,17 @@ struct LaunchOptions {
   // Another build of the program to run (a benchmark's baseline); empty:
   // this tree's Quorvane.exe.
   std::wstring program;
+  // A folder that already holds Quorvane.exe (and whatever else the test
+  // put there): the program runs from it as it is; `files` and `program`
+  // are not used and the folder is not removed.
+  std::wstring folder;
 };
 
 // One running Quorvane.exe, copied into a fresh folder of its own, whose
-// name holds characters outside GBK (Korean, an emoji). The destructor ends
-// the process if it still runs and removes the folder.
+// name holds characters outside GBK (Korean, an emoji). Its per-user folder
+// (LOCALAPPDATA) is one of its own too, unless the environment names one,
+// so nothing a test leaves there reaches another. The destructor ends the
+// process if it still runs and removes the folders it made.
 class App {
  public:
   static std::unique_ptr<App> launch(const LaunchOptions& options = {});
@@ -64,6 +70,9 @@ class App {
   void kill();
   // A file beside the exe (e.g. data.txt); nothing when it is missing.
   std::optional<std::string> readFile(std::wstring_view name) const;
+  // A file of the program's per-user folder, %LOCALAPPDATA%\Quorvane.
+  std::optional<std::string> readPerUserFile(std::wstring_view name) const;
+  const std::wstring& localAppData() const { return localAppData_; }
 
   void postTrayEvent(UINT mouseMessage) const;
   // Right-clicks the tray icon and waits for the pop-up menu window.
@@ -71,9 +80,11 @@ class App {
 
  private:
   App() = default;
+  static std::optional<std::string> readFileAt(const std::wstring& path);
   PROCESS_INFORMATION process_{};
   DWORD processId_ = 0;
-  std::wstring folder_;
+  std::wstring folder_, localAppData_;
+  bool ownsFolder_ = true, ownsLocalAppData_ = false;
 };
 
 std::wstring quorvaneExePath();
@@ -108,11 +119,16 @@ void settle(HWND window, int posted = 1);
 
 // Chooses item `index` (from 0) of the open pop-up menu by the keyboard.
 void chooseMenuItem(HWND menuWindow, int index);
+// Chooses the item of the open pop-up menu whose access key is `letter`.
+void pressMenuAccessKey(HWND menuWindow, wchar_t letter);
+
+// What the main window's status bar says (its message part).
+std::wstring statusText(HWND mainWindow);
 
 // A key pressed while modifier keys (VK_CONTROL, VK_SHIFT) are held: they
 // are held in the keyboard state of the control's thread for the press, as
-// the system holds them, so the program's GetKeyState sees them. F10 goes
-// as the system key it is.
+// the system holds them, so the program's GetKeyState sees them. F10, and
+// any key with Alt (VK_MENU) held, goes as a system key.
 void pressKeyWith(HWND control, std::initializer_list<UINT> modifiers, UINT virtualKey);
 // Right button down and up at a point of the window's client area.
 void rightClick(HWND window, POINT at);
@@ -159,6 +175,8 @@ class RemoteGrid {
   bool cellComesToShow(int row, int column, COLORREF colour) const;
   // The middle of a cell, in the list's client coordinates.
   POINT pointInCell(int row, int column) const;
+  // The middle of a row's tick box (the image in column 0), likewise.
+  POINT pointInTickBox(int row) const;
   int focusedRow() const;  // -1 when no row has the focus
   // Where the text drawn on screen in a cell or a title lies; nothing when
   // no text shows there.

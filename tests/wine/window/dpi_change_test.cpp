@@ -28,7 +28,7 @@ class DpiChange : public ::testing::Test {
     GetWindowRect(window->handle(), &first);
   }
   void moveToDpi(int dpi) {
-    RECT suggested{first.left, first.top, first.left + MulDiv(1221, dpi, 96), first.top + MulDiv(721, dpi, 96)};
+    RECT suggested{first.left, first.top, first.left + MulDiv(1221, dpi, 96), first.top + MulDiv(721 + 22, dpi, 96)};
     SendMessageW(window->handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
   }
   RECT place(Control c) const { return ui::positionInParent(window->control(c)); }
@@ -72,7 +72,7 @@ TEST_F(DpiChange, TheWindowTakesTheNewDpiForItsLayoutFontsImagesAndIconsAndComes
   moveToDpi(120);
   RECT box{};
   GetWindowRect(window->handle(), &box);
-  EXPECT_TRUE(ui::sameRect(box, first.left, first.top, 1526, 901));
+  EXPECT_TRUE(ui::sameRect(box, first.left, first.top, 1526, 929));
   EXPECT_TRUE(ui::sameRect(place(Control::批量联系), 1200, 821, 79, 31));
   EXPECT_TRUE(ui::sameRect(place(Control::关键词输入框), 813, 24, 430, 31));
   EXPECT_TRUE(ui::sameRect(place(Control::高级表格1), 0, 66, 1519, 740));
