@@ -20,14 +20,27 @@ void contactIdIfOnline(const LocalText& id, const PresenceCheck& presence, const
   if (presence(id) == "1") launches.count(launch(buildChatUrl(id)));
 }
 
+ListedIdsRound::ListedIdsRound(std::string_view text, PresenceCheck presence, ChatLauncher launch,
+                               std::function<void(const LocalText& id)> launched)
+    : ids_(listedIds(text)), presence_(std::move(presence)), launch_(std::move(launch)), launched_(std::move(launched)) {}
+
+std::optional<ContactSteps::Step> ListedIdsRound::contactNext() {
+  if (next_ == ids_.size()) return std::nullopt;
+  const LocalText& id = ids_[next_++];
+  const int opened = launches_.opened;
+  contactIdIfOnline(id, presence_, launch_, launches_);
+  if (launches_.opened == opened) return Step::Passed;
+  if (launched_) launched_(id);
+  return Step::Launched;
+}
+
 ChatLaunches contactListedIds(std::string_view text, const PresenceCheck& presence, const ChatLauncher& launch,
                               const std::function<bool()>& stopRequested) {
-  ChatLaunches launches;
-  for (const LocalText& id : listedIds(text)) {
-    if (stopRequested && stopRequested()) break;
-    contactIdIfOnline(id, presence, launch, launches);
-  }
-  return launches;
+  ListedIdsRound round(text, presence, launch);
+  WithoutPauses pauses(stopRequested);
+  std::mt19937 unused;
+  runContactRound(round, ContactPace{}, pauses, {}, unused, {});
+  return round.launches();
 }
 
 }  // namespace quorvane

@@ -1,8 +1,8 @@
 #include "contact/contact_selected.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string_view>
-#include <vector>
 
 #include "contact/contact_history.h"
 
@@ -44,36 +44,55 @@ RowContact contactRow(ResultTable& table, int row, const ChatLauncher& launch, C
 
 }  // namespace
 
+SelectedSellersRound::SelectedSellersRound(SelectedSellers& sellers, HistoryStore& history, ChatLauncher launch,
+                                           std::function<void(int row)> launched)
+    : sellers_(sellers), history_(history), launch_(std::move(launch)), launched_(std::move(launched)) {
+  if (sellers_.watcherInterval() == 0) sellers_.setWatcherInterval(kWatcherIntervalMs);
+  previous_ = history_.load();
+}
+
+std::vector<int> SelectedSellersRound::rowsLeft() const {
+  std::vector<int> rows;
+  for (int row : selectedRows(sellers_.selectionList(), sellers_.table().rowCount()))
+    if (!tried_.count(row) && std::find(rows.begin(), rows.end(), row) == rows.end()) rows.push_back(row);
+  return rows;
+}
+
+std::optional<ContactSteps::Step> SelectedSellersRound::contactNext() {
+  const std::vector<int> left = rowsLeft();
+  if (left.empty()) return std::nullopt;
+  const int row = left.front();
+  tried_.insert(row);
+  ResultTable& table = sellers_.table();
+  switch (contactRow(table, row, launch_, report_.launches)) {
+    case RowContact::Launched:
+      newEntries_ += historyEntry(table.shop(row).sellerId);
+      sellers_.unselect(row);
+      if (launched_) launched_(row);
+      return Step::Launched;
+    case RowContact::NoSeller:
+      sellers_.unselect(row);
+      return Step::Passed;
+    case RowContact::NotLaunched:
+      break;
+  }
+  return Step::Passed;
+}
+
+void SelectedSellersRound::savePoint() { report_.saved = history_.save(previous_, newEntries_); }
+
+ContactReport SelectedSellersRound::finish() {
+  savePoint();
+  return report_;
+}
+
 ContactReport contactSelectedSellers(SelectedSellers& sellers, HistoryStore& history, const ChatLauncher& launch,
                                      const std::function<bool()>& stopRequested) {
-  if (sellers.watcherInterval() == 0) sellers.setWatcherInterval(kWatcherIntervalMs);
-  const LocalText previous = history.load();
-  ResultTable& table = sellers.table();
-  ContactReport report;
-  LocalText newEntries;
-  std::vector<int> stillTicked;
-  for (int row : selectedRows(sellers.selectionList(), table.rowCount())) {
-    // Once stopped, the rows left over only lose their ticks, as the
-    // selection is emptied below.
-    if (stopRequested && stopRequested()) {
-      table.setTick(row, false);
-      continue;
-    }
-    switch (contactRow(table, row, launch, report.launches)) {
-      case RowContact::Launched:
-        newEntries += historyEntry(table.shop(row).sellerId);
-        break;
-      case RowContact::NotLaunched:
-        stillTicked.push_back(row);
-        break;
-      case RowContact::NoSeller:
-        break;
-    }
-  }
-  sellers.resetSelection();
-  for (int row : stillTicked) sellers.selectAgain(row);
-  report.saved = history.save(previous, newEntries);
-  return report;
+  SelectedSellersRound round(sellers, history, launch);
+  WithoutPauses pauses(stopRequested);
+  std::mt19937 unused;
+  runContactRound(round, ContactPace{}, pauses, {}, unused, {});
+  return round.finish();
 }
 
 }  // namespace quorvane

@@ -1,13 +1,17 @@
 #pragma once
 // Contacting the sellers of the ticked grid rows: one chat per row in ticking
-// order, each row whose chat was launched marked "已联系" and greyed, its id
-// added to the history. A row whose chat could not be launched keeps its
-// tick and its look and is not recorded: nothing happened to that seller.
+// order, each row whose chat was launched marked "已联系", greyed and taken
+// out of the selection, its id added to the history. A row whose chat could
+// not be launched keeps its tick and its look and is not recorded: nothing
+// happened to that seller. Rows the round has not reached (it was stopped,
+// or a limit ended it) keep their ticks.
 #include <functional>
 #include <optional>
+#include <set>
 #include <vector>
 
 #include "contact/chat_url.h"
+#include "contact/paced_round.h"
 #include "contact/program_file.h"
 #include "results/result_table.h"
 #include "text/text.h"
@@ -20,10 +24,8 @@ class SelectedSellers {
   virtual ~SelectedSellers() = default;
   virtual ResultTable& table() = 0;
   virtual LocalText selectionList() const = 0;  // "7,3," for rows 7 then 3
-  virtual void resetSelection() = 0;
-  // Puts a row that kept its tick back into the emptied selection, after
-  // the rows put back before it.
-  virtual void selectAgain(int row) = 0;
+  // Takes a row out of the selection (its tick is cleared in the table).
+  virtual void unselect(int row) = 0;
   virtual unsigned watcherInterval() const = 0;  // 时钟1, the account-chooser watcher
   virtual void setWatcherInterval(unsigned milliseconds) = 0;
 };
@@ -44,8 +46,39 @@ struct ContactReport {
   std::optional<ProgramFile::Place> saved;  // where the history went; nothing: it was not written
 };
 
-// `stopRequested`, asked before each row, ends the round early (the program
-// is being left); the rows done so far are still recorded.
+// 联系选中's round, one ticked row a step. The ticks are read afresh at
+// every step, so during a paced round a row ticked meanwhile is contacted
+// too and one unticked meanwhile is not; each row is tried once.
+class SelectedSellersRound final : public ContactSteps {
+ public:
+  // `launched` hears of every row whose chat went out, right after the launch.
+  SelectedSellersRound(SelectedSellers& sellers, HistoryStore& history, ChatLauncher launch,
+                       std::function<void(int row)> launched = {});
+
+  std::optional<Step> contactNext() override;
+  int tried() const override { return static_cast<int>(tried_.size()); }
+  int left() const override { return static_cast<int>(rowsLeft().size()); }
+  // Writes the history: the content loaded at the start and the rows
+  // launched so far.
+  void savePoint() override;
+  // Writes the history once more and tells how the round went.
+  ContactReport finish();
+
+ private:
+  std::vector<int> rowsLeft() const;
+
+  SelectedSellers& sellers_;
+  HistoryStore& history_;
+  ChatLauncher launch_;
+  std::function<void(int row)> launched_;
+  LocalText previous_;
+  LocalText newEntries_;
+  std::set<int> tried_;
+  ContactReport report_;
+};
+
+// The whole round at once, with no pause and no limit; `stopRequested`,
+// asked before each row, ends it early.
 ContactReport contactSelectedSellers(SelectedSellers& sellers, HistoryStore& history, const ChatLauncher& launch,
                                      const std::function<bool()>& stopRequested = {});
 

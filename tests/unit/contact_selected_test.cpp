@@ -5,8 +5,10 @@
 #include "app/contact_status_text.h"
 #include "text/encodings.h"
 
+#include <chrono>
 #include <map>
 #include <optional>
+#include <random>
 #include <vector>
 
 namespace quorvane {
@@ -20,15 +22,17 @@ class FakeSellers : public SelectedSellers {
   ResultTable grid;
   LocalText list;
   unsigned interval = 200;
-  int resets = 0;
 
   ResultTable& table() override { return grid; }
   LocalText selectionList() const override { return list; }
-  void resetSelection() override {
-    list.clear();
-    ++resets;
+  void unselect(int row) override {
+    const LocalText entry = std::to_string(row) + ",";
+    for (size_t at = list.find(entry); at != LocalText::npos; at = list.find(entry, at + 1))
+      if (at == 0 || list[at - 1] == ',') {
+        list.erase(at, entry.size());
+        return;
+      }
   }
-  void selectAgain(int row) override { list += std::to_string(row) + ","; }
   unsigned watcherInterval() const override { return interval; }
   void setWatcherInterval(unsigned milliseconds) override { interval = milliseconds; }
 
@@ -133,11 +137,10 @@ TEST_F(ContactSelected, AppendsTheNewIdsToTheHistoryLoadedOnceAtTheStart) {
   EXPECT_EQ(history.content, "old\r\nabc\r\nabc\r\n\xD6\xD0" "a\r\n");
 }
 
-TEST_F(ContactSelected, EmptySelectionLaunchesNothingButResetsAndRewritesTheHistoryUnchanged) {
+TEST_F(ContactSelected, EmptySelectionLaunchesNothingButRewritesTheHistoryUnchanged) {
   history.content = "old\r\n";
   contact();
   EXPECT_TRUE(launched.empty());
-  EXPECT_EQ(sellers.resets, 1);
   EXPECT_EQ(*history.savedPrevious, "old\r\n");
   EXPECT_EQ(*history.savedEntries, "");
 }
@@ -145,7 +148,6 @@ TEST_F(ContactSelected, EmptySelectionLaunchesNothingButResetsAndRewritesTheHist
 TEST_F(ContactSelected, EmptiesTheSelectionAfterwards) {
   sellers.addRow(1, "a");
   contact();
-  EXPECT_EQ(sellers.resets, 1);
   EXPECT_EQ(sellers.list, "");
 }
 
@@ -158,12 +160,14 @@ TEST_F(ContactSelected, StartsTheStoppedWatcherButLeavesARunningOneAlone) {
   EXPECT_EQ(sellers.interval, 1000u);
 }
 
-TEST_F(ContactSelected, ContactsARowTickedTwiceTwiceAndRecordsItTwice) {
+// A row is one seller: a list naming it twice (the selection never does)
+// still gets it one chat.
+TEST_F(ContactSelected, ContactsARowListedTwiceOnce) {
   sellers.addRow(4, "dup");
   sellers.list = "4,4,";
   contact();
-  EXPECT_EQ(launched.size(), 2u);
-  EXPECT_EQ(*history.savedEntries, "dup\r\ndup\r\n");
+  EXPECT_EQ(launched.size(), 1u);
+  EXPECT_EQ(*history.savedEntries, "dup\r\n");
 }
 
 TEST_F(ContactSelected, SkipsListPiecesThatAreNoResultRow) {
@@ -185,14 +189,90 @@ TEST_F(ContactSelected, ARowWithoutAnIdOnlyLosesItsTick) {
   EXPECT_EQ(*history.savedEntries, "");
 }
 
-TEST_F(ContactSelected, AStopLeavesTheRemainingRowsUncontactedAndRecordsTheRest) {
+TEST_F(ContactSelected, AStopLeavesTheRemainingRowsTickedAndUncontactedAndRecordsTheRest) {
   sellers.addRow(1, "first");
   sellers.addRow(2, "second");
   contact([this] { return !launched.empty(); });
   EXPECT_EQ(launched, (std::vector<LocalText>{chat("first")}));
-  EXPECT_FALSE(sellers.grid.tick(2));
+  EXPECT_TRUE(sellers.grid.tick(2));
+  EXPECT_EQ(sellers.list, "2,");
   EXPECT_EQ(sellers.grid.text(2, Column::ContactState), kNotContacted);
   EXPECT_EQ(*history.savedEntries, "first\r\n");
+}
+
+// ---- a paced round ----
+
+class FakePauses : public RoundPauses {
+ public:
+  std::vector<std::chrono::milliseconds> pauses;
+  std::vector<LocalText> told;
+  size_t stopInPause = 0;  // the pause (from 1) during which 停止 comes; 0 for none
+  std::function<void(const LocalText&)> tell = [this](const LocalText& text) { told.push_back(text); };
+
+  bool pause(std::chrono::milliseconds length, const std::function<void(int)>& secondsLeft) override {
+    pauses.push_back(length);
+    secondsLeft(static_cast<int>((length.count() + 999) / 1000));
+    return pauses.size() != stopInPause;
+  }
+  bool stopRequested() const override { return stopInPause != 0 && pauses.size() >= stopInPause; }
+};
+
+class PacedRound : public ContactSelected {
+ protected:
+  FakePauses pauses;
+  std::mt19937 random{7};
+  std::vector<int> logged;
+  int today = 0;
+
+  RoundOutcome run(const ContactPace& pace, ContactReport& report) {
+    for (int row = 1; row <= 5; ++row) sellers.addRow(row, "s" + std::to_string(row));
+    launchResult = {{chat("s3"), platform::ShellOpen::Failed}};
+    SelectedSellersRound round(sellers, history, launcher, [this](int row) { logged.push_back(row); });
+    const RoundOutcome outcome =
+        runContactRound(round, pace, pauses, [this] { return today + static_cast<int>(logged.size()); }, random, pauses.tell);
+    report = round.finish();
+    return outcome;
+  }
+};
+
+// A pause follows each chat that went out while rows are left, none a
+// failed launch and none the chat that reaches the limit; the rows not
+// reached keep their ticks, the history and the log hold exactly the chats.
+TEST_F(PacedRound, PausesBetweenLaunchedChatsAndEndsAtTheRoundsLimitWithTheRestStillTicked) {
+  ContactReport report;
+  EXPECT_EQ(run({2, 4, 3, 0}, report), (RoundOutcome{RoundEnd::RoundLimitReached, 3}));
+  EXPECT_EQ(launched, (std::vector<LocalText>{chat("s1"), chat("s2"), chat("s3"), chat("s4")}));
+  EXPECT_EQ(logged, (std::vector<int>{1, 2, 4}));
+  ASSERT_EQ(pauses.pauses.size(), 2u) << "after s1 and s2; s3 failed, s4 reached the limit";
+  for (auto pause : pauses.pauses) EXPECT_TRUE(pause.count() >= 2000 && pause.count() <= 4000) << pause.count();
+  EXPECT_EQ(pauses.told.size(), 2u);
+  EXPECT_EQ(localToUtf8(pauses.told.front()).substr(0, 29), "正在联系 1/5，下一个 ");
+  EXPECT_EQ(sellers.list, "3,5,");
+  EXPECT_TRUE(sellers.grid.tick(5));
+  EXPECT_EQ(history.content, "s1\r\ns2\r\ns4\r\n");
+  EXPECT_EQ(report.launches.opened, 3);
+}
+
+TEST_F(PacedRound, AStopDuringAPauseEndsTheRoundBeforeTheNextChat) {
+  pauses.stopInPause = 2;
+  ContactReport report;
+  EXPECT_EQ(run({1, 1, 0, 0}, report), (RoundOutcome{RoundEnd::Stopped, 2}));
+  EXPECT_EQ(launched, (std::vector<LocalText>{chat("s1"), chat("s2")}));
+  EXPECT_EQ(sellers.list, "3,4,5,");
+  EXPECT_EQ(history.content, "s1\r\ns2\r\n");
+  EXPECT_EQ(pauses.pauses, (std::vector<std::chrono::milliseconds>{std::chrono::seconds(1), std::chrono::seconds(1)}));
+}
+
+TEST_F(PacedRound, TheDailyLimitCountsTheAccountsChatsOfTodayBeforeEachOne) {
+  today = 8;
+  ContactReport report;
+  EXPECT_EQ(run({0, 0, 0, 10}, report), (RoundOutcome{RoundEnd::DailyLimitReached, 2}));
+  EXPECT_TRUE(pauses.pauses.empty()) << "no pause without a pause length";
+  EXPECT_EQ(logged, (std::vector<int>{1, 2}));
+  EXPECT_EQ(sellers.list, "3,4,5,");
+  today = 10;
+  logged.clear();
+  EXPECT_EQ(run({0, 0, 0, 10}, report).launched, 0) << "a limit reached before the round launches nothing";
 }
 
 }  // namespace

@@ -266,14 +266,19 @@ void BatchIdWindow::onContactClicked() {
   ContactRound round;
   if (!round.claimed()) return;
   roundRunning_ = true;
-  const ChatLaunches launches = contactListedIds(windowText(control(C::编辑框1)), services_.presence,
-                                                 services_.launch, [&round] { return round.stopRequested(); });
+  ListedIdsRound steps(windowText(control(C::编辑框1)), services_.presence, services_.launch, services_.launched);
+  WithoutPauses pauses([&round] { return round.stopRequested(); });
+  std::mt19937 fallback;
+  const RoundOutcome outcome =
+      runContactRound(steps, services_.pace ? services_.pace() : ContactPace{}, pauses,
+                      services_.chatsToday ? services_.chatsToday() : std::function<int()>(),
+                      services_.random ? *services_.random : fallback, {});
   roundRunning_ = false;
   if (closeWhenRoundEnds_) {
     DestroyWindow(window_);
     return;
   }
-  if (services_.roundEnded) services_.roundEnded(launches);
+  if (services_.roundEnded) services_.roundEnded(steps.launches(), outcome.end);
 }
 
 void BatchIdWindow::onClearClicked() { setWindowText(control(C::编辑框1), ""); }

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <random>
 
 #include "app/dpi_scale.h"
 #include "app/layout_passes.h"
@@ -13,6 +14,7 @@
 #include "app/window/size_grip.h"
 #include "contact/batch_contact.h"
 #include "contact/chat_url.h"
+#include "contact/paced_round.h"
 #include "text/text.h"
 
 namespace quorvane {
@@ -21,8 +23,15 @@ struct BatchIdWindowServices {
   std::function<LocalText()> selectedAccount;  // the text of 联系旺旺列表框
   PresenceCheck presence;                      // the batch form of the presence lookup
   ChatLauncher launch;
-  // After a round the window was not closed in: how its launches went.
-  std::function<void(const ChatLaunches& launches)> roundEnded;
+  std::function<void(const LocalText& id)> launched;  // a chat went out (the contact log)
+  std::function<ContactPace()> pace;
+  // At a round's start: how many chats the chosen account had today, asked
+  // again before each chat.
+  std::function<std::function<int()>()> chatsToday;
+  std::mt19937* random = nullptr;  // the pauses' lengths
+  // After a round the window was not closed in: how its launches went and
+  // why it ended.
+  std::function<void(const ChatLaunches& launches, RoundEnd end)> roundEnded;
 };
 
 class BatchIdWindow {

@@ -1,5 +1,9 @@
 #include <windows.h>
 
+#include <chrono>
+#include <random>
+
+#include "app/contact_log.h"
 #include "app/contact_status_text.h"
 #include "app/window/batch_id_window.h"
 #include "app/window/main_window_actions.h"
@@ -10,7 +14,9 @@
 #include "contact/contact_selected.h"
 #include "contact/dialog_automation.h"
 #include "contact/shop_page.h"
+#include "contact/paced_round.h"
 #include "platform/im_client_windows.h"
+#include "platform/local_time.h"
 #include "platform/shell.h"
 #include "search/presence_lookup.h"
 #include "search/service_hosts.h"
@@ -29,8 +35,7 @@ class MainWindowSellers : public SelectedSellers {
   explicit MainWindowSellers(MainWindow& window) : window_(window) {}
   ResultTable& table() override { return window_.table(); }
   LocalText selectionList() const override { return window_.selectionList(); }
-  void resetSelection() override { window_.resetSelection(); }
-  void selectAgain(int row) override { window_.addToSelection(row); }
+  void unselect(int row) override { window_.removeFromSelection(row); }
   unsigned watcherInterval() const override { return window_.timerInterval(); }
   void setWatcherInterval(unsigned milliseconds) override { window_.setTimerInterval(milliseconds); }
 
@@ -107,6 +112,40 @@ ByteArray shopLookup(const LocalText& url) { return WebClient().plainGet(url); }
 
 LocalText selectedAccount(const MainWindow& window) { return window.text(Control::联系旺旺列表框); }
 
+// A chat that went out, as the contact log records it.
+ContactLogEntry logEntry(const MainWindow& window, const LocalText& sellerId, ContactSource source) {
+  ContactLogEntry entry;
+  entry.time = platform::localNow();
+  entry.account = selectedAccount(window);
+  entry.sellerId = sellerId;
+  entry.source = source;
+  return entry;
+}
+
+ContactLogEntry logEntryOfRow(MainWindow& window, int row) {
+  ResultTable& table = window.table();
+  ContactLogEntry entry = logEntry(window, table.shop(row).sellerId, ContactSource::SearchResults);
+  entry.shopName = table.shop(row).shopName;
+  entry.keyword = table.keywordOf(row);
+  entry.province = table.provinceOf(row);
+  return entry;
+}
+
+// The account's chats today, as the log counts them; read afresh once a
+// round starts, so another copy of the program's chats count too.
+std::function<int()> chatsTodayOf(MainWindow& window) {
+  window.contactLog().contactsOn(platform::localNow(), selectedAccount(window), true);
+  return [&window] { return window.contactLog().contactsOn(platform::localNow(), selectedAccount(window)); };
+}
+
+// Seeded from the clock: the pauses must only differ from run to run.
+// (std::random_device is not usable everywhere the program runs.)
+std::mt19937& pauseRandom() {
+  static std::mt19937 random{static_cast<std::mt19937::result_type>(
+      std::chrono::steady_clock::now().time_since_epoch().count())};
+  return random;
+}
+
 }  // namespace
 
 void onContactSelectedClicked(MainWindow& window) {
@@ -116,9 +155,17 @@ void onContactSelectedClicked(MainWindow& window) {
   MainWindowSellers sellers(window);
   HistoryFile history;
   UserInputPaused paused(window.handle());
-  const ContactReport report =
-      contactSelectedSellers(sellers, history, launchImChat, [&round] { return round.stopRequested(); });
-  window.setStatusText(contactRoundText(report, newlyPerUserHistory(report, history.file())));
+  const ContactPace pace = window.contactPace();
+  SelectedSellersRound steps(sellers, history, launchImChat,
+                             [&window](int row) { window.contactLog().append({logEntryOfRow(window, row)}); });
+  WithoutPauses pauses([&round] { return round.stopRequested(); });
+  const RoundOutcome outcome = runContactRound(steps, pace, pauses, chatsTodayOf(window), pauseRandom(),
+                                               [&window](const LocalText& text) { window.setStatusText(text); });
+  const ContactReport report = steps.finish();
+  window.setStatusText(withLogWaiting(
+      withRoundEnd(contactRoundText(report, newlyPerUserHistory(report, history.file())), outcome.end, pace),
+      window.contactLog().waiting()));
+  window.showDailyCount(false);
 }
 
 void onOpenShopRequested(MainWindow& window) { onOpenShopOfRowChosen(window, window.text(Control::旺旺输入框)); }
@@ -146,7 +193,17 @@ void onBatchContactClicked(MainWindow& window) {
     return PresenceLookup(web, window.serviceHosts().presence, id, IdEncoding::EscapeAll);
   };
   services.launch = launchImChat;
-  services.roundEnded = [&window](const ChatLaunches& launches) { window.setStatusText(batchRoundText(launches)); };
+  services.launched = [&window](const LocalText& id) {
+    window.contactLog().append({logEntry(window, id, ContactSource::BatchList)});
+  };
+  services.pace = [&window] { return window.contactPace(); };
+  services.chatsToday = [&window] { return chatsTodayOf(window); };
+  services.random = &pauseRandom();
+  services.roundEnded = [&window](const ChatLaunches& launches, RoundEnd end) {
+    window.setStatusText(
+        withLogWaiting(withRoundEnd(batchRoundText(launches), end, window.contactPace()), window.contactLog().waiting()));
+    window.showDailyCount(false);
+  };
   BatchIdWindow::open(instance, std::move(services));
 }
 

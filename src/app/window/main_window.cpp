@@ -7,15 +7,19 @@
 #include <filesystem>
 
 #include "app/csv_export.h"
+#include "app/view_status_text.h"
 #include "app/window/control_factory.h"
 #include "app/window/control_forwarding.h"
+#include "app/window/keyword_box.h"
 #include "app/window/main_window_actions.h"
 #include "app/window/main_window_arrangement.h"
 #include "app/window/program_icon.h"
+#include "app/window/settings_dialog.h"
 #include "app/window/window_dpi.h"
 #include "app/window/window_placement.h"
 #include "app/window/window_text.h"
 #include "app/window/window_messages.h"
+#include "platform/local_time.h"
 
 namespace quorvane {
 
@@ -201,7 +205,7 @@ void MainWindowImpl::createControls() {
         createControl(layout, scaledBox(layout, scale_), scale_, parentFor(layout.parent), instance_, font);
   }
   forwardNotifications(control(Control::分组框1), window_);
-  reportEnter(control(Control::关键词输入框));
+  attachKeywordBox(control(Control::关键词输入框));
   reportEnter(control(Control::旺旺输入框));
   reportLinkMouse(control(Control::选择地区));
   fillCreditRanges();
@@ -209,6 +213,7 @@ void MainWindowImpl::createControls() {
   panel_.attach(control(Control::图片框1), [this](Control c) { return control(c); });
   grid_.attach(control(Control::高级表格1), window_);
   grid_.setScale(scale_);
+  grid_.setViewListener([this] { showViewStatus(); });
   attachGridMenu();
   // Before the grip, which stands over the bar's right end.
   statusBar_.create(window_, instance_, font_);
@@ -225,6 +230,7 @@ void MainWindowImpl::createControls() {
                   {FVIRTKEY | FALT, 'R', static_cast<WORD>(kRegionKeyCommand)}};
   keys_ = CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys)));
   setTimerInterval(window_layout::kTimer1Interval);
+  SetTimer(window_, kDailyCountTimerId, kDailyCountIntervalMs, nullptr);
   layOut();
   arrangeZOrder();
 }
@@ -263,6 +269,7 @@ void MainWindowImpl::onCreated() {
   grid_.setColumnWidths(settings_.columnWidths);
   panel_.park();
   showRememberedCriteria();
+  showDailyCount(true);
   accounts_.start(HiddenIcons::LeaveClosed);
 }
 
@@ -274,6 +281,7 @@ void MainWindowImpl::onDestroyed() {
   KillTimer(window_, kTimer1Id);
   KillTimer(window_, kRereadAccountsTimerId);
   KillTimer(window_, kAccountReadingTimerId);
+  KillTimer(window_, kDailyCountTimerId);
   uiTasks_.close();
   gridMenu_.detach();
   grid_.detach();
@@ -290,6 +298,10 @@ void MainWindowImpl::onTimer(UINT_PTR id) {
     accounts_.start(HiddenIcons::LeaveClosed);
   }
   if (id == kAccountReadingTimerId) accounts_.onTimeLimit();
+  if (id == kDailyCountTimerId) {
+    contactLog_.flush();  // records a held log kept waiting, once it is free
+    showDailyCount(false);
+  }
 }
 
 // Explorer started or restarted: the icon goes back into the new notification
@@ -311,7 +323,12 @@ void MainWindowImpl::onTrayIconEvent(LPARAM mouseMessage) {
       }
       break;
     case WM_RBUTTONUP:
-      if (trayIcon_.popUpMenu() == kExitCommand) onExitChosen();
+      switch (trayIcon_.popUpMenu()) {
+        case kExitCommand:
+          return onExitChosen();
+        case kSettingsCommand:
+          return onSettingsChosen();
+      }
       break;
   }
 }
@@ -320,12 +337,22 @@ void MainWindowImpl::onExitChosen() {
   saveSettings();
   search_.stopForExit();
   closeBatchWindowForExit(*this);
+  keepContactLogForExit();
   DestroyWindow(window_);
 }
 
 // Windows ends the process soon after this returns: what the user did is
 // kept as on "退出".
-void MainWindowImpl::onSessionEnding() { saveSettings(); }
+void MainWindowImpl::onSessionEnding() {
+  saveSettings();
+  keepContactLogForExit();
+}
+
+// Records of the contact log that could not be written yet (a spreadsheet
+// holds the log) get one more try, and then a file of their own.
+void MainWindowImpl::keepContactLogForExit() {
+  if (!contactLog_.flush()) contactLog_.keepWaitingRecords(platform::localNow());
+}
 
 void MainWindowImpl::onMouseMovedOverWindow() {
   if (regionLinkColour_ == kLinkHighlight) setRegionLinkColour(kLinkColour);
@@ -345,6 +372,8 @@ void MainWindowImpl::onCommand(int id, int code) {
   switch (id) {
     case kExitCommand:
       return onExitChosen();
+    case kSettingsCommand:
+      return onSettingsChosen();
     case kSearchKeyCommand:
       if (enabled(Control::搜索)) startSearch();
       return;
@@ -354,8 +383,9 @@ void MainWindowImpl::onCommand(int id, int code) {
       return onCancelPressed();
   }
   int index = controlIndexOfId(id);
-  if (index < 0 || code != BN_CLICKED) return;
-  onControlClicked(static_cast<Control>(index));
+  if (index < 0) return;
+  if (code == CBN_SELCHANGE && static_cast<Control>(index) == Control::联系旺旺列表框) return showDailyCount(false);
+  if (code == BN_CLICKED) onControlClicked(static_cast<Control>(index));
 }
 
 // Esc stops a running search; without one it sends the shown region panel away.
@@ -367,7 +397,11 @@ void MainWindowImpl::onCancelPressed() {
 // A search that passed its checks is remembered at once: its criteria are
 // what the user will want back after a crash as much as after "退出".
 void MainWindowImpl::startSearch() {
-  if (search_.start()) saveSettings();
+  const LocalText keywords = text(Control::关键词输入框);
+  if (!search_.start()) return;
+  settings_.recentKeywords = withRecentKeyword(settings_.recentKeywords, keywords);
+  showRecentKeywords(control(Control::关键词输入框), settings_.recentKeywords);
+  saveSettings();
 }
 
 void MainWindowImpl::onControlClicked(Control c) {
@@ -402,8 +436,7 @@ void MainWindowImpl::onEnterPressed(Control edit) {
 }
 
 void MainWindowImpl::onGridSpacePressed() {
-  toggleSelectedRows(table_, selection_, grid_.firstSelectedRow(), grid_.lastSelectedRow(),
-                     ticked(Control::选中过滤));
+  toggleRows(table_, selection_, grid_.rowsFromFirstToLastSelected(), ticked(Control::选中过滤));
 }
 
 // A click on a row's tick box ticks that row as space would.
@@ -424,6 +457,31 @@ LRESULT MainWindowImpl::onStaticColour(HDC dc, HWND label) {
   return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
+// 设置… from the icon menu or the grid's: one dialog at a time (the icon
+// still answers while it is open).
+void MainWindowImpl::onSettingsChosen() {
+  if (settingsOpen_) return;
+  settingsOpen_ = true;
+  const std::optional<ContactPace> pace = askContactPace(window_, settings_.pace);
+  settingsOpen_ = false;
+  if (!pace) return;
+  settings_.pace = *pace;
+  saveSettings();
+  showDailyCount(false);
+}
+
+void MainWindowImpl::onWorthContactingOnlyChosen(bool on) {
+  grid_.setWorthContactingOnly(on);
+  settings_.worthContactingOnly = on;
+}
+
+void MainWindowImpl::showViewStatus() { statusBar_.setText(StatusPart::View, viewStatusText(grid_.view(), table_)); }
+
+void MainWindowImpl::showDailyCount(bool reread) {
+  const int today = contactLog_.contactsOn(platform::localNow(), text(Control::联系旺旺列表框), reread);
+  statusBar_.setText(StatusPart::DailyCount, dailyCountText(today, settings_.pace));
+}
+
 void MainWindowImpl::attachGridMenu() {
   GridContextMenu::Actions actions;
   actions.searchedKeyword = [this] { return search_.searchedKeyword(); };
@@ -434,6 +492,9 @@ void MainWindowImpl::attachGridMenu() {
     // The path as it is: the user's folders may hold characters GBK lacks.
     statusBar_.setText(StatusPart::Message, toWide(exportedText(rows)) + path);
   };
+  actions.tickedRows = [this] { return selection_.rows(); };
+  actions.worthContactingOnlyChosen = [this](bool on) { onWorthContactingOnlyChosen(on); };
+  actions.settingsChosen = [this] { onSettingsChosen(); };
   gridMenu_.attach(control(Control::高级表格1), window_, std::move(actions));
 }
 

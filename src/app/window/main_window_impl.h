@@ -25,6 +25,7 @@
 #include "app/window/tray_icon.h"
 #include "app/window/ui_task_queue.h"
 #include "app/window/window_search.h"
+#include "contact/contact_history.h"
 #include "results/result_table.h"
 
 namespace quorvane {
@@ -57,7 +58,10 @@ class MainWindowImpl final : public MainWindow {
   ResultTable& table() override { return table_; }
   void resetSelection() override;
   LocalText selectionList() const override { return selection_.list(); }
-  void addToSelection(int row) override { selection_.add(row); }
+  void removeFromSelection(int row) override { selection_.remove(row); }
+  ContactLog& contactLog() override { return contactLog_; }
+  ContactPace contactPace() const override { return settings_.pace; }
+  void showDailyCount(bool reread) override;
   // [Services] is read afresh each time: a host the user corrects in the
   // file counts from the next search on.
   ServiceHosts serviceHosts() const override {
@@ -132,11 +136,15 @@ class MainWindowImpl final : public MainWindow {
   void onRegionLinkMouse(UINT mouseMessage);
   void onGridSpacePressed();
   void onGridTickClicked(int row);
+  void onSettingsChosen();
+  void onWorthContactingOnlyChosen(bool on);
   LRESULT onNotify(const NMHDR& header);
   LRESULT onStaticColour(HDC dc, HWND label);
 
   void setRegionLinkColour(COLORREF colour);
   void showSelectionCount();
+  void showViewStatus();
+  void keepContactLogForExit();
   void relayMouseToTooltip(UINT message, WPARAM wParam, LPARAM lParam);
   void attachGridMenu();
 
@@ -153,6 +161,8 @@ class MainWindowImpl final : public MainWindow {
   WindowIcons icons_;
   SizeGrip sizeGrip_;
   StatusBar statusBar_;
+  ContactLog contactLog_ = ContactLog::besideHistoryOf(ContactHistory::ofThisProgram().file());
+  bool settingsOpen_ = false;
   LayoutPasses layoutPasses_;
   UINT taskbarCreatedMessage_ = 0;
   UINT taskbarButtonCreatedMessage_ = 0;
@@ -162,7 +172,7 @@ class MainWindowImpl final : public MainWindow {
   ResultTable table_;
   Selection selection_;
   ResultGrid grid_{table_};
-  GridContextMenu gridMenu_{table_};
+  GridContextMenu gridMenu_{grid_};
   RegionPanel panel_;
   TrayIcon trayIcon_;
   UiTaskQueue uiTasks_;

@@ -18,6 +18,7 @@ constexpr UINT kGridTickMessage = WM_APP + 7;       // a row's tick box was clic
 constexpr UINT kExitCommand = 40001;  // "退出" in the icon menu
 constexpr UINT kSearchKeyCommand = 40002;  // F5
 constexpr UINT kRegionKeyCommand = 40003;  // Alt+R, the access key of 选择地区
+constexpr UINT kSettingsCommand = 40004;   // "设置…" in the icon menu
 constexpr UINT_PTR kTimer1Id = 1;     // 时钟1
 // Once, a while after the shell (re)started: the IM clients put their icons
 // back in answer to the same announcement, some only after the first reading.
@@ -25,6 +26,10 @@ constexpr UINT_PTR kRereadAccountsTimerId = 2;
 constexpr UINT kRereadAccountsDelayMs = 2000;
 // A reading of the accounts that has not ended by then counts as timed out.
 constexpr UINT_PTR kAccountReadingTimerId = 3;
+// "今日已联系 N" is counted again now and then: the day ends at midnight,
+// and the account list may change under it.
+constexpr UINT_PTR kDailyCountTimerId = 4;
+constexpr UINT kDailyCountIntervalMs = 30000;
 
 // Control ids: kFirstControlId + the Control's index.
 constexpr int kFirstControlId = 1000;

@@ -47,7 +47,7 @@ class BatchWindow : public ::testing::Test {
       launched.push_back(url);
       return url == buildChatUrl("  ") ? platform::ShellOpen::NoHandler : platform::ShellOpen::Opened;
     };
-    services.roundEnded = [this](const ChatLaunches& launches) { rounds.push_back(launches); };
+    services.roundEnded = [this](const ChatLaunches& launches, RoundEnd) { rounds.push_back(launches); };
     BatchIdWindow::open(GetModuleHandleW(nullptr), std::move(services));
     return BatchIdWindow::openWindow();
   }

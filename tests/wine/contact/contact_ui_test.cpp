@@ -144,10 +144,7 @@ class ContactSelected : public ContactUi {
   void searchTheContactShops() {
     HWND panel = ui::findControl(main, L"QuorvaneRegionPanel", L"");
     ui::click(ui::findControl(panel, L"Button", local("\xD5\xE3\xBD\xAD")));
-    HWND keyword = nullptr;
-    for (HWND edit : ui::findControls(main, L"Edit", L""))
-      if (ui::positionInParent(edit).left == 650) keyword = edit;
-    ui::typeText(keyword, L"contactround");
+    ui::typeText(ui::keywordBox(main), L"contactround");
     ui::click(button("\xCB\xD1\xCB\xF7"));  // 搜索
     ASSERT_TRUE(ui::waitUntil([&] { return !grid->cell(3, 8).empty(); }, 30000));
   }
@@ -246,7 +243,7 @@ TEST_F(ContactUi, ExitClosesTheBatchWindowAndEndsTheProgram) {
   ASSERT_NE(openBatchWindow(), nullptr);
   HWND menu = app->openTrayMenu();
   ASSERT_NE(menu, nullptr);
-  ui::chooseMenuItem(menu, 0);
+  ui::chooseMenuItem(menu, ui::kExitMenuItem);
   EXPECT_EQ(app->waitForExit(), std::optional<DWORD>(0));
 }
 
