@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ make googletest libgtest-dev
   mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 fonts-wine xvfb xauth x11-utils imagemagick
-  fonts-wqy-microhei locales python3 openssl unicode-data
+  fonts-wqy-microhei locales python3 openssl unicode-data unzip
   clang libclang-rt-14-dev
 )
 

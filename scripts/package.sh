@@ -35,7 +35,11 @@ exe="$build/src/app/window/Quorvane.exe"
 version=$("$root/scripts/program-version.sh" "$build")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-x86_64-w64-mingw32-strip -o "$work/Quorvane.exe" "$exe"
+# Stripped, the copy keeps the link's time stamp (strip would put in its own
+# time, and two packages of one tree would differ).
+pe=$(od -An -t u4 -j 60 -N 4 "$exe" | tr -d ' ')
+linked=$(od -An -t u4 -j $((pe + 8)) -N 4 "$exe" | tr -d ' ')
+SOURCE_DATE_EPOCH=$linked x86_64-w64-mingw32-strip -o "$work/Quorvane.exe" "$exe"
 cached() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
 python3 "$root/scripts/third_party_notices.py" "$exe" \
   "$(cached UNICODE_CASE_FOLDING)" "$(cached UNICODE_DATA)" >"$work/notices.txt"
