@@ -45,7 +45,9 @@ def read(path, mode="r"):
 
 
 def crlf(text):
-    return "\r\n".join(text.splitlines()) + "\r\n"
+    """Every line ended by CR LF, the last one too."""
+    text = text.replace("\r\n", "\n")
+    return (text if text.endswith("\n") else text + "\n").replace("\n", "\r\n")
 
 
 def extra_fields(extra):
