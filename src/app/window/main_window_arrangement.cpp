@@ -159,7 +159,7 @@ MainWindowArrangement arrangeMainWindow(DpiScale scale, SIZE client, SIZE frame)
   Row bottomRow = rowOf(Placement::BottomRow, boxes, scale);
   fitRowInto(bottomRow, rowRight, boxes);
 
-  arrangement.panelShownLeft = scale(window_layout::kPanelShownLeft) + wider;
+  arrangement.panelShownLeft = client.cx - boxes[indexOf(Control::图片框1)].width;
   boxes[indexOf(Control::图片框1)].top = panelTop(boxes, bottomRow, scale);
   const int bar = scale(window_layout::kStatusBarHeight);
   arrangement.statusBar = {0, client.cy - bar, client.cx, bar};

@@ -10,7 +10,8 @@
 // screen, resized, snapped or maximised) gives the grid the difference: the
 // header and the bottom row keep their heights, the bottom row keeps its
 // distance to the bottom and the region panel its distance to the right
-// edge. Rows too long for a narrow window are squeezed (app/row_fit.h).
+// edge (shown, it meets that edge). Rows too long for a narrow window are
+// squeezed (app/row_fit.h).
 #include <windows.h>
 
 #include <array>

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "screen_checks.h"
@@ -169,11 +170,25 @@ TEST_F(Resizing, TheWindowGetsNoSmallerThanKeepsEveryControlInReach) {
   saveScreenshot(L"smallest-main-window-at-" + dpiName());
 }
 
+// Where even the smallest size that keeps every control in reach is larger
+// than the work area, the work area is the smallest size: a window the user
+// could not make small enough would hang out of reach.
+TEST_F(Resizing, TheWindowStaysInsideAWorkAreaSmallerThanItsMinimum) {
+  const RECT area = workAreaOf(parts.window);
+  EXPECT_TRUE(contains(area, screenRectOf(parts.window)));
+  dragFrame(parts.window, HTBOTTOMRIGHT, -2000, -2000);
+  EXPECT_LE(size().cx, widthOf(area));
+  EXPECT_LE(size().cy, heightOf(area));
+  EXPECT_TRUE(contains(area, screenRectOf(parts.window)));
+  saveScreenshot(L"smallest-main-window-on-" + std::to_wstring(widthOf(area)) + L"x" +
+                 std::to_wstring(heightOf(area)) + L"-at-" + dpiName());
+}
+
 TEST_F(Resizing, RegionPanelSlidesInToTheRightEdgeOfAResizedWindow) {
   dragFrame(parts.window, HTBOTTOMLEFT, scaled(100), -scaled(60));
   pressRegionLink(parts);
   const RECT panel = positionInParent(parts.panel);
-  EXPECT_NEAR(panel.right, size().cx, kTolerance) << "as at the first size, at the window's width";
+  EXPECT_EQ(panel.right, widthOf(clientRectOf(parts.window))) << "as at the first size, at the client area's edge";
   EXPECT_NEAR(panel.right - panel.left, scaled(360), kTolerance);
   EXPECT_NEAR(panel.bottom - panel.top, scaled(558), kTolerance);
   for (HWND control : findControls(parts.panel, L"Button", L"")) EXPECT_TRUE(inReach(control));
