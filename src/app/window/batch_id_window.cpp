@@ -17,10 +17,9 @@ constexpr char kCaption[] = "\xC5\xFA\xC1\xBF\xCD\xFA\xCD\xFAID";  // "批量旺
 // Figures at 96 DPI, multiplied by the window's DPI / 96.
 constexpr int kLeft = 50, kTop = 50, kWidth = 392, kHeight = 427;
 constexpr int kMinimumListHeight = 100;
-constexpr int kSizeGrip = 17;
-// A fixed frame, as the main window's; the size grip and the maximise
-// button resize the window.
-constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+// The system's sizing frame, as the main window's: resized from every edge
+// and corner, snapped and maximised by the system.
+constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW;
 
 constexpr UINT_PTR kChooserTimer = 1;    // 时钟1
 constexpr UINT_PTR kAddFriendTimer = 2;  // 时钟2
@@ -84,7 +83,6 @@ void BatchIdWindow::open(HINSTANCE instance, BatchIdWindowServices services) {
     cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     cls.lpszClassName = kWindowClass;
-    SizeGrip::registerWindowClass(instance);
     return RegisterClassExW(&cls) != 0;
   }();
   if (!registered) return;
@@ -180,7 +178,6 @@ void BatchIdWindow::createControls() {
     SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     controls_[static_cast<int>(c.name)] = handle;
   }
-  sizeGrip_.create(window_, instance);
 }
 
 // The layout's size at the window's DPI, or the work area's where the
@@ -197,23 +194,20 @@ void BatchIdWindow::fitToWorkArea() {
 void BatchIdWindow::layOut() {
   if (!control(C::选择框1)) return;  // still being created
   layoutPasses_.run([this] {
-    RECT outer{}, client{};
-    GetWindowRect(window_, &outer);
+    RECT client{};
     GetClientRect(window_, &client);
-    const int wider = (outer.right - outer.left) - scale_(kWidth);
-    const int taller = (outer.bottom - outer.top) - scale_(kHeight);
+    const SIZE frame = frameSizeAtDpi(window_, scale_.dpi());
+    const int taller = client.bottom - (scale_(kHeight) - frame.cy);
     for (const BatchControlLayout& c : kLayout) {
       ControlBox box = scaledBox(c, scale_);
       if (c.name == C::编辑框1) {
-        box.width += wider;
+        box.width = client.right;  // the list spans the client area
         box.height += taller;
       } else {
         box.top += taller;
       }
       placeChild(control(c.name), box);
     }
-    const int grip = scale_(kSizeGrip);
-    sizeGrip_.place(client.right - grip, client.bottom - grip, grip, !IsZoomed(window_));
   });
 }
 
@@ -232,7 +226,8 @@ void BatchIdWindow::onDpiChanged(UINT dpi, const RECT& suggested) {
 // The row of buttons needs the layout's whole width; the list of ids may
 // shrink to a few lines.
 void BatchIdWindow::onMinMaxInfo(MINMAXINFO& limits) const {
-  limits.ptMinTrackSize = {scale_(kWidth), scale_(kHeight) - scale_(kLayout[0].height) + scale_(kMinimumListHeight)};
+  setMinimumTrackSize(limits, window_,
+                      {scale_(kWidth), scale_(kHeight) - scale_(kLayout[0].height) + scale_(kMinimumListHeight)});
 }
 
 // A round in progress holds on to this window, so the window only goes away

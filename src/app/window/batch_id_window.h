@@ -10,7 +10,6 @@
 #include "app/dpi_scale.h"
 #include "app/layout_passes.h"
 #include "app/window/program_icon.h"
-#include "app/window/size_grip.h"
 #include "contact/batch_contact.h"
 #include "contact/chat_url.h"
 #include "text/text.h"
@@ -44,9 +43,10 @@ class BatchIdWindow {
   void onCreated();
   void createControls();
   void fitToWorkArea();
-  // The layout's figures at the window's DPI; a window of another size than
-  // the layout's gives the list of ids the difference, and the row below it
-  // keeps its distance to the bottom.
+  // The layout's figures at the window's DPI, relative to the client area
+  // the layout's outer size leaves inside the system's frame; a client area
+  // of another size gives the list of ids the difference, and the row below
+  // it keeps its distance to the bottom. The list spans the width.
   void layOut();
   void onDpiChanged(UINT dpi, const RECT& suggested);
   void onMinMaxInfo(MINMAXINFO& limits) const;
@@ -66,7 +66,6 @@ class BatchIdWindow {
   DpiScale scale_;
   HFONT font_ = nullptr;
   WindowIcons icons_;
-  SizeGrip sizeGrip_;
   LayoutPasses layoutPasses_;
   bool roundRunning_ = false;
   bool closeWhenRoundEnds_ = false;

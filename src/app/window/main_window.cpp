@@ -24,10 +24,12 @@ namespace {
 constexpr char kTrayTip[] = "Telvaro\xCB\xD1\xCB\xF7\xD7\xA8\xD3\xC3";  // "Telvaro搜索专用"
 constexpr COLORREF kLinkColour = RGB(0, 0, 0);
 constexpr COLORREF kLinkHighlight = 0xFF;  // red
-// The layout's fixed frame, with no sizing border (it would shrink the
-// client area); the size grip and the maximise button resize the window.
-constexpr DWORD kWindowStyle =
-    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN;
+// The system's own frame and buttons, the sizing frame included: the system
+// then resizes the window from its edges and corners, snaps it (by dragging
+// it to a screen edge, by Win+arrow keys, by the layouts the maximise button
+// offers on Windows 11) and maximises it, and draws and hit-tests all of that
+// itself.
+constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
 RECT primaryWorkArea() {
   RECT area{};
@@ -62,7 +64,6 @@ void MainWindowImpl::registerWindowClass(HINSTANCE instance) {
   cls.lpszClassName = kWindowClass;
   RegisterClassExW(&cls);
   RegionPanel::registerWindowClass(instance);
-  SizeGrip::registerWindowClass(instance);
 }
 
 std::unique_ptr<MainWindowImpl> MainWindowImpl::create(HINSTANCE instance, SettingsFile* settings) {
@@ -210,9 +211,7 @@ void MainWindowImpl::createControls() {
   grid_.attach(control(Control::高级表格1), window_);
   grid_.setScale(scale_);
   attachGridMenu();
-  // Before the grip, which stands over the bar's right end.
   statusBar_.create(window_, instance_, font_);
-  sizeGrip_.create(window_, instance_);
   selection_.setChangeListener([this] { showSelectionCount(); });
   uiTasks_.open(window_);
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");

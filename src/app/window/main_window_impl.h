@@ -19,7 +19,6 @@
 #include "app/window/region_panel.h"
 #include "app/window/result_grid.h"
 #include "app/window/search_progress_view.h"
-#include "app/window/size_grip.h"
 #include "app/window/status_bar.h"
 #include "app/window/taskbar_progress.h"
 #include "app/window/tray_icon.h"
@@ -106,6 +105,9 @@ class MainWindowImpl final : public MainWindow {
   void fitToWorkArea();
   void layOut();
   void onDpiChanged(UINT dpi, const RECT& suggested);
+  // The smallest outer size that keeps the controls in reach (see
+  // mainWindowMinimumClientSize).
+  SIZE minimumSize() const;
   void onMinMaxInfo(MINMAXINFO& limits) const;
 
   // settings (main_window_settings.cpp)
@@ -151,7 +153,6 @@ class MainWindowImpl final : public MainWindow {
   HFONT font_ = nullptr;
   HFONT underlinedFont_ = nullptr;
   WindowIcons icons_;
-  SizeGrip sizeGrip_;
   StatusBar statusBar_;
   LayoutPasses layoutPasses_;
   UINT taskbarCreatedMessage_ = 0;

@@ -78,7 +78,9 @@ TEST_F(BatchWindow, OpensWithItsCaptionControlsAndTheAutoCloseBoxTicked) {
   EXPECT_EQ(frame.top, 50);
   EXPECT_EQ(frame.right - frame.left, 392);
   EXPECT_EQ(frame.bottom - frame.top, 427);
-  expectPlace(item(window, C::编辑框1), 0, 0, 387, 352);
+  RECT client{};
+  GetClientRect(window, &client);
+  expectPlace(item(window, C::编辑框1), 0, 0, client.right, 352);  // across the client area, whatever the frame
   expectPlace(item(window, C::按钮1), 12, 361, 97, 29);
   expectPlace(item(window, C::清除), 139, 361, 97, 29);
   expectPlace(item(window, C::选择框1), 256, 368, 120, 16);
