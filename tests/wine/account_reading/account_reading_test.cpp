@@ -93,6 +93,7 @@ class RecordingWindow final : public MainWindow {
   unsigned timerInterval() const override { return 0; }
   void setTimerInterval(unsigned) override {}
   void runOnUiThread(std::function<void()> task) override { tasks_.post(std::move(task)); }
+  WindowWaits& waits() override { return waits_; }
   void setStatusText(const LocalText& text) override {
     check();
     statuses.push_back(text);
@@ -134,6 +135,7 @@ class RecordingWindow final : public MainWindow {
   HWND window_ = nullptr;
   DWORD thread_ = GetCurrentThreadId();
   UiTaskQueue tasks_;
+  WindowWaits waits_{{}, {}};
   ResultTable table_;
 };
 
