@@ -100,6 +100,7 @@ LRESULT CALLBACK MainWindowImpl::windowProc(HWND window, UINT message, WPARAM wP
 
 LRESULT MainWindowImpl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) relayMouseToTooltip(message, wParam, lParam);
+  if (uiTasks_.onMessage(message, wParam)) return 0;
   switch (message) {
     case WM_CREATE:
       createControls();
@@ -144,9 +145,6 @@ LRESULT MainWindowImpl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
       return 0;
     case kTrayIconMessage:
       if (wParam == kTrayIconId) onTrayIconEvent(lParam);
-      return 0;
-    case kRunUiTasksMessage:
-      uiTasks_.drain();
       return 0;
     case kEnterPressedMessage:
       if (int index = controlIndexOfId(static_cast<int>(wParam)); index >= 0)

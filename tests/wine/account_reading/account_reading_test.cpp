@@ -120,10 +120,7 @@ class RecordingWindow final : public MainWindow {
  private:
   static LRESULT CALLBACK proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<RecordingWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self && message == kRunUiTasksMessage) {
-      self->tasks_.drain();
-      return 0;
-    }
+    if (self && self->tasks_.onMessage(message, wParam)) return 0;
     if (self && message == WM_TIMER && wParam == kAccountReadingTimerId && self->reading) {
       self->reading->onTimeLimit();
       return 0;
