@@ -204,6 +204,7 @@ TEST_F(HostileContact, DuringAStalledShopLookupOtherWaitsAreRefusedAndExitEndsTh
   setText(ui::findControl(batch, L"Edit", L""), L"baby-step.5");
   PostMessageW(contact, BM_CLICK, 0, 0);
   ui::settle(batch);
+  ui::saveScreenshot(L"waiting-for-a-shop-lookup");
   EXPECT_EQ(requestsFor("/search?app=shopsearch"), 1u);
   EXPECT_EQ(requestsFor("/muliuserstatus.aw"), 0u);
 
