@@ -86,6 +86,7 @@ class WebClient : public PageFetcher {
   BlockingWait ownWait_;
   Wait& wait_;
   RequestThread thread_;  // the calling thread's alone
+  Utf16Text pageUnits_;   // the last page's UTF-16 form, its storage kept for the next; calling thread's alone
   mutable std::mutex mutex_;
   bool aborted_ = false;
   std::shared_ptr<RequestInFlight> inFlight_;  // a client makes one request at a time
