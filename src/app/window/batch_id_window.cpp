@@ -1,18 +1,19 @@
 #include "app/window/batch_id_window.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "app/window/control_factory.h"
 #include "app/window/program_icon.h"
 #include "app/window/window_dpi.h"
 #include "app/window/window_placement.h"
 #include "app/window/window_text.h"
-#include "contact/contact_round.h"
 #include "contact/dialog_automation.h"
 #include "platform/im_client_windows.h"
 
 namespace quorvane {
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"QuorvaneBatchIdWindow";
 constexpr char kCaption[] = "\xC5\xFA\xC1\xBF\xCD\xFA\xCD\xFAID";  // "批量旺旺ID"
 // Figures at 96 DPI, multiplied by the window's DPI / 96.
 constexpr int kLeft = 50, kTop = 50, kWidth = 392, kHeight = 427;
@@ -59,49 +60,52 @@ HFONT createUiFont(DpiScale scale) {
                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"SimSun");
 }
 
-BatchIdWindow* theWindow = nullptr;
-
 }  // namespace
 
-void BatchIdWindow::open(HINSTANCE instance, BatchIdWindowServices services) {
-  if (theWindow) {
-    if (IsIconic(theWindow->window_)) ShowWindow(theWindow->window_, SW_RESTORE);
-    ShowWindow(theWindow->window_, SW_SHOW);
-    SetForegroundWindow(theWindow->window_);
+void BatchIdWindow::registerWindowClass(HINSTANCE instance) {
+  WNDCLASSEXW cls{};
+  cls.cbSize = sizeof(cls);
+  cls.lpfnWndProc = windowProc;
+  // Controls anchored to the bottom move with every change of size and leave
+  // behind what must be painted afresh.
+  cls.style = CS_HREDRAW | CS_VREDRAW;
+  cls.hInstance = instance;
+  cls.hIcon = loadProgramIcon(instance, IconSize::Large, systemDpi());
+  cls.hIconSm = loadProgramIcon(instance, IconSize::Small, systemDpi());
+  cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  cls.lpszClassName = kWindowClass;
+  RegisterClassExW(&cls);
+}
+
+BatchIdWindow::BatchIdWindow(WindowWaits& waits, BatchIdWindowServices services)
+    : waits_(waits), services_(std::move(services)) {}
+
+BatchIdWindow::~BatchIdWindow() { close(); }
+
+void BatchIdWindow::open(HINSTANCE instance) {
+  if (window_) {
+    if (IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
+    ShowWindow(window_, SW_SHOW);
+    SetForegroundWindow(window_);
     return;
   }
-  static const bool registered = [instance] {
-    WNDCLASSEXW cls{};
-    cls.cbSize = sizeof(cls);
-    cls.lpfnWndProc = windowProc;
-    // Controls anchored to the bottom move with every change of size and leave
-    // behind what must be painted afresh.
-    cls.style = CS_HREDRAW | CS_VREDRAW;
-    cls.hInstance = instance;
-    cls.hIcon = loadProgramIcon(instance, IconSize::Large, systemDpi());
-    cls.hIconSm = loadProgramIcon(instance, IconSize::Small, systemDpi());
-    cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    cls.lpszClassName = kWindowClass;
-    return RegisterClassExW(&cls) != 0;
-  }();
-  if (!registered) return;
-  auto* self = new BatchIdWindow(std::move(services));
   // It first appears on the primary monitor, whose DPI is the system's.
   const DpiScale scale(static_cast<int>(systemDpi()));
   const POINT at{scale(kLeft), scale(kTop)};
   const RECT box = keptInside({at.x, at.y, at.x + scale(kWidth), at.y + scale(kHeight)}, workAreaAt(at));
   // No owner: the window stands beside the main window, not above it.
-  if (!CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, toWide(kCaption).c_str(), kWindowStyle, box.left,
-                       box.top, box.right - box.left, box.bottom - box.top, nullptr, nullptr, instance, self))
-    delete self;
+  CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, toWide(kCaption).c_str(), kWindowStyle, box.left, box.top,
+                  box.right - box.left, box.bottom - box.top, nullptr, nullptr, instance, this);
 }
 
 void BatchIdWindow::close() {
-  if (theWindow) theWindow->onCloseRequested();
+  if (window_) onCloseRequested();
 }
 
-HWND BatchIdWindow::openWindow() { return theWindow ? theWindow->window_ : nullptr; }
+void BatchIdWindow::setWaiting(bool waiting) {
+  if (window_) EnableWindow(control(C::按钮1), !waiting);
+}
 
 LRESULT CALLBACK BatchIdWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
@@ -109,14 +113,12 @@ LRESULT CALLBACK BatchIdWindow::windowProc(HWND window, UINT message, WPARAM wPa
     self->window_ = window;
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     scaleNonClientArea(window);
-    theWindow = self;
   }
   auto* self = reinterpret_cast<BatchIdWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (!self) return DefWindowProcW(window, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    if (theWindow == self) theWindow = nullptr;
-    delete self;
+    self->window_ = nullptr;
     return DefWindowProcW(window, message, wParam, lParam);
   }
   return self->handleMessage(message, wParam, lParam);
@@ -159,6 +161,7 @@ void BatchIdWindow::onCreated() {
   // A pasted list may be long: lift the edit box's default limit.
   SendMessageW(control(C::编辑框1), EM_SETLIMITTEXT, 0, 0);
   SendMessageW(control(C::选择框1), BM_SETCHECK, BST_CHECKED, 0);
+  setWaiting(waits_.waiting());
   SetTimer(window_, kChooserTimer, kTimerInterval, nullptr);
   SetTimer(window_, kAddFriendTimer, kTimerInterval, nullptr);
   fitToWorkArea();
@@ -230,15 +233,10 @@ void BatchIdWindow::onMinMaxInfo(MINMAXINFO& limits) const {
                       {scale_(kWidth), scale_(kHeight) - scale_(kLayout[0].height) + scale_(kMinimumListHeight)});
 }
 
-// A round in progress holds on to this window, so the window only goes away
-// once the round has ended; until then it is hidden and the round told to stop.
+// A round the window runs ends with it: its wait is cancelled, and the round
+// launches nothing more once the window is gone.
 void BatchIdWindow::onCloseRequested() {
-  if (roundRunning_) {
-    closeWhenRoundEnds_ = true;
-    ContactRound::stopRunning();
-    ShowWindow(window_, SW_HIDE);
-    return;
-  }
+  waits_.cancelFor(window_);
   DestroyWindow(window_);
 }
 
@@ -247,28 +245,25 @@ void BatchIdWindow::onDestroyed() {
   KillTimer(window_, kAddFriendTimer);
   if (font_) DeleteObject(font_);
   font_ = nullptr;
+  std::fill(std::begin(controls_), std::end(controls_), nullptr);
 }
 
 void BatchIdWindow::onCommand(int id, int code) {
   if (code != BN_CLICKED) return;
   if (id == controlId(C::按钮1))
-    onContactClicked();  // may destroy the window: nothing may follow it here
+    onContactClicked();
   else if (id == controlId(C::清除))
     onClearClicked();
 }
 
+// The round waits for each presence answer; the window may be closed, or the
+// program left, meanwhile, which cancels the wait: then the round tells nothing.
 void BatchIdWindow::onContactClicked() {
-  ContactRound round;
-  if (!round.claimed()) return;
-  roundRunning_ = true;
-  const ChatLaunches launches = contactListedIds(windowText(control(C::编辑框1)), services_.presence,
-                                                 services_.launch, [&round] { return round.stopRequested(); });
-  roundRunning_ = false;
-  if (closeWhenRoundEnds_) {
-    DestroyWindow(window_);
-    return;
-  }
-  if (services_.roundEnded) services_.roundEnded(launches);
+  const std::unique_ptr<WindowWait> wait = waits_.begin(window_);
+  if (!wait) return;
+  const PresenceCheck presence = [this, &wait](const LocalText& id) { return services_.presence(id, *wait); };
+  const ChatLaunches launches = contactListedIds(windowText(control(C::编辑框1)), presence, services_.launch, *wait);
+  if (!wait->cancelled() && services_.roundEnded) services_.roundEnded(launches);
 }
 
 void BatchIdWindow::onClearClicked() { setWindowText(control(C::编辑框1), ""); }

@@ -64,6 +64,7 @@ void MainWindowImpl::registerWindowClass(HINSTANCE instance) {
   cls.lpszClassName = kWindowClass;
   RegisterClassExW(&cls);
   RegionPanel::registerWindowClass(instance);
+  BatchIdWindow::registerWindowClass(instance);
 }
 
 std::unique_ptr<MainWindowImpl> MainWindowImpl::create(HINSTANCE instance, SettingsFile* settings) {
@@ -100,6 +101,7 @@ LRESULT CALLBACK MainWindowImpl::windowProc(HWND window, UINT message, WPARAM wP
 
 LRESULT MainWindowImpl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) relayMouseToTooltip(message, wParam, lParam);
+  if (uiTasks_.onMessage(message, wParam)) return 0;
   switch (message) {
     case WM_CREATE:
       createControls();
@@ -144,9 +146,6 @@ LRESULT MainWindowImpl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
       return 0;
     case kTrayIconMessage:
       if (wParam == kTrayIconId) onTrayIconEvent(lParam);
-      return 0;
-    case kRunUiTasksMessage:
-      uiTasks_.drain();
       return 0;
     case kEnterPressedMessage:
       if (int index = controlIndexOfId(static_cast<int>(wParam)); index >= 0)
@@ -267,7 +266,11 @@ void MainWindowImpl::onCreated() {
 
 void MainWindowImpl::onCloseRequested() { ShowWindow(window_, SW_HIDE); }
 
+// Whatever waits for this window ends with it, and the batch-id window goes
+// with it.
 void MainWindowImpl::onDestroyed() {
+  waits_.cancelAll();
+  batch_.close();
   if (keys_) DestroyAcceleratorTable(keys_);
   keys_ = nullptr;
   KillTimer(window_, kTimer1Id);
@@ -315,10 +318,14 @@ void MainWindowImpl::onTrayIconEvent(LPARAM mouseMessage) {
   }
 }
 
+// A wait running meanwhile (退出 chosen from the tray while a shop lookup or
+// a presence check waits) is cancelled first: its request stops at once and
+// its action launches nothing.
 void MainWindowImpl::onExitChosen() {
   saveSettings();
   search_.stopForExit();
-  closeBatchWindowForExit(*this);
+  waits_.cancelAll();
+  batch_.close();
   DestroyWindow(window_);
 }
 
@@ -387,7 +394,7 @@ void MainWindowImpl::onControlClicked(Control c) {
     case Control::删除缓存:
       return onClearHistoryClicked(*this);
     case Control::批量联系:
-      return onBatchContactClicked(*this);
+      return batch_.open(instance_);
     case Control::图形按钮1:
       return panel_.slideOut();
     default:
@@ -410,6 +417,16 @@ void MainWindowImpl::onGridTickClicked(int row) {
   toggleSelectedRows(table_, selection_, row, row, ticked(Control::选中过滤));
 }
 
+// While one wait runs, the actions that would wait are disabled (the waits
+// refuse them anyway: Enter in 旺旺输入框, the grid's "打开店铺"). A button
+// disabled under the focus takes it away; the focus comes back afterwards.
+void MainWindowImpl::onWaitingChanged(bool waiting) {
+  if (waiting) focusBeforeWait_ = GetFocus();
+  for (Control c : {Control::进入店铺, Control::联系选中}) setEnabled(c, !waiting);
+  batch_.setWaiting(waiting);
+  if (!waiting && !GetFocus() && focusBeforeWait_ && IsWindow(focusBeforeWait_)) SetFocus(focusBeforeWait_);
+}
+
 LRESULT MainWindowImpl::onNotify(const NMHDR& header) {
   LRESULT result = 0;
   if (grid_.onNotify(header, result)) return result;
@@ -427,6 +444,7 @@ void MainWindowImpl::attachGridMenu() {
   GridContextMenu::Actions actions;
   actions.searchedKeyword = [this] { return search_.searchedKeyword(); };
   actions.openShop = [this](const LocalText& sellerId) { onOpenShopOfRowChosen(*this, sellerId); };
+  actions.canOpenShop = [this] { return !waits_.waiting(); };
   actions.exportFolder = [this] { return exportFolder_; };
   actions.exported = [this](const std::wstring& path, int rows) {
     exportFolder_ = std::filesystem::path(path).parent_path().wstring();

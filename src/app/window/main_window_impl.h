@@ -12,8 +12,10 @@
 #include "app/settings.h"
 #include "app/settings_file.h"
 #include "app/window/account_reading.h"
+#include "app/window/batch_id_window.h"
 #include "app/window/grid_context_menu.h"
 #include "app/window/main_window.h"
+#include "app/window/main_window_actions.h"
 #include "app/window/main_window_layout.h"
 #include "app/window/program_icon.h"
 #include "app/window/region_panel.h"
@@ -24,6 +26,7 @@
 #include "app/window/tray_icon.h"
 #include "app/window/ui_task_queue.h"
 #include "app/window/window_search.h"
+#include "app/window/window_waits.h"
 #include "results/result_table.h"
 
 namespace quorvane {
@@ -67,6 +70,7 @@ class MainWindowImpl final : public MainWindow {
   unsigned timerInterval() const override { return timerInterval_; }
   void setTimerInterval(unsigned milliseconds) override;
   void runOnUiThread(std::function<void()> task) override;
+  WindowWaits& waits() override { return waits_; }
 
   // The program's keys, for the message loop: F5 and Alt+R while the window
   // or one of its controls has the focus, then the dialog keys (Tab, Enter,
@@ -81,6 +85,9 @@ class MainWindowImpl final : public MainWindow {
   // What the tooltip of 搜索结果 says now.
   LocalText searchProgressText() const { return progress_.tooltipText(); }
   int searchProgressTooltipWidth() const { return progress_.tooltipWidth(); }
+
+  // The batch-id window, open or not.
+  const BatchIdWindow& batchWindow() const { return batch_; }
 
   // The IM account 联系旺旺列表框 shows selected ("" for none), for the
   // settings file to keep; and the kept one, to be selected when the first
@@ -134,6 +141,7 @@ class MainWindowImpl final : public MainWindow {
   void onRegionLinkMouse(UINT mouseMessage);
   void onGridSpacePressed();
   void onGridTickClicked(int row);
+  void onWaitingChanged(bool waiting);
   LRESULT onNotify(const NMHDR& header);
   LRESULT onStaticColour(HDC dc, HWND label);
 
@@ -159,6 +167,7 @@ class MainWindowImpl final : public MainWindow {
   UINT taskbarButtonCreatedMessage_ = 0;
   unsigned timerInterval_ = 0;
   COLORREF regionLinkColour_ = RGB(0, 0, 0);
+  HWND focusBeforeWait_ = nullptr;
 
   ResultTable table_;
   Selection selection_;
@@ -167,6 +176,10 @@ class MainWindowImpl final : public MainWindow {
   RegionPanel panel_;
   TrayIcon trayIcon_;
   UiTaskQueue uiTasks_;
+  WindowWaits waits_{[this](MSG& message) { return translateKeyboardMessage(message); },
+                     [this](bool waiting) { onWaitingChanged(waiting); }};
+  // Closed with the window; before the waits go.
+  BatchIdWindow batch_{waits_, batchWindowServices(*this)};
   // After the task queue, so it lets go of its workers first.
   AccountReading accounts_{*this};
   TaskbarButtonProgress taskbar_;
