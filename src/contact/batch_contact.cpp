@@ -16,30 +16,33 @@ std::vector<LocalText> listedIds(std::string_view text) {
 }
 
 void contactIdIfOnline(const LocalText& id, const PresenceCheck& presence, const ChatLauncher& launch,
-                       ChatLaunches& launches) {
-  if (presence(id) == "1") launches.count(launch(buildChatUrl(id)));
+                       const Wait& wait, ChatLaunches& launches) {
+  if (presence(id) == "1" && !wait.cancelled()) launches.count(launch(buildChatUrl(id)));
 }
 
-ListedIdsRound::ListedIdsRound(std::string_view text, PresenceCheck presence, ChatLauncher launch,
+ListedIdsRound::ListedIdsRound(std::string_view text, PresenceCheck presence, ChatLauncher launch, const Wait& wait,
                                std::function<void(const LocalText& id)> launched)
-    : ids_(listedIds(text)), presence_(std::move(presence)), launch_(std::move(launch)), launched_(std::move(launched)) {}
+    : ids_(listedIds(text)),
+      presence_(std::move(presence)),
+      launch_(std::move(launch)),
+      wait_(wait),
+      launched_(std::move(launched)) {}
 
 std::optional<ContactSteps::Step> ListedIdsRound::contactNext() {
   if (next_ == ids_.size()) return std::nullopt;
   const LocalText& id = ids_[next_++];
   const int opened = launches_.opened;
-  contactIdIfOnline(id, presence_, launch_, launches_);
+  contactIdIfOnline(id, presence_, launch_, wait_, launches_);
   if (launches_.opened == opened) return Step::Passed;
   if (launched_) launched_(id);
   return Step::Launched;
 }
 
 ChatLaunches contactListedIds(std::string_view text, const PresenceCheck& presence, const ChatLauncher& launch,
-                              const std::function<bool()>& stopRequested) {
-  ListedIdsRound round(text, presence, launch);
-  WithoutPauses pauses(stopRequested);
+                              Wait& wait) {
+  ListedIdsRound round(text, presence, launch, wait);
   std::mt19937 unused;
-  runContactRound(round, ContactPace{}, pauses, {}, unused, {});
+  runContactRound(round, ContactPace{}, wait, {}, unused, {});
   return round.launches();
 }
 

@@ -8,26 +8,30 @@
 #include "contact/chat_url.h"
 #include "contact/paced_round.h"
 #include "text/text.h"
+#include "wait/wait.h"
 
 namespace quorvane {
 
 // The presence status of one id in its batch form (every byte of the id
 // escaped in the query): "1" online, "0" offline, anything else unknown.
+// It waits for its answer through the round's wait.
 using PresenceCheck = std::function<LocalText(const LocalText& id)>;
 
 // The pieces between "\r\n" breaks, empty pieces left out, spaces kept.
 std::vector<LocalText> listedIds(std::string_view text);
 
-// Counts the launch, if any, into `launches`.
+// Counts the launch, if any, into `launches`. Once `wait` was cancelled
+// (the window was closed or the program left during the presence check)
+// nothing is launched.
 void contactIdIfOnline(const LocalText& id, const PresenceCheck& presence, const ChatLauncher& launch,
-                       ChatLaunches& launches);
+                       const Wait& wait, ChatLaunches& launches);
 
 // The batch window's round, one listed id a step: an id whose presence is
 // "1" gets a chat.
 class ListedIdsRound final : public ContactSteps {
  public:
   // `launched` hears of every id whose chat went out, right after the launch.
-  ListedIdsRound(std::string_view text, PresenceCheck presence, ChatLauncher launch,
+  ListedIdsRound(std::string_view text, PresenceCheck presence, ChatLauncher launch, const Wait& wait,
                  std::function<void(const LocalText& id)> launched = {});
 
   std::optional<Step> contactNext() override;
@@ -38,17 +42,17 @@ class ListedIdsRound final : public ContactSteps {
 
  private:
   std::vector<LocalText> ids_;
-  size_t next_ = 0;
+  std::size_t next_ = 0;
   PresenceCheck presence_;
   ChatLauncher launch_;
+  const Wait& wait_;
   std::function<void(const LocalText& id)> launched_;
   ChatLaunches launches_;
 };
 
-// The whole round at once, with no pause and no limit; `stopRequested`,
-// asked before each id, ends it early (the window was closed while it ran).
-// How the launches went.
+// Every listed id in turn, with no pause and no limit, until `wait` is
+// cancelled. How the launches went.
 ChatLaunches contactListedIds(std::string_view text, const PresenceCheck& presence, const ChatLauncher& launch,
-                              const std::function<bool()>& stopRequested = {});
+                              Wait& wait);
 
 }  // namespace quorvane

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <string_view>
+#include <vector>
 
 #include "contact/contact_history.h"
 
@@ -30,13 +31,13 @@ enum class RowContact { NoSeller, Launched, NotLaunched };
 // One row. A row without an id has no seller to contact and only loses its
 // tick; a row whose chat launched is marked and loses its tick; any other
 // row stays as it is.
-RowContact contactRow(ResultTable& table, int row, const ChatLauncher& launch, ChatLaunches& launches) {
-  const LocalText id = table.shop(row).sellerId;
-  if (id.empty()) {
+RowContact contactRow(ResultTable& table, int row, const LocalText& sellerId, const ChatLauncher& launch,
+                      ChatLaunches& launches) {
+  if (sellerId.empty()) {
     table.setTick(row, false);
     return RowContact::NoSeller;
   }
-  if (!launches.count(launch(buildChatUrl(id)))) return RowContact::NotLaunched;
+  if (!launches.count(launch(buildChatUrl(sellerId)))) return RowContact::NotLaunched;
   table.markContacted(row);
   table.setTick(row, false);
   return RowContact::Launched;
@@ -48,38 +49,38 @@ SelectedSellersRound::SelectedSellersRound(SelectedSellers& sellers, HistoryStor
                                            std::function<void(int row)> launched)
     : sellers_(sellers), history_(history), launch_(std::move(launch)), launched_(std::move(launched)) {
   if (sellers_.watcherInterval() == 0) sellers_.setWatcherInterval(kWatcherIntervalMs);
-  previous_ = history_.load();
-}
-
-std::vector<int> SelectedSellersRound::rowsLeft() const {
-  std::vector<int> rows;
-  for (int row : selectedRows(sellers_.selectionList(), sellers_.table().rowCount()))
-    if (!tried_.count(row) && std::find(rows.begin(), rows.end(), row) == rows.end()) rows.push_back(row);
-  return rows;
+  const ResultTable& table = sellers_.table();
+  for (int row : selectedRows(sellers_.selectionList(), table.rowCount()))
+    if (std::none_of(rows_.begin(), rows_.end(), [row](const TickedRow& taken) { return taken.row == row; }))
+      rows_.push_back({row, table.shop(row).sellerId});
 }
 
 std::optional<ContactSteps::Step> SelectedSellersRound::contactNext() {
-  const std::vector<int> left = rowsLeft();
-  if (left.empty()) return std::nullopt;
-  const int row = left.front();
-  tried_.insert(row);
+  if (next_ == rows_.size()) return std::nullopt;
+  const TickedRow& ticked = rows_[next_++];
   ResultTable& table = sellers_.table();
-  switch (contactRow(table, row, launch_, report_.launches)) {
+  // A row a new search refilled, or one the user unticked during a paced
+  // round, is no longer the user's choice.
+  if (table.shop(ticked.row).sellerId != ticked.sellerId || !table.tick(ticked.row)) return Step::Passed;
+  switch (contactRow(table, ticked.row, ticked.sellerId, launch_, report_.launches)) {
     case RowContact::Launched:
-      newEntries_ += historyEntry(table.shop(row).sellerId);
-      sellers_.unselect(row);
-      if (launched_) launched_(row);
+      sellers_.unselect(ticked.row);
+      unsaved_ += historyEntry(ticked.sellerId);
+      if (launched_) launched_(ticked.row);
       return Step::Launched;
     case RowContact::NoSeller:
-      sellers_.unselect(row);
-      return Step::Passed;
+      sellers_.unselect(ticked.row);
+      break;
     case RowContact::NotLaunched:
       break;
   }
   return Step::Passed;
 }
 
-void SelectedSellersRound::savePoint() { report_.saved = history_.save(previous_, newEntries_); }
+void SelectedSellersRound::savePoint() {
+  report_.saved = history_.save(history_.load(), unsaved_);
+  if (report_.saved) unsaved_.clear();
+}
 
 ContactReport SelectedSellersRound::finish() {
   savePoint();
@@ -87,11 +88,10 @@ ContactReport SelectedSellersRound::finish() {
 }
 
 ContactReport contactSelectedSellers(SelectedSellers& sellers, HistoryStore& history, const ChatLauncher& launch,
-                                     const std::function<bool()>& stopRequested) {
+                                     Wait& wait) {
   SelectedSellersRound round(sellers, history, launch);
-  WithoutPauses pauses(stopRequested);
   std::mt19937 unused;
-  runContactRound(round, ContactPace{}, pauses, {}, unused, {});
+  runContactRound(round, ContactPace{}, wait, {}, unused, {});
   return round.finish();
 }
 

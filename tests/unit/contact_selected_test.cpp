@@ -5,6 +5,7 @@
 #include "app/contact_status_text.h"
 #include "text/encodings.h"
 
+#include <algorithm>
 #include <chrono>
 #include <map>
 #include <optional>
@@ -66,10 +67,34 @@ class FakeHistory : public HistoryStore {
   }
 };
 
+// The window's wait as the round sees it: each pause between two chats runs
+// what the test says the window's events do meanwhile.
+class EventsWait : public Wait {
+ public:
+  std::function<void()> events;
+  int pauses = 0;
+  std::vector<std::chrono::milliseconds> lengths;  // of every pause, to the millisecond
+
+  End until(const std::function<bool()>& ready, Clock::time_point due) override {
+    ++pauses;
+    lengths.push_back(std::chrono::round<std::chrono::milliseconds>(due - Clock::now()));
+    if (events && !cancelled_) events();
+    if (cancelled_) return End::Cancelled;
+    return ready() ? End::Ready : End::Due;
+  }
+  void wake() override {}
+  void cancel() override { cancelled_ = true; }
+  bool cancelled() const override { return cancelled_; }
+
+ private:
+  bool cancelled_ = false;
+};
+
 class ContactSelected : public ::testing::Test {
  protected:
   FakeSellers sellers;
   FakeHistory history;
+  EventsWait wait;
   std::vector<LocalText> launched;
   std::map<LocalText, platform::ShellOpen> launchResult;  // Opened when not named
   ChatLauncher launcher = [this](const LocalText& url) {
@@ -77,9 +102,7 @@ class ContactSelected : public ::testing::Test {
     return launchResult.count(url) ? launchResult[url] : platform::ShellOpen::Opened;
   };
 
-  ContactReport contact(const std::function<bool()>& stop = {}) {
-    return contactSelectedSellers(sellers, history, launcher, stop);
-  }
+  ContactReport contact() { return contactSelectedSellers(sellers, history, launcher, wait); }
   static LocalText chat(const LocalText& id) { return buildChatUrl(id); }
 };
 
@@ -127,7 +150,7 @@ TEST_F(ContactSelected, ARowWhoseChatCouldNotBeLaunchedKeepsItsTickAndLookAndIsN
   EXPECT_EQ(report.saved, ProgramFile::Place::BesideExecutable);
 }
 
-TEST_F(ContactSelected, AppendsTheNewIdsToTheHistoryLoadedOnceAtTheStart) {
+TEST_F(ContactSelected, AppendsTheNewIdsToTheHistoryAsItIsWhenTheRoundEnds) {
   history.content = "old\r\nabc\r\n";
   sellers.addRow(1, "abc");
   sellers.addRow(7, "\xD6\xD0" "a");
@@ -135,6 +158,14 @@ TEST_F(ContactSelected, AppendsTheNewIdsToTheHistoryLoadedOnceAtTheStart) {
   EXPECT_EQ(history.loads, 1);
   EXPECT_EQ(*history.savedPrevious, "old\r\nabc\r\n");
   EXPECT_EQ(history.content, "old\r\nabc\r\nabc\r\n\xD6\xD0" "a\r\n");
+
+  // 删除缓存 between two chats: the history stays deleted but for the round's ids.
+  sellers.addRow(2, "b");
+  sellers.addRow(3, "c");
+  sellers.list = "2,3,";
+  wait.events = [this] { history.content.clear(); };
+  contact();
+  EXPECT_EQ(history.content, "b\r\nc\r\n");
 }
 
 TEST_F(ContactSelected, EmptySelectionLaunchesNothingButRewritesTheHistoryUnchanged) {
@@ -189,85 +220,111 @@ TEST_F(ContactSelected, ARowWithoutAnIdOnlyLosesItsTick) {
   EXPECT_EQ(*history.savedEntries, "");
 }
 
-TEST_F(ContactSelected, AStopLeavesTheRemainingRowsTickedAndUncontactedAndRecordsTheRest) {
+// 退出 while the round lets the window's events run between two chats.
+TEST_F(ContactSelected, ACancelLaunchesNothingMoreRecordsWhatWasDoneAndKeepsTheRestTicked) {
   sellers.addRow(1, "first");
   sellers.addRow(2, "second");
-  contact([this] { return !launched.empty(); });
+  sellers.addRow(3, "third");
+  wait.events = [this] { wait.cancel(); };
+  contact();
   EXPECT_EQ(launched, (std::vector<LocalText>{chat("first")}));
-  EXPECT_TRUE(sellers.grid.tick(2));
-  EXPECT_EQ(sellers.list, "2,");
-  EXPECT_EQ(sellers.grid.text(2, Column::ContactState), kNotContacted);
+  for (int row : {2, 3}) {
+    EXPECT_TRUE(sellers.grid.tick(row)) << row;
+    EXPECT_EQ(sellers.grid.text(row, Column::ContactState), kNotContacted) << row;
+  }
+  EXPECT_EQ(sellers.list, "2,3,");
   EXPECT_EQ(*history.savedEntries, "first\r\n");
+}
+
+// Between two chats the window's events run: the user ticks rows, or starts
+// a new search that fills the grid again.
+TEST_F(ContactSelected, TheWindowsEventsBetweenTwoChatsChangeNeitherTheRoundNorItsRows) {
+  sellers.addRow(1, "first");
+  sellers.addRow(2, "second");
+  sellers.addRow(3, "third");
+  sellers.addRow(5, "fifth", false);
+  wait.events = [this] {
+    if (wait.pauses != 1) return;
+    ShopRow other;  // a new search's shop where "second" stood; it empties the selection
+    other.sellerId = "other";
+    sellers.grid.setShop(2, other);
+    sellers.list.clear();
+    sellers.grid.setTick(5, true);  // ticked now: the next round's
+    sellers.list += "5,";
+  };
+  contact();
+  EXPECT_EQ(wait.pauses, 2);
+  EXPECT_EQ(launched, (std::vector<LocalText>{chat("first"), chat("third")}));
+  EXPECT_NE(sellers.grid.text(2, Column::ContactState), kContacted);
+  EXPECT_EQ(sellers.list, "5,");
+  EXPECT_EQ(*history.savedEntries, "first\r\nthird\r\n");
 }
 
 // ---- a paced round ----
 
-class FakePauses : public RoundPauses {
- public:
-  std::vector<std::chrono::milliseconds> pauses;
-  std::vector<LocalText> told;
-  size_t stopInPause = 0;  // the pause (from 1) during which 停止 comes; 0 for none
-  std::function<void(const LocalText&)> tell = [this](const LocalText& text) { told.push_back(text); };
-
-  bool pause(std::chrono::milliseconds length, const std::function<void(int)>& secondsLeft) override {
-    pauses.push_back(length);
-    secondsLeft(static_cast<int>((length.count() + 999) / 1000));
-    return pauses.size() != stopInPause;
-  }
-  bool stopRequested() const override { return stopInPause != 0 && pauses.size() >= stopInPause; }
-};
-
 class PacedRound : public ContactSelected {
  protected:
-  FakePauses pauses;
   std::mt19937 random{7};
   std::vector<int> logged;
+  std::vector<std::string> told;
   int today = 0;
 
   RoundOutcome run(const ContactPace& pace, ContactReport& report) {
     for (int row = 1; row <= 5; ++row) sellers.addRow(row, "s" + std::to_string(row));
     launchResult = {{chat("s3"), platform::ShellOpen::Failed}};
     SelectedSellersRound round(sellers, history, launcher, [this](int row) { logged.push_back(row); });
-    const RoundOutcome outcome =
-        runContactRound(round, pace, pauses, [this] { return today + static_cast<int>(logged.size()); }, random, pauses.tell);
+    const RoundOutcome outcome = runContactRound(
+        round, pace, wait, [this] { return today + static_cast<int>(logged.size()); }, random,
+        [this](const LocalText& text) { told.push_back(localToUtf8(text)); });
     report = round.finish();
     return outcome;
+  }
+  std::chrono::milliseconds paused() const {
+    std::chrono::milliseconds sum{0};
+    for (auto length : wait.lengths) sum += std::max(length, std::chrono::milliseconds(0));
+    return sum;
   }
 };
 
 // A pause follows each chat that went out while rows are left, none a
-// failed launch and none the chat that reaches the limit; the rows not
-// reached keep their ticks, the history and the log hold exactly the chats.
+// failed launch and none the chat that reaches the limit; it counts down on
+// the status line; the rows not reached keep their ticks, the history and
+// the log hold exactly the chats.
 TEST_F(PacedRound, PausesBetweenLaunchedChatsAndEndsAtTheRoundsLimitWithTheRestStillTicked) {
   ContactReport report;
   EXPECT_EQ(run({2, 4, 3, 0}, report), (RoundOutcome{RoundEnd::RoundLimitReached, 3}));
   EXPECT_EQ(launched, (std::vector<LocalText>{chat("s1"), chat("s2"), chat("s3"), chat("s4")}));
   EXPECT_EQ(logged, (std::vector<int>{1, 2, 4}));
-  ASSERT_EQ(pauses.pauses.size(), 2u) << "after s1 and s2; s3 failed, s4 reached the limit";
-  for (auto pause : pauses.pauses) EXPECT_TRUE(pause.count() >= 2000 && pause.count() <= 4000) << pause.count();
-  EXPECT_EQ(pauses.told.size(), 2u);
-  EXPECT_EQ(localToUtf8(pauses.told.front()).substr(0, 29), "正在联系 1/5，下一个 ");
+  EXPECT_GE(paused().count(), 2 * 2000 - 10);
+  EXPECT_LE(paused().count(), 2 * 4000 + 10);
+  ASSERT_FALSE(told.empty());
+  EXPECT_EQ(told.front().substr(0, 29), "正在联系 1/5，下一个 ");
+  EXPECT_EQ(std::count(told.begin(), told.end(), "正在联系 2/5，下一个 1 秒后"), 1) << "after s2";
+  EXPECT_EQ(std::count(told.begin(), told.end(), "正在联系 1/5，下一个 1 秒后"), 1) << "after s1";
   EXPECT_EQ(sellers.list, "3,5,");
   EXPECT_TRUE(sellers.grid.tick(5));
   EXPECT_EQ(history.content, "s1\r\ns2\r\ns4\r\n");
   EXPECT_EQ(report.launches.opened, 3);
 }
 
-TEST_F(PacedRound, AStopDuringAPauseEndsTheRoundBeforeTheNextChat) {
-  pauses.stopInPause = 2;
+// 停止 (or closing the window) cancels the wait in the middle of a pause.
+TEST_F(PacedRound, ACancelDuringAPauseEndsTheRoundBeforeTheNextChat) {
+  wait.events = [this] {
+    if (std::count(wait.lengths.begin(), wait.lengths.end(), std::chrono::seconds(1)) == 2) wait.cancel();
+  };
   ContactReport report;
   EXPECT_EQ(run({1, 1, 0, 0}, report), (RoundOutcome{RoundEnd::Stopped, 2}));
   EXPECT_EQ(launched, (std::vector<LocalText>{chat("s1"), chat("s2")}));
+  EXPECT_EQ(logged, (std::vector<int>{1, 2}));
   EXPECT_EQ(sellers.list, "3,4,5,");
   EXPECT_EQ(history.content, "s1\r\ns2\r\n");
-  EXPECT_EQ(pauses.pauses, (std::vector<std::chrono::milliseconds>{std::chrono::seconds(1), std::chrono::seconds(1)}));
 }
 
 TEST_F(PacedRound, TheDailyLimitCountsTheAccountsChatsOfTodayBeforeEachOne) {
   today = 8;
   ContactReport report;
   EXPECT_EQ(run({0, 0, 0, 10}, report), (RoundOutcome{RoundEnd::DailyLimitReached, 2}));
-  EXPECT_TRUE(pauses.pauses.empty()) << "no pause without a pause length";
+  EXPECT_EQ(paused().count(), 0) << "no pause without a pause length";
   EXPECT_EQ(logged, (std::vector<int>{1, 2}));
   EXPECT_EQ(sellers.list, "3,4,5,");
   today = 10;

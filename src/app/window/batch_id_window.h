@@ -1,8 +1,9 @@
 #pragma once
 // The batch-id window "批量旺旺ID": a pasted list of seller ids, one a line,
 // each contacted when it is online; while it is open its two timers answer
-// the IM client's account chooser and close its add-friend dialogs. One
-// window at most: opening it again brings the open one forward.
+// the IM client's account chooser and close its add-friend dialogs. The main
+// window owns it and closes it when it goes; one window at most: opening it
+// again brings the open one forward.
 #include <windows.h>
 
 #include <functional>
@@ -11,17 +12,19 @@
 #include "app/dpi_scale.h"
 #include "app/layout_passes.h"
 #include "app/window/program_icon.h"
-#include "app/window/size_grip.h"
+#include "app/window/window_waits.h"
 #include "contact/batch_contact.h"
 #include "contact/chat_url.h"
 #include "contact/paced_round.h"
 #include "text/text.h"
+#include "wait/wait.h"
 
 namespace quorvane {
 
 struct BatchIdWindowServices {
   std::function<LocalText()> selectedAccount;  // the text of 联系旺旺列表框
-  PresenceCheck presence;                      // the batch form of the presence lookup
+  // The batch form of the presence lookup, its answer waited for through `wait`.
+  std::function<LocalText(const LocalText& id, Wait& wait)> presence;
   ChatLauncher launch;
   std::function<void(const LocalText& id)> launched;  // a chat went out (the contact log)
   std::function<ContactPace()> pace;
@@ -29,6 +32,7 @@ struct BatchIdWindowServices {
   // again before each chat.
   std::function<std::function<int()>()> chatsToday;
   std::mt19937* random = nullptr;  // the pauses' lengths
+  std::function<void(const LocalText& text)> tell;  // "正在联系 i/n，下一个 t 秒后" during a pause
   // After a round the window was not closed in: how its launches went and
   // why it ended.
   std::function<void(const ChatLaunches& launches, RoundEnd end)> roundEnded;
@@ -38,24 +42,38 @@ class BatchIdWindow {
  public:
   enum class Control { 编辑框1, 按钮1, 清除, 选择框1 };
 
+  static constexpr wchar_t kWindowClass[] = L"QuorvaneBatchIdWindow";
+  static void registerWindowClass(HINSTANCE instance);
+
+  // A round waits through `waits`, the waits of the windows' thread.
+  BatchIdWindow(WindowWaits& waits, BatchIdWindowServices services);
+  ~BatchIdWindow();  // closes the window
+  BatchIdWindow(const BatchIdWindow&) = delete;
+  BatchIdWindow& operator=(const BatchIdWindow&) = delete;
+
   // Creates the window, or brings the open one to the front.
-  static void open(HINSTANCE instance, BatchIdWindowServices services);
-  // Closes the open window, if any; a round it is running ends first.
-  static void close();
+  void open(HINSTANCE instance);
+  // Closes the window, if it is open; a round it runs is cancelled.
+  void close();
   // The open window; null when none is.
-  static HWND openWindow();
+  HWND handle() const { return window_; }
+  // While any wait of the thread runs, "联系" would be refused: it is disabled.
+  void setWaiting(bool waiting);
+  // While a paced round runs, "联系" reads "停止" and calls `stop`; an empty
+  // function gives the button back.
+  void offerRoundStop(std::function<void()> stop);
 
  private:
-  explicit BatchIdWindow(BatchIdWindowServices services) : services_(std::move(services)) {}
   static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   void onCreated();
   void createControls();
   void fitToWorkArea();
-  // The layout's figures at the window's DPI; a window of another size than
-  // the layout's gives the list of ids the difference, and the row below it
-  // keeps its distance to the bottom.
+  // The layout's figures at the window's DPI, relative to the client area
+  // the layout's outer size leaves inside the system's frame; a client area
+  // of another size gives the list of ids the difference, and the row below
+  // it keeps its distance to the bottom. The list spans the width.
   void layOut();
   void onDpiChanged(UINT dpi, const RECT& suggested);
   void onMinMaxInfo(MINMAXINFO& limits) const;
@@ -69,16 +87,16 @@ class BatchIdWindow {
 
   HWND control(Control c) const { return controls_[static_cast<int>(c)]; }
 
+  WindowWaits& waits_;
   BatchIdWindowServices services_;
   HWND window_ = nullptr;
+  // While a paced round runs, "联系" reads "停止" and calls this.
+  std::function<void()> roundStop_;
   HWND controls_[4] = {};
   DpiScale scale_;
   HFONT font_ = nullptr;
   WindowIcons icons_;
-  SizeGrip sizeGrip_;
   LayoutPasses layoutPasses_;
-  bool roundRunning_ = false;
-  bool closeWhenRoundEnds_ = false;
 };
 
 }  // namespace quorvane

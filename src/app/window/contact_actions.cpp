@@ -5,12 +5,10 @@
 
 #include "app/contact_log.h"
 #include "app/contact_status_text.h"
-#include "app/window/batch_id_window.h"
 #include "app/window/main_window_actions.h"
 #include "app/window/window_text.h"
-#include "contact/batch_contact.h"
+#include "app/window/window_waits.h"
 #include "contact/contact_history.h"
-#include "contact/contact_round.h"
 #include "contact/contact_selected.h"
 #include "contact/dialog_automation.h"
 #include "contact/shop_page.h"
@@ -21,7 +19,6 @@
 #include "search/presence_lookup.h"
 #include "search/service_hosts.h"
 #include "text/encodings.h"
-#include "web/ui_event_pump.h"
 #include "web/web_client.h"
 
 namespace quorvane {
@@ -65,50 +62,7 @@ std::optional<LocalText> newlyPerUserHistory(const ContactReport& report, const 
   return toLocal(file.perUser()->wstring());
 }
 
-// While the ticked rows are contacted or a shop is looked up, the window's
-// events still run (the URL encoder and the wait for an answer let them),
-// but the user's clicks and keys must not reach it: a new search or a tick
-// in the middle of the round would change the rows under it.
-class UserInputPaused {
- public:
-  explicit UserInputPaused(HWND window) : window_(window), focus_(GetFocus()) { EnableWindow(window_, FALSE); }
-  ~UserInputPaused() {
-    EnableWindow(window_, TRUE);
-    if (focus_ && IsWindow(focus_)) SetFocus(focus_);
-  }
-  UserInputPaused(const UserInputPaused&) = delete;
-  UserInputPaused& operator=(const UserInputPaused&) = delete;
-
- private:
-  HWND window_;
-  HWND focus_;
-};
-
-// Runs the window events that are waiting, as the URL encoder does after each
-// byte. A quit request is left in the queue for the main loop.
-void runPendingWindowEvents() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      return;
-    }
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
-
-void ensureEventPump() {
-  static const bool installed = [] {
-    installUiEventPump(runPendingWindowEvents);
-    return true;
-  }();
-  (void)installed;
-}
-
 platform::ShellOpen launchImChat(const LocalText& url) { return platform::shellOpen(url); }
-
-ByteArray shopLookup(const LocalText& url) { return WebClient().plainGet(url); }
 
 LocalText selectedAccount(const MainWindow& window) { return window.text(Control::联系旺旺列表框); }
 
@@ -138,6 +92,29 @@ std::function<int()> chatsTodayOf(MainWindow& window) {
   return [&window] { return window.contactLog().contactsOn(platform::localNow(), selectedAccount(window)); };
 }
 
+// While a paced round runs, 联系选中 reads "停止联系" and ends it. Unlike
+// 退出, a stop the user chose still tells how the round went.
+class RoundStopButton {
+ public:
+  RoundStopButton(MainWindow& window, Wait& wait, bool offered) : window_(window), offered_(offered) {
+    if (offered_) window_.offerRoundStop([this, &wait] {
+        chosen_ = true;
+        wait.cancel();
+      });
+  }
+  ~RoundStopButton() {
+    if (offered_) window_.offerRoundStop({});
+  }
+  RoundStopButton(const RoundStopButton&) = delete;
+  RoundStopButton& operator=(const RoundStopButton&) = delete;
+  bool chosen() const { return chosen_; }
+
+ private:
+  MainWindow& window_;
+  const bool offered_;
+  bool chosen_ = false;
+};
+
 // Seeded from the clock: the pauses must only differ from run to run.
 // (std::random_device is not usable everywhere the program runs.)
 std::mt19937& pauseRandom() {
@@ -149,19 +126,21 @@ std::mt19937& pauseRandom() {
 }  // namespace
 
 void onContactSelectedClicked(MainWindow& window) {
-  ContactRound round;
-  if (!round.claimed()) return;
-  ensureEventPump();
+  const std::unique_ptr<WindowWait> wait = window.waits().begin(window.handle());
+  if (!wait) return;
   MainWindowSellers sellers(window);
   HistoryFile history;
-  UserInputPaused paused(window.handle());
   const ContactPace pace = window.contactPace();
+  const RoundStopButton stop(window, *wait, pace.paused());
   SelectedSellersRound steps(sellers, history, launchImChat,
-                             [&window](int row) { window.contactLog().append({logEntryOfRow(window, row)}); });
-  WithoutPauses pauses([&round] { return round.stopRequested(); });
-  const RoundOutcome outcome = runContactRound(steps, pace, pauses, chatsTodayOf(window), pauseRandom(),
+                             [&window](int row) {
+                               window.contactLog().append({logEntryOfRow(window, row)});
+                               window.showDailyCount(false);
+                             });
+  const RoundOutcome outcome = runContactRound(steps, pace, *wait, chatsTodayOf(window), pauseRandom(),
                                                [&window](const LocalText& text) { window.setStatusText(text); });
   const ContactReport report = steps.finish();
+  if (wait->cancelled() && !stop.chosen()) return;  // the program is being left
   window.setStatusText(withLogWaiting(
       withRoundEnd(contactRoundText(report, newlyPerUserHistory(report, history.file())), outcome.end, pace),
       window.contactLog().waiting()));
@@ -171,11 +150,14 @@ void onContactSelectedClicked(MainWindow& window) {
 void onOpenShopRequested(MainWindow& window) { onOpenShopOfRowChosen(window, window.text(Control::旺旺输入框)); }
 
 void onOpenShopOfRowChosen(MainWindow& window, const LocalText& sellerId) {
-  ensureEventPump();
-  // The lookup lets window events run while it waits for its answer; a
-  // click meanwhile must not start a lookup inside it.
-  UserInputPaused paused(window.handle());
-  openShopPage(sellerId, "https://" + window.serviceHosts().search, shopLookup, platform::shellOpen);
+  const std::unique_ptr<WindowWait> wait = window.waits().begin(window.handle());
+  if (!wait) return;
+  WebClient web(*wait);
+  openShopPage(
+      sellerId, "https://" + window.serviceHosts().search, [&web](const LocalText& url) { return web.plainGet(url); },
+      [&wait](const LocalText& address) {
+        if (!wait->cancelled()) platform::shellOpen(address);
+      });
 }
 
 void onClearHistoryClicked(MainWindow& window) {
@@ -183,35 +165,30 @@ void onClearHistoryClicked(MainWindow& window) {
     window.setStatusText(historyClearedText(ContactHistory::ofThisProgram().remove()));
 }
 
-void onBatchContactClicked(MainWindow& window) {
-  ensureEventPump();
-  HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window.handle(), GWLP_HINSTANCE));
+BatchIdWindowServices batchWindowServices(MainWindow& window) {
   BatchIdWindowServices services;
   services.selectedAccount = [&window] { return selectedAccount(window); };
-  services.presence = [&window](const LocalText& id) {
-    WebClient web;
+  services.presence = [&window](const LocalText& id, Wait& wait) {
+    WebClient web(wait);
     return PresenceLookup(web, window.serviceHosts().presence, id, IdEncoding::EscapeAll);
   };
   services.launch = launchImChat;
   services.launched = [&window](const LocalText& id) {
     window.contactLog().append({logEntry(window, id, ContactSource::BatchList)});
+    window.showDailyCount(false);
   };
   services.pace = [&window] { return window.contactPace(); };
   services.chatsToday = [&window] { return chatsTodayOf(window); };
   services.random = &pauseRandom();
+  services.tell = [&window](const LocalText& text) { window.setStatusText(text); };
   services.roundEnded = [&window](const ChatLaunches& launches, RoundEnd end) {
     window.setStatusText(
         withLogWaiting(withRoundEnd(batchRoundText(launches), end, window.contactPace()), window.contactLog().waiting()));
     window.showDailyCount(false);
   };
-  BatchIdWindow::open(instance, std::move(services));
+  return services;
 }
 
 void onMainTimerTick(MainWindow& window) { answerAccountChooser(platform::desktopWindows(), selectedAccount(window)); }
-
-void closeBatchWindowForExit(MainWindow&) {
-  ContactRound::stopRunning();
-  BatchIdWindow::close();
-}
 
 }  // namespace quorvane

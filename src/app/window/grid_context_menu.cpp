@@ -138,7 +138,8 @@ HMENU GridContextMenu::createMenu(const std::vector<int>& selected, int menuRow)
   appendItem(menu, kExportTicked, kExportTickedText, !writtenTickedRows().empty());
   appendItem(menu, kOpenExportFolder, kOpenExportFolderText, !lastExport_.empty());
   AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-  appendItem(menu, kOpenShop, kOpenShopText, written(menuRow) && !table.shop(menuRow).sellerId.empty());
+  appendItem(menu, kOpenShop, kOpenShopText, written(menuRow) && !table.shop(menuRow).sellerId.empty() &&
+                                                    (!actions_.canOpenShop || actions_.canOpenShop()));
   AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
   appendItem(menu, kWorthContactingOnly, kWorthContactingText, true, grid_.view().worthContactingOnly());
   appendItem(menu, kSettings, kSettingsText, true);

@@ -28,10 +28,12 @@ namespace {
 constexpr char kTrayTip[] = "Telvaro\xCB\xD1\xCB\xF7\xD7\xA8\xD3\xC3";  // "Telvaro搜索专用"
 constexpr COLORREF kLinkColour = RGB(0, 0, 0);
 constexpr COLORREF kLinkHighlight = 0xFF;  // red
-// The layout's fixed frame, with no sizing border (it would shrink the
-// client area); the size grip and the maximise button resize the window.
-constexpr DWORD kWindowStyle =
-    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN;
+// The system's own frame and buttons, the sizing frame included: the system
+// then resizes the window from its edges and corners, snaps it (by dragging
+// it to a screen edge, by Win+arrow keys, by the layouts the maximise button
+// offers on Windows 11) and maximises it, and draws and hit-tests all of that
+// itself.
+constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
 RECT primaryWorkArea() {
   RECT area{};
@@ -66,7 +68,7 @@ void MainWindowImpl::registerWindowClass(HINSTANCE instance) {
   cls.lpszClassName = kWindowClass;
   RegisterClassExW(&cls);
   RegionPanel::registerWindowClass(instance);
-  SizeGrip::registerWindowClass(instance);
+  BatchIdWindow::registerWindowClass(instance);
 }
 
 std::unique_ptr<MainWindowImpl> MainWindowImpl::create(HINSTANCE instance, SettingsFile* settings) {
@@ -103,6 +105,7 @@ LRESULT CALLBACK MainWindowImpl::windowProc(HWND window, UINT message, WPARAM wP
 
 LRESULT MainWindowImpl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) relayMouseToTooltip(message, wParam, lParam);
+  if (uiTasks_.onMessage(message, wParam)) return 0;
   switch (message) {
     case WM_CREATE:
       createControls();
@@ -147,9 +150,6 @@ LRESULT MainWindowImpl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
       return 0;
     case kTrayIconMessage:
       if (wParam == kTrayIconId) onTrayIconEvent(lParam);
-      return 0;
-    case kRunUiTasksMessage:
-      uiTasks_.drain();
       return 0;
     case kEnterPressedMessage:
       if (int index = controlIndexOfId(static_cast<int>(wParam)); index >= 0)
@@ -215,9 +215,7 @@ void MainWindowImpl::createControls() {
   grid_.setScale(scale_);
   grid_.setViewListener([this] { showViewStatus(); });
   attachGridMenu();
-  // Before the grip, which stands over the bar's right end.
   statusBar_.create(window_, instance_, font_);
-  sizeGrip_.create(window_, instance_);
   selection_.setChangeListener([this] { showSelectionCount(); });
   uiTasks_.open(window_);
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
@@ -275,7 +273,11 @@ void MainWindowImpl::onCreated() {
 
 void MainWindowImpl::onCloseRequested() { ShowWindow(window_, SW_HIDE); }
 
+// Whatever waits for this window ends with it, and the batch-id window goes
+// with it.
 void MainWindowImpl::onDestroyed() {
+  waits_.cancelAll();
+  batch_.close();
   if (keys_) DestroyAcceleratorTable(keys_);
   keys_ = nullptr;
   KillTimer(window_, kTimer1Id);
@@ -333,10 +335,14 @@ void MainWindowImpl::onTrayIconEvent(LPARAM mouseMessage) {
   }
 }
 
+// A wait running meanwhile (退出 chosen from the tray while a shop lookup or
+// a presence check waits) is cancelled first: its request stops at once and
+// its action launches nothing.
 void MainWindowImpl::onExitChosen() {
   saveSettings();
   search_.stopForExit();
-  closeBatchWindowForExit(*this);
+  waits_.cancelAll();
+  batch_.close();
   keepContactLogForExit();
   DestroyWindow(window_);
 }
@@ -416,13 +422,14 @@ void MainWindowImpl::onControlClicked(Control c) {
     case Control::刷新:
       return accounts_.start(HiddenIcons::OpenIfNeeded);
     case Control::联系选中:
+      if (roundStop_) return roundStop_();
       return onContactSelectedClicked(*this);
     case Control::停止搜索:
       return search_.stop();
     case Control::删除缓存:
       return onClearHistoryClicked(*this);
     case Control::批量联系:
-      return onBatchContactClicked(*this);
+      return batch_.open(instance_);
     case Control::图形按钮1:
       return panel_.slideOut();
     default:
@@ -442,6 +449,16 @@ void MainWindowImpl::onGridSpacePressed() {
 // A click on a row's tick box ticks that row as space would.
 void MainWindowImpl::onGridTickClicked(int row) {
   toggleSelectedRows(table_, selection_, row, row, ticked(Control::选中过滤));
+}
+
+// While one wait runs, the actions that would wait are disabled (the waits
+// refuse them anyway: Enter in 旺旺输入框, the grid's "打开店铺"). A button
+// disabled under the focus takes it away; the focus comes back afterwards.
+void MainWindowImpl::onWaitingChanged(bool waiting) {
+  if (waiting) focusBeforeWait_ = GetFocus();
+  for (Control c : {Control::进入店铺, Control::联系选中}) setEnabled(c, !waiting);
+  batch_.setWaiting(waiting);
+  if (!waiting && !GetFocus() && focusBeforeWait_ && IsWindow(focusBeforeWait_)) SetFocus(focusBeforeWait_);
 }
 
 LRESULT MainWindowImpl::onNotify(const NMHDR& header) {
@@ -477,6 +494,14 @@ void MainWindowImpl::onWorthContactingOnlyChosen(bool on) {
 
 void MainWindowImpl::showViewStatus() { statusBar_.setText(StatusPart::View, viewStatusText(grid_.view(), table_)); }
 
+void MainWindowImpl::offerRoundStop(std::function<void()> stop) {
+  constexpr char kStopContacting[] = "\xCD\xA3\xD6\xB9\xC1\xAA\xCF\xB5";  // "停止联系"
+  constexpr char kContactSelected[] = "\xC1\xAA\xCF\xB5\xD1\xA1\xD6\xD0";  // "联系选中"
+  roundStop_ = std::move(stop);
+  setText(Control::联系选中, roundStop_ ? kStopContacting : kContactSelected);
+  setEnabled(Control::联系选中, roundStop_ || !waits_.waiting());
+}
+
 void MainWindowImpl::showDailyCount(bool reread) {
   const int today = contactLog_.contactsOn(platform::localNow(), text(Control::联系旺旺列表框), reread);
   statusBar_.setText(StatusPart::DailyCount, dailyCountText(today, settings_.pace));
@@ -486,6 +511,7 @@ void MainWindowImpl::attachGridMenu() {
   GridContextMenu::Actions actions;
   actions.searchedKeyword = [this] { return search_.searchedKeyword(); };
   actions.openShop = [this](const LocalText& sellerId) { onOpenShopOfRowChosen(*this, sellerId); };
+  actions.canOpenShop = [this] { return !waits_.waiting(); };
   actions.exportFolder = [this] { return exportFolder_; };
   actions.exported = [this](const std::wstring& path, int rows) {
     exportFolder_ = std::filesystem::path(path).parent_path().wstring();

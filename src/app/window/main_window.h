@@ -8,6 +8,7 @@
 
 #include "app/contact_log.h"
 #include "contact/contact_pace.h"
+#include "app/window/window_waits.h"
 #include "results/result_table.h"
 #include "search/service_hosts.h"
 #include "text/text.h"
@@ -72,6 +73,9 @@ class MainWindow {
   // reads the log afresh first (after a round, another program may have
   // written to it too).
   virtual void showDailyCount(bool reread) = 0;
+  // While a paced round of 联系选中 runs, its button reads "停止联系" and
+  // calls `stop`; an empty function gives the button back.
+  virtual void offerRoundStop(std::function<void()> stop) = 0;
 
   // The services the program talks to now: the settings file's hosts (or
   // the defaults), each replaced by its environment variable where set.
@@ -85,6 +89,8 @@ class MainWindow {
   // after the window is gone are dropped.
   virtual void runOnUiThread(std::function<void()> task) = 0;
 
+  // The waits of the window's thread: an action that waits begins one here.
+  virtual WindowWaits& waits() = 0;
 };
 
 }  // namespace quorvane

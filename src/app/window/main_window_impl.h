@@ -12,20 +12,22 @@
 #include "app/settings.h"
 #include "app/settings_file.h"
 #include "app/window/account_reading.h"
+#include "app/window/batch_id_window.h"
 #include "app/window/grid_context_menu.h"
 #include "app/window/main_window.h"
+#include "app/window/main_window_actions.h"
 #include "app/window/main_window_layout.h"
 #include "app/window/program_icon.h"
 #include "app/window/region_panel.h"
 #include "app/window/result_grid.h"
 #include "app/window/search_progress_view.h"
-#include "app/window/size_grip.h"
 #include "app/window/status_bar.h"
 #include "app/window/taskbar_progress.h"
 #include "app/window/tray_icon.h"
 #include "app/window/ui_task_queue.h"
 #include "app/window/window_search.h"
 #include "contact/contact_history.h"
+#include "app/window/window_waits.h"
 #include "results/result_table.h"
 
 namespace quorvane {
@@ -62,6 +64,7 @@ class MainWindowImpl final : public MainWindow {
   ContactLog& contactLog() override { return contactLog_; }
   ContactPace contactPace() const override { return settings_.pace; }
   void showDailyCount(bool reread) override;
+  void offerRoundStop(std::function<void()> stop) override;
   // [Services] is read afresh each time: a host the user corrects in the
   // file counts from the next search on.
   ServiceHosts serviceHosts() const override {
@@ -72,6 +75,7 @@ class MainWindowImpl final : public MainWindow {
   unsigned timerInterval() const override { return timerInterval_; }
   void setTimerInterval(unsigned milliseconds) override;
   void runOnUiThread(std::function<void()> task) override;
+  WindowWaits& waits() override { return waits_; }
 
   // The program's keys, for the message loop: F5 and Alt+R while the window
   // or one of its controls has the focus, then the dialog keys (Tab, Enter,
@@ -86,6 +90,9 @@ class MainWindowImpl final : public MainWindow {
   // What the tooltip of 搜索结果 says now.
   LocalText searchProgressText() const { return progress_.tooltipText(); }
   int searchProgressTooltipWidth() const { return progress_.tooltipWidth(); }
+
+  // The batch-id window, open or not.
+  const BatchIdWindow& batchWindow() const { return batch_; }
 
   // The IM account 联系旺旺列表框 shows selected ("" for none), for the
   // settings file to keep; and the kept one, to be selected when the first
@@ -110,6 +117,9 @@ class MainWindowImpl final : public MainWindow {
   void fitToWorkArea();
   void layOut();
   void onDpiChanged(UINT dpi, const RECT& suggested);
+  // The smallest outer size that keeps the controls in reach (see
+  // mainWindowMinimumClientSize).
+  SIZE minimumSize() const;
   void onMinMaxInfo(MINMAXINFO& limits) const;
 
   // settings (main_window_settings.cpp)
@@ -138,6 +148,7 @@ class MainWindowImpl final : public MainWindow {
   void onGridTickClicked(int row);
   void onSettingsChosen();
   void onWorthContactingOnlyChosen(bool on);
+  void onWaitingChanged(bool waiting);
   LRESULT onNotify(const NMHDR& header);
   LRESULT onStaticColour(HDC dc, HWND label);
 
@@ -159,15 +170,16 @@ class MainWindowImpl final : public MainWindow {
   HFONT font_ = nullptr;
   HFONT underlinedFont_ = nullptr;
   WindowIcons icons_;
-  SizeGrip sizeGrip_;
   StatusBar statusBar_;
   ContactLog contactLog_ = ContactLog::besideHistoryOf(ContactHistory::ofThisProgram().file());
   bool settingsOpen_ = false;
+  std::function<void()> roundStop_;  // while a paced round of 联系选中 runs
   LayoutPasses layoutPasses_;
   UINT taskbarCreatedMessage_ = 0;
   UINT taskbarButtonCreatedMessage_ = 0;
   unsigned timerInterval_ = 0;
   COLORREF regionLinkColour_ = RGB(0, 0, 0);
+  HWND focusBeforeWait_ = nullptr;
 
   ResultTable table_;
   Selection selection_;
@@ -176,6 +188,10 @@ class MainWindowImpl final : public MainWindow {
   RegionPanel panel_;
   TrayIcon trayIcon_;
   UiTaskQueue uiTasks_;
+  WindowWaits waits_{[this](MSG& message) { return translateKeyboardMessage(message); },
+                     [this](bool waiting) { onWaitingChanged(waiting); }};
+  // Closed with the window; before the waits go.
+  BatchIdWindow batch_{waits_, batchWindowServices(*this)};
   // After the task queue, so it lets go of its workers first.
   AccountReading accounts_{*this};
   TaskbarButtonProgress taskbar_;

@@ -26,9 +26,11 @@ constexpr UINT_PTR kRereadAccountsTimerId = 2;
 constexpr UINT kRereadAccountsDelayMs = 2000;
 // A reading of the accounts that has not ended by then counts as timed out.
 constexpr UINT_PTR kAccountReadingTimerId = 3;
+// Runs the runOnUiThread tasks whose kRunUiTasksMessage could not be posted.
+constexpr UINT_PTR kRunUiTasksTimerId = 4;
 // "今日已联系 N" is counted again now and then: the day ends at midnight,
 // and the account list may change under it.
-constexpr UINT_PTR kDailyCountTimerId = 4;
+constexpr UINT_PTR kDailyCountTimerId = 5;
 constexpr UINT kDailyCountIntervalMs = 30000;
 
 // Control ids: kFirstControlId + the Control's index.

@@ -108,7 +108,15 @@ int wmain() {
   HWND menu = waitForPopupMenu(app->processId());
   if (!menu) return finish(1);
   shoot("guide-menu", unite(whole, windowRect(menu)));
-  PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
-  waitUntil([&] { return !IsWindowVisible(menu); });
+
+  // 设置 from the same menu: the contact pace.
+  pressMenuAccessKey(menu, L'p');
+  HWND settings = nullptr;
+  if (!waitUntil([&] { return (settings = app->topLevelWindow(L"#32770", L"\u8BBE\u7F6E")) != nullptr; }, 5000))
+    return finish(1);
+  Sleep(500);
+  shoot("guide-settings", windowRect(settings));
+  PostMessageW(settings, WM_COMMAND, IDCANCEL, 0);
+  waitUntil([&] { return !IsWindow(settings); });
   return finish(0);
 }

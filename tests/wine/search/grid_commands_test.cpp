@@ -3,6 +3,7 @@
 // the export file and the browser read back from the test.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -334,6 +335,44 @@ TEST_F(GridCommands, ExportsTheRowsShownEveryResultOrTheTickedOnesFieldByField) 
   ASSERT_EQ(ticked.size(), 2u);
   EXPECT_EQ(ticked[0], shown[0]);
   EXPECT_EQ(ticked[1], shown[2]);
+}
+
+// Two keywords in one run through two provinces: a seller found again
+// (another province, another keyword) is one row, tagged with where it was
+// first found; the status says how many were merged; the export names each
+// row's keyword and province; the run is the keyword list's newest entry.
+TEST_F(GridCommands, TwoKeywordsInOneRunMergeTheSellerFoundAgainAndTagEachRow) {
+  HWND header = ui::controlAt(window, L"Button", -4, 1);
+  for (const LocalText& province : {kZhejiang, kFujian}) ui::click(ui::findControl(window, L"Button", fromLocal(province)));
+  ui::typeText(ui::keywordBox(window), fromLocal("\xCE\xA7\xBD\xED\xA3\xBB\xCA\xD6\xCC\xD7"));  // 围巾；手套
+  HWND searchButton = ui::findControl(header, L"Button", fromLocal(kSearchCaption));
+  ui::click(searchButton);
+  ASSERT_TRUE(ui::waitUntil([&] { return !IsWindowEnabled(searchButton); }));
+  ASSERT_TRUE(ui::waitUntil([&] { return IsWindowEnabled(searchButton) != FALSE; }, 60000));
+  // 福建 comes first in the panel: the seller found there first keeps its tags.
+  EXPECT_EQ(grid->cell(3, 2), L"glove_a") << "the second keyword's rows after the first's";
+  EXPECT_EQ(grid->cell(4, 2), L"");
+  EXPECT_NE(ui::statusText(window).find(fromLocal("\xBA\xCF\xB2\xA2\xD6\xD8\xB8\xB4\xC2\xF4\xBC\xD2 2 ")),  // 合并重复卖家 2
+            std::wstring::npos)
+      << utf8(ui::statusText(window));
+  EXPECT_EQ(SendMessageW(GetParent(ui::keywordBox(window)), CB_GETCOUNT, 0, 0), 1) << "the run, once, in the recent list";
+  ui::pressKey(list, VK_APPS);
+  choose(kExportAll);
+  HWND dialog = waitForExportDialog(*app, fromLocal(kExportTitle));
+  ASSERT_NE(dialog, nullptr);
+  const std::optional<std::string> csv = saveExport(*app, dialog, L"two-keywords.csv", L"");
+  ASSERT_TRUE(csv.has_value());
+  std::vector<CsvRecord> records = readCsv(std::string_view(*csv).substr(3)).value_or(std::vector<CsvRecord>());
+  ASSERT_EQ(records.size(), 4u);
+  const std::string zhejiang = "\xE6\xB5\x99\xE6\xB1\x9F", fujian = "\xE7\xA6\x8F\xE5\xBB\xBA",
+                    scarf = "\xE5\x9B\xB4\xE5\xB7\xBE", gloves = "\xE6\x89\x8B\xE5\xA5\x97";
+  const std::map<std::string, std::pair<std::string, std::string>> tags = {
+      {"scarf_a", {zhejiang, scarf}}, {"twice_seller", {fujian, scarf}}, {"glove_a", {zhejiang, gloves}}};
+  for (size_t i = 0; i < 3; ++i) {
+    ASSERT_EQ(records[i + 1].size(), 11u);
+    EXPECT_EQ(std::make_pair(records[i + 1][8], records[i + 1][9]), tags.at(records[i + 1][1])) << records[i + 1][1];
+    EXPECT_EQ(records[i + 1][10].size(), 25u) << "the run's start, 2024-05-17T14:03:22+08:00: " << records[i + 1][10];
+  }
 }
 
 TEST_F(GridCommands, OpenShopOpensTheShopOfTheRowTheMenuWasOpenedOn) {
