@@ -62,21 +62,7 @@ HFONT createUiFont(DpiScale scale) {
 
 }  // namespace
 
-void BatchIdWindow::registerWindowClass(HINSTANCE instance) {
-  WNDCLASSEXW cls{};
-  cls.cbSize = sizeof(cls);
-  cls.lpfnWndProc = windowProc;
-  // Controls anchored to the bottom move with every change of size and leave
-  // behind what must be painted afresh.
-  cls.style = CS_HREDRAW | CS_VREDRAW;
-  cls.hInstance = instance;
-  cls.hIcon = loadProgramIcon(instance, IconSize::Large, systemDpi());
-  cls.hIconSm = loadProgramIcon(instance, IconSize::Small, systemDpi());
-  cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  cls.lpszClassName = kWindowClass;
-  RegisterClassExW(&cls);
-}
+void BatchIdWindow::registerWindowClass(HINSTANCE instance) { registerClass(instance, kWindowClass); }
 
 BatchIdWindow::BatchIdWindow(WindowWaits& waits, BatchIdWindowServices services)
     : waits_(waits), services_(std::move(services)) {}
@@ -95,8 +81,7 @@ void BatchIdWindow::open(HINSTANCE instance) {
   const POINT at{scale(kLeft), scale(kTop)};
   const RECT box = keptInside({at.x, at.y, at.x + scale(kWidth), at.y + scale(kHeight)}, workAreaAt(at));
   // No owner: the window stands beside the main window, not above it.
-  CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, toWide(kCaption).c_str(), kWindowStyle, box.left, box.top,
-                  box.right - box.left, box.bottom - box.top, nullptr, nullptr, instance, this);
+  createWindow(instance, kWindowClass, kCaption, kWindowStyle, box);
 }
 
 void BatchIdWindow::close() {
@@ -112,23 +97,6 @@ void BatchIdWindow::offerRoundStop(std::function<void()> stop) {
   if (!window_) return;
   setWindowText(control(C::按钮1), roundStop_ ? "\xCD\xA3\xD6\xB9" : "\xC1\xAA\xCF\xB5");  // "停止", "联系"
   setWaiting(waits_.waiting());
-}
-
-LRESULT CALLBACK BatchIdWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<BatchIdWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    scaleNonClientArea(window);
-  }
-  auto* self = reinterpret_cast<BatchIdWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(window, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    self->window_ = nullptr;
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-  return self->handleMessage(message, wParam, lParam);
 }
 
 LRESULT BatchIdWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -221,16 +189,11 @@ void BatchIdWindow::layOut() {
   });
 }
 
-void BatchIdWindow::onDpiChanged(UINT dpi, const RECT& suggested) {
-  scale_ = DpiScale(static_cast<int>(dpi));
+void BatchIdWindow::renewForScale() {
   HFONT old = font_;
   font_ = createUiFont(scale_);
   for (HWND handle : controls_) SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
   if (old) DeleteObject(old);
-  icons_.apply(window_, dpi);
-  SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  layOut();
 }
 
 // The row of buttons needs the layout's whole width; the list of ids may

@@ -11,7 +11,7 @@
 
 #include "app/dpi_scale.h"
 #include "app/layout_passes.h"
-#include "app/window/program_icon.h"
+#include "app/window/program_window.h"
 #include "app/window/window_waits.h"
 #include "contact/batch_contact.h"
 #include "contact/chat_url.h"
@@ -38,7 +38,7 @@ struct BatchIdWindowServices {
   std::function<void(const ChatLaunches& launches, RoundEnd end)> roundEnded;
 };
 
-class BatchIdWindow {
+class BatchIdWindow final : private ProgramWindow {
  public:
   enum class Control { 编辑框1, 按钮1, 清除, 选择框1 };
 
@@ -47,9 +47,7 @@ class BatchIdWindow {
 
   // A round waits through `waits`, the waits of the windows' thread.
   BatchIdWindow(WindowWaits& waits, BatchIdWindowServices services);
-  ~BatchIdWindow();  // closes the window
-  BatchIdWindow(const BatchIdWindow&) = delete;
-  BatchIdWindow& operator=(const BatchIdWindow&) = delete;
+  ~BatchIdWindow() override;  // closes the window
 
   // Creates the window, or brings the open one to the front.
   void open(HINSTANCE instance);
@@ -64,8 +62,7 @@ class BatchIdWindow {
   void offerRoundStop(std::function<void()> stop);
 
  private:
-  static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   void onCreated();
   void createControls();
@@ -74,8 +71,8 @@ class BatchIdWindow {
   // the layout's outer size leaves inside the system's frame; a client area
   // of another size gives the list of ids the difference, and the row below
   // it keeps its distance to the bottom. The list spans the width.
-  void layOut();
-  void onDpiChanged(UINT dpi, const RECT& suggested);
+  void layOut() override;
+  void renewForScale() override;  // the font
   void onMinMaxInfo(MINMAXINFO& limits) const;
   void onCloseRequested();
   void onDestroyed();
@@ -89,13 +86,10 @@ class BatchIdWindow {
 
   WindowWaits& waits_;
   BatchIdWindowServices services_;
-  HWND window_ = nullptr;
   // While a paced round runs, "联系" reads "停止" and calls this.
   std::function<void()> roundStop_;
   HWND controls_[4] = {};
-  DpiScale scale_;
   HFONT font_ = nullptr;
-  WindowIcons icons_;
   LayoutPasses layoutPasses_;
 };
 

@@ -54,19 +54,7 @@ MainWindowImpl::~MainWindowImpl() {
 }
 
 void MainWindowImpl::registerWindowClass(HINSTANCE instance) {
-  WNDCLASSEXW cls{};
-  cls.cbSize = sizeof(cls);
-  cls.lpfnWndProc = windowProc;
-  // Controls anchored to the bottom move with every change of size and leave
-  // behind what must be painted afresh.
-  cls.style = CS_HREDRAW | CS_VREDRAW;
-  cls.hInstance = instance;
-  cls.hIcon = loadProgramIcon(instance, IconSize::Large, systemDpi());
-  cls.hIconSm = loadProgramIcon(instance, IconSize::Small, systemDpi());
-  cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  cls.lpszClassName = kWindowClass;
-  RegisterClassExW(&cls);
+  registerClass(instance, kWindowClass);
   RegionPanel::registerWindowClass(instance);
   BatchIdWindow::registerWindowClass(instance);
 }
@@ -79,28 +67,8 @@ std::unique_ptr<MainWindowImpl> MainWindowImpl::create(HINSTANCE instance, Setti
   // The window first appears on the primary monitor, whose DPI is the system's.
   const DpiScale scale(static_cast<int>(systemDpi()));
   const RECT box = centredIn({scale(kWidth), scale(kInitialHeight)}, primaryWorkArea());
-  HWND window = CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, toWide(kCaption).c_str(), kWindowStyle,
-                                box.left, box.top, box.right - box.left, box.bottom - box.top, nullptr,
-                                nullptr, instance, self.get());
-  if (!window) return nullptr;
+  if (!self->createWindow(instance, kWindowClass, kCaption, kWindowStyle, box)) return nullptr;
   return self;
-}
-
-LRESULT CALLBACK MainWindowImpl::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<MainWindowImpl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    scaleNonClientArea(window);
-  }
-  auto* self = reinterpret_cast<MainWindowImpl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(window, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    self->window_ = nullptr;
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-  return self->handleMessage(message, wParam, lParam);
 }
 
 LRESULT MainWindowImpl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

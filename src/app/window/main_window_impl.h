@@ -18,6 +18,7 @@
 #include "app/window/main_window_actions.h"
 #include "app/window/main_window_layout.h"
 #include "app/window/program_icon.h"
+#include "app/window/program_window.h"
 #include "app/window/region_panel.h"
 #include "app/window/result_grid.h"
 #include "app/window/search_progress_view.h"
@@ -32,7 +33,7 @@
 
 namespace quorvane {
 
-class MainWindowImpl final : public MainWindow {
+class MainWindowImpl final : public MainWindow, private ProgramWindow {
  public:
   // A second start of the program finds the first one's window by it.
   static constexpr wchar_t kWindowClass[] = L"QuorvaneMainWindow";
@@ -102,8 +103,7 @@ class MainWindowImpl final : public MainWindow {
 
  private:
   explicit MainWindowImpl(HINSTANCE instance);
-  static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   // building the window
   void createControls();
@@ -115,8 +115,9 @@ class MainWindowImpl final : public MainWindow {
   void createFonts();
   void renewFonts();
   void fitToWorkArea();
-  void layOut();
-  void onDpiChanged(UINT dpi, const RECT& suggested);
+  void layOut() override;
+  // Fonts, the grid's and the progress bar's drawing, the tray icon's image.
+  void renewForScale() override;
   // The smallest outer size that keeps the controls in reach (see
   // mainWindowMinimumClientSize).
   SIZE minimumSize() const;
@@ -160,16 +161,13 @@ class MainWindowImpl final : public MainWindow {
   void attachGridMenu();
 
   HINSTANCE instance_;
-  HWND window_ = nullptr;
   HACCEL keys_ = nullptr;
   SettingsFile* settingsFile_ = nullptr;
   Settings settings_;  // as read at the start; the defaults without a file
   std::wstring exportFolder_;
   std::array<HWND, kControlCount> controls_{};
-  DpiScale scale_;
   HFONT font_ = nullptr;
   HFONT underlinedFont_ = nullptr;
-  WindowIcons icons_;
   StatusBar statusBar_;
   ContactLog contactLog_ = ContactLog::besideHistoryOf(ContactHistory::ofThisProgram().file());
   bool settingsOpen_ = false;

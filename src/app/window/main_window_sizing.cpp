@@ -70,19 +70,11 @@ void MainWindowImpl::layOut() {
   });
 }
 
-// The system suggests the window's new place and size; the controls, fonts,
-// the grid's columns and images and the icons follow the new DPI.
-void MainWindowImpl::onDpiChanged(UINT dpi, const RECT& suggested) {
-  scale_ = DpiScale(static_cast<int>(dpi));
+void MainWindowImpl::renewForScale() {
   renewFonts();
   grid_.setScale(scale_);
   progress_.setScale(scale_);
-  icons_.apply(window_, dpi);
   trayIcon_.renewImage();
-  SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  layOut();  // the size may not have changed
-  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 SIZE MainWindowImpl::minimumSize() const {
