@@ -74,7 +74,7 @@ int wmain() {
   shoot("guide-regions", whole);
 
   // A search for 连衣裙 up to 0-2心, from the panel's own button.
-  typeText(controlAt(header, L"Edit", 650, 19), fromLocal("\xC1\xAC\xD2\xC2\xC8\xB9"));
+  typeText(keywordBox(window), fromLocal("\xC1\xAC\xD2\xC2\xC8\xB9"));
   SendMessageW(controlAt(header, L"ComboBox", 92, 20), CB_SETCURSEL, 2, 0);
   HWND search = findControl(header, L"Button", fromLocal("\xCB\xD1\xCB\xF7"));  // 搜索
   click(findControl(window, L"Button", fromLocal("\xBF\xAA\xCA\xBC\xCB\xD1\xCB\xF7")));  // 开始搜索
@@ -108,7 +108,15 @@ int wmain() {
   HWND menu = waitForPopupMenu(app->processId());
   if (!menu) return finish(1);
   shoot("guide-menu", unite(whole, windowRect(menu)));
-  PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
-  waitUntil([&] { return !IsWindowVisible(menu); });
+
+  // 设置 from the same menu: the contact pace.
+  pressMenuAccessKey(menu, L'p');
+  HWND settings = nullptr;
+  if (!waitUntil([&] { return (settings = app->topLevelWindow(L"#32770", L"\u8BBE\u7F6E")) != nullptr; }, 5000))
+    return finish(1);
+  Sleep(500);
+  shoot("guide-settings", windowRect(settings));
+  PostMessageW(settings, WM_COMMAND, IDCANCEL, 0);
+  waitUntil([&] { return !IsWindow(settings); });
   return finish(0);
 }
