@@ -5,7 +5,7 @@
 
 #include "fuzz_check.h"
 #include "text/encodings.h"
-#include "web/url_encoding.h"
+#include "text/url_encoding.h"
 
 using namespace quorvane;
 
