@@ -116,7 +116,8 @@ int runVariant(const std::string& variant) {
   quorvane::ShopPageReader reader;
   Iconv iconv;
 #ifdef PAGE_BUFFERS_KEPT
-  std::string page;  // the worker's page, kept for the whole search
+  std::string page;  // the worker's page and its UTF-16 form, kept for the whole search
+  quorvane::Utf16Text units;
 #endif
   size_t turn = 0;
   const auto work = [&]() -> size_t {
@@ -125,7 +126,7 @@ int runVariant(const std::string& variant) {
     if (variant == "iconv") return iconv.convert(pages.utf8[at]);
     if (variant == "shops") return countOf(reader.shops(pages.local[at]));
 #ifdef PAGE_BUFFERS_KEPT
-    quorvane::utf8ToLocal(pages.utf8[at], page);
+    quorvane::utf8ToLocal(pages.utf8[at], page, units);
     return countOf(reader.shops(page));
 #else
     return countOf(reader.shops(quorvane::utf8ToLocal(pages.utf8[at])));

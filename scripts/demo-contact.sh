@@ -9,7 +9,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$(readlink -f "$0")")/.." && pwd)
 cd "$root"
 scripts/install-deps.sh
-scripts/build.sh win
+scripts/build.sh win contact_ui_tests  # with the program and the stand-ins it needs
 scripts/setup-wine-prefix.sh build/win
 export QUORVANE_WIN_BUILD="$root/build/win"
 shops="$root/tests/wine/contact/contact_shops.tsv"

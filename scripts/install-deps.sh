@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ make googletest libgtest-dev
   mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 fonts-wine xvfb xauth x11-utils imagemagick
-  fonts-wqy-microhei locales python3 openssl unicode-data e2fsprogs
+  fonts-wqy-microhei locales python3 openssl unicode-data unzip e2fsprogs
   clang libclang-rt-14-dev
   debootstrap  # the Debian 13 root whose Wine 10 runs the tray suites again (wine10-root.sh)
 )

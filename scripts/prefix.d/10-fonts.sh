@@ -4,7 +4,15 @@
 set -euo pipefail
 fonts="$WINEPREFIX/drive_c/windows/Fonts"
 mkdir -p "$fonts"
-cp -f /usr/share/wine/fonts/*.ttf "$fonts/" 2>/dev/null || true
+# Wine's faces come with the package fonts-wine, which libwine only
+# recommends. Without Marlett every caption button reads "0 1 r", so a
+# missing package stops the setup here rather than in a screenshot.
+wine_fonts=/usr/share/wine/fonts
+if [ ! -f "$wine_fonts/marlett.ttf" ]; then
+  echo "10-fonts: $wine_fonts/marlett.ttf is missing (install the package fonts-wine)" >&2
+  exit 1
+fi
+cp -f "$wine_fonts"/*.ttf "$fonts/"
 reg=$(mktemp --suffix=.reg)
 cat > "$reg" <<'REG'
 REGEDIT4

@@ -22,7 +22,9 @@ void cutAtFirstNul(LocalText& local) { local.resize(std::min(local.find('\0'), l
 constexpr size_t kShortPlainRun = 256;
 
 // The UTF-16 form of a page lives only while the page converts; the units
-// of a page of up to 4 MB are kept for the next one on the same thread.
+// of a page of up to 4 MB are kept for the caller's next page. Not per
+// thread: a thread's own storage is not given back when the thread ends
+// under every runtime, and each search runs on a thread of its own.
 constexpr size_t kLargestKeptUnits = 2 << 20;
 
 }  // namespace
@@ -64,8 +66,7 @@ LocalText utf16ToLocal(std::u16string_view units) {
 
 // A NUL byte in UTF-8 is always a NUL character, which ends the local text:
 // nothing after it needs converting.
-void utf8ToLocal(std::string_view utf8, LocalText& local) {
-  thread_local Utf16Text units;
+void utf8ToLocal(std::string_view utf8, LocalText& local, Utf16Text& units) {
   multiByteToUtf16(upToFirstNul(utf8), kUtf8CodePage, units);
   utf16ToLocal(units, local);
   if (units.capacity() > kLargestKeptUnits) Utf16Text().swap(units);
@@ -73,7 +74,8 @@ void utf8ToLocal(std::string_view utf8, LocalText& local) {
 
 LocalText utf8ToLocal(std::string_view utf8) {
   LocalText local;
-  utf8ToLocal(utf8, local);
+  Utf16Text units;
+  utf8ToLocal(utf8, local, units);
   return local;
 }
 

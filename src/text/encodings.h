@@ -11,11 +11,11 @@ namespace quorvane {
 LocalText utf8ToLocal(std::string_view utf8);          // stops at a NUL
 Utf16Text utf8ToUtf16(std::string_view utf8);
 LocalText utf16ToLocal(std::u16string_view units);
-// The same in place of what `local` held, keeping its storage, and the
-// UTF-16 form in between kept on the calling thread: converting page after
-// page allocates nothing once the first page has. The input must not be
-// `local`'s own text.
-void utf8ToLocal(std::string_view utf8, LocalText& local);
+// The same in place of what `local` held, keeping its storage, with the
+// UTF-16 form in between in `units`: a caller that keeps both converts page
+// after page without allocating once the first page has. The input must not
+// be `local`'s own text.
+void utf8ToLocal(std::string_view utf8, LocalText& local, Utf16Text& units);
 void utf16ToLocal(std::u16string_view units, LocalText& local);
 ByteArray localToUtf8(std::string_view local);
 // Every byte converted, NUL bytes too: the units the regex engine matches on.

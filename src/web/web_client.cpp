@@ -41,7 +41,7 @@ bool WebClient::fetchPageTextInto(const LocalText& url, LocalText& page) {
   // A header text too long to be read gives no status: the answer counts.
   LocalText rawHeaders;
   bool answered = false;
-  utf8ToLocal(fetch(WebFetchArguments{.url = url, .rawHeaders = &rawHeaders}, &answered), page);
+  utf8ToLocal(fetch(WebFetchArguments{.url = url, .rawHeaders = &rawHeaders}, &answered), page, pageUnits_);
   const std::optional<int> status = responseStatus(rawHeaders);
   return answered && !(status && *status >= 400);
 }

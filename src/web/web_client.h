@@ -77,6 +77,7 @@ class WebClient : public PageFetcher {
   const std::shared_ptr<platform::HttpTransport> transport_;
   const std::chrono::milliseconds stallLimit_;
   RequestThread thread_;  // the calling thread's alone
+  Utf16Text pageUnits_;   // the last page's UTF-16 form, its storage kept for the next; calling thread's alone
   mutable std::mutex mutex_;
   bool aborted_ = false;
   std::vector<std::shared_ptr<RequestInFlight>> inFlight_;  // more than one only when a UI wait re-enters

@@ -53,13 +53,13 @@ TEST(Utf8ToLocal, AKeptStringHoldsExactlyTheLastPage) {
   for (int i = 0; i < 5000; ++i) longPage += "\xE4\xB8\xAD" "ab\xCC\x81";  // 中ab, a combining mark
   const std::vector<std::string> pages = {longPage, "x\xE4\xB8\xAD", "", std::string("ab\0cd", 5), "\xFF", longPage};
   LocalText kept;
+  Utf16Text units;
   for (const std::string& page : pages) {
-    utf8ToLocal(page, kept);
+    utf8ToLocal(page, kept, units);
     EXPECT_EQ(kept, utf8ToLocal(std::string(page)));
   }
-  utf8ToLocal("x\xE4\xB8\xAD", kept);
+  utf8ToLocal("x\xE4\xB8\xAD", kept, units);
   EXPECT_EQ(kept, "x\xD6\xD0");
-  Utf16Text units;
   ASSERT_TRUE(multiByteToUtf16(longPage, kUtf8CodePage, units));
   ASSERT_TRUE(multiByteToUtf16("a\xE4\xB8\xAD", kUtf8CodePage, units));
   EXPECT_EQ(units, u"a\u4E2D");
