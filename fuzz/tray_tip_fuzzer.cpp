@@ -2,9 +2,11 @@
 // notification area) then the tips, each [length][bytes], handed out in
 // order to the toolbar first, then, for what remains, one button record
 // decoded in both layouts.
-// Automation is asked exactly when the toolbar shows no icon; every accepted
-// tip of the way read gives exactly its account name, in order, and the
-// first item is selected exactly when there is one.
+// Automation is asked exactly when the toolbar shows no icon, the hidden
+// icons' flyout never without the user's request; every accepted tip of the
+// way read gives exactly its account name, in order, the account kept is
+// selected again while it is listed, otherwise the first.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -41,13 +43,18 @@ class TipStream {
 class FakeSource : public platform::TrayTipSource {
  public:
   FakeSource(uint8_t count, TipStream& stream) : count_(count), stream_(stream) {}
-  std::optional<std::vector<LocalText>> readTips() override {
+  platform::TrayTips readTips() override {
     ++reads;
-    if (count_ == kNoNotificationArea) return std::nullopt;
+    if (count_ == kNoNotificationArea) return {};
     for (uint8_t i = 0; i < count_; ++i) handedOut.push_back(stream_.next());
-    return handedOut;
+    return {platform::TrayReadOutcome::Read, handedOut};
+  }
+  platform::TrayTips readTipsWithHiddenIconsOpen() override {
+    ++flyoutReads;
+    return {};
   }
   int reads = 0;
+  int flyoutReads = 0;
   std::vector<LocalText> handedOut;
 
  private:
@@ -64,7 +71,8 @@ class RecordingList : public AccountList {
   int selected = -2;
 };
 
-void checkAccountsCameFrom(const std::vector<LocalText>& tips, const RecordingList& accounts) {
+void checkAccountsCameFrom(const std::vector<LocalText>& tips, const LocalText& kept,
+                           const RecordingList& accounts) {
   size_t item = 0;
   for (const LocalText& tip : tips) {
     const std::optional<LocalText> account = imAccountFromTip(tip);
@@ -75,7 +83,13 @@ void checkAccountsCameFrom(const std::vector<LocalText>& tips, const RecordingLi
     ++item;
   }
   FUZZ_CHECK(item == accounts.items.size());
-  FUZZ_CHECK(accounts.selected == (accounts.items.empty() ? -1 : 0));
+  if (accounts.items.empty()) {
+    FUZZ_CHECK(accounts.selected == -1);
+    return;
+  }
+  FUZZ_CHECK(accounts.selected >= 0 && static_cast<size_t>(accounts.selected) < accounts.items.size());
+  const bool keptListed = std::find(accounts.items.begin(), accounts.items.end(), kept) != accounts.items.end();
+  FUZZ_CHECK(keptListed ? accounts.items[accounts.selected] == kept : accounts.selected == 0);
 }
 
 void checkButtonDecoding(std::string_view bytes) {
@@ -96,12 +110,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   RecordingList accounts;
   accounts.items.push_back("stale");
-  DiscoverImAccounts(toolbars, automation, accounts);
+  const ImAccountReading reading = readImAccounts(toolbars, automation, HiddenIcons::LeaveClosed);
+  // The account kept from before: the last tip handed out, so that it is
+  // listed about as often as not.
+  const std::vector<LocalText>& tips = !toolbars.handedOut.empty() ? toolbars.handedOut : automation.handedOut;
+  const LocalText kept = tips.empty() ? LocalText() : imAccountFromTip(tips.back()).value_or(LocalText("gone"));
+  showImAccounts(reading, kept, accounts);
 
   const bool toolbarShowedIcons = !toolbars.handedOut.empty();
   FUZZ_CHECK(toolbars.reads == 1);
   FUZZ_CHECK(automation.reads == (toolbarShowedIcons ? 0 : 1));
-  checkAccountsCameFrom(toolbarShowedIcons ? toolbars.handedOut : automation.handedOut, accounts);
+  FUZZ_CHECK(toolbars.flyoutReads == 0 && automation.flyoutReads == 0);
+  checkAccountsCameFrom(tips, kept, accounts);
   checkButtonDecoding(stream.rest());
   return 0;
 }

@@ -15,20 +15,22 @@ import sys
 # to the most specific folder that names it (app/window/ is not part of app/).
 # platform/ alone means the interfaces in src/platform/ itself. The regex
 # engine is the base and includes nothing of the program; the rest of the
-# program reaches it only through text/ (RegexMatcher).
+# program reaches it only through text/ (RegexMatcher). wait/ (a thread's
+# wait, which the window's thread runs its events in) is a base of its own.
 BASE = {"regex", "text"}
-CORE = {"text", "platform", "web", "results", "contact", "search", "imaccounts"}
+CORE = {"text", "wait", "platform", "web", "results", "contact", "search", "imaccounts"}
 LAYERS = {
     "regex": {"regex"},
     "text": BASE,
+    "wait": {"wait"},
     "platform": {"text", "platform"},
     "platform/win32": {"text", "platform", "platform/win32"},
     "platform/posix": {"text", "platform", "platform/posix"},
-    "web": {"text", "platform", "web"},
+    "web": {"text", "wait", "platform", "web"},
     "results": {"text", "results"},
-    "contact": {"text", "platform", "web", "results", "contact"},
-    "search": {"text", "platform", "web", "results", "contact", "search"},
-    "imaccounts": {"text", "platform", "web", "imaccounts"},
+    "contact": {"text", "wait", "platform", "web", "results", "contact"},
+    "search": {"text", "wait", "platform", "web", "results", "contact", "search"},
+    "imaccounts": {"text", "wait", "platform", "web", "imaccounts"},
     "app": CORE | {"app"},
     "app/window": CORE | {"app", "app/window"},
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs a command on a private X screen of the given size, with Wine at the
-# given DPI (the registry's LogPixels), in a copy of the cross tree's Wine
+# given DPI (the registry's LogPixels) drawing the windows' frames itself, in
+# a copy of the cross tree's Wine
 # prefix under a wineserver of its own. The suites sharing the tree's prefix
 # and display never see the DPI or the screen change.
 #   with-screen.sh WIDTHxHEIGHT DPI command [args...]
@@ -48,4 +49,8 @@ source "$root/scripts/wine-env.sh" "$build"
 # the caller's (CTest's) pipes open.
 wineserver -p
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+# Wine draws the windows' frames and captions itself ("unmanaged" windows),
+# as Windows does: a bare X server has no window manager to draw them, and a
+# frame nobody draws takes no mouse input, so its edges could not be dragged.
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
 "$@"

@@ -16,16 +16,16 @@ std::vector<LocalText> listedIds(std::string_view text) {
 }
 
 void contactIdIfOnline(const LocalText& id, const PresenceCheck& presence, const ChatLauncher& launch,
-                       ChatLaunches& launches) {
-  if (presence(id) == "1") launches.count(launch(buildChatUrl(id)));
+                       const Wait& wait, ChatLaunches& launches) {
+  if (presence(id) == "1" && !wait.cancelled()) launches.count(launch(buildChatUrl(id)));
 }
 
 ChatLaunches contactListedIds(std::string_view text, const PresenceCheck& presence, const ChatLauncher& launch,
-                              const std::function<bool()>& stopRequested) {
+                              const Wait& wait) {
   ChatLaunches launches;
   for (const LocalText& id : listedIds(text)) {
-    if (stopRequested && stopRequested()) break;
-    contactIdIfOnline(id, presence, launch, launches);
+    if (wait.cancelled()) break;
+    contactIdIfOnline(id, presence, launch, wait, launches);
   }
   return launches;
 }

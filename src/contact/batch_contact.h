@@ -7,23 +7,26 @@
 
 #include "contact/chat_url.h"
 #include "text/text.h"
+#include "wait/wait.h"
 
 namespace quorvane {
 
 // The presence status of one id in its batch form (every byte of the id
 // escaped in the query): "1" online, "0" offline, anything else unknown.
+// It waits for its answer through the round's wait.
 using PresenceCheck = std::function<LocalText(const LocalText& id)>;
 
 // The pieces between "\r\n" breaks, empty pieces left out, spaces kept.
 std::vector<LocalText> listedIds(std::string_view text);
 
-// Counts the launch, if any, into `launches`.
+// Counts the launch, if any, into `launches`. Once `wait` was cancelled
+// (the window was closed or the program left during the presence check)
+// nothing is launched.
 void contactIdIfOnline(const LocalText& id, const PresenceCheck& presence, const ChatLauncher& launch,
-                       ChatLaunches& launches);
+                       const Wait& wait, ChatLaunches& launches);
 
-// `stopRequested`, asked before each id, ends the round early (the window
-// was closed while it ran). How the launches went.
+// Every listed id in turn, until `wait` is cancelled. How the launches went.
 ChatLaunches contactListedIds(std::string_view text, const PresenceCheck& presence, const ChatLauncher& launch,
-                              const std::function<bool()>& stopRequested = {});
+                              const Wait& wait);
 
 }  // namespace quorvane

@@ -1,6 +1,6 @@
 #include "contact/chat_url.h"
 
-#include "web/url_encoding.h"
+#include "text/url_encoding.h"
 
 namespace quorvane {
 

@@ -9,6 +9,12 @@
 namespace quorvane {
 namespace {
 
+// A ticked row and the seller it held when the round began.
+struct TickedRow {
+  int row;
+  LocalText sellerId;
+};
+
 // Row numbers of the selection list, in list order. Pieces that are not a
 // result row (the title row, out of range, not a number) are dropped.
 std::vector<int> selectedRows(std::string_view list, int rowCount) {
@@ -25,54 +31,73 @@ std::vector<int> selectedRows(std::string_view list, int rowCount) {
   return rows;
 }
 
-enum class RowContact { NoSeller, Launched, NotLaunched };
+std::vector<TickedRow> tickedRows(SelectedSellers& sellers) {
+  const ResultTable& table = sellers.table();
+  std::vector<TickedRow> rows;
+  for (int row : selectedRows(sellers.selectionList(), table.rowCount()))
+    rows.push_back({row, table.shop(row).sellerId});
+  return rows;
+}
+
+enum class RowContact { NoSeller, Launched, NotLaunched, Replaced };
 
 // One row. A row without an id has no seller to contact and only loses its
 // tick; a row whose chat launched is marked and loses its tick; any other
-// row stays as it is.
-RowContact contactRow(ResultTable& table, int row, const ChatLauncher& launch, ChatLaunches& launches) {
-  const LocalText id = table.shop(row).sellerId;
-  if (id.empty()) {
-    table.setTick(row, false);
+// row stays as it is. A row that holds another seller than when the round
+// began was filled by a new search, which emptied the selection: it is
+// left alone.
+RowContact contactRow(ResultTable& table, const TickedRow& ticked, const ChatLauncher& launch,
+                      ChatLaunches& launches) {
+  if (table.shop(ticked.row).sellerId != ticked.sellerId) return RowContact::Replaced;
+  if (ticked.sellerId.empty()) {
+    table.setTick(ticked.row, false);
     return RowContact::NoSeller;
   }
-  if (!launches.count(launch(buildChatUrl(id)))) return RowContact::NotLaunched;
-  table.markContacted(row);
-  table.setTick(row, false);
+  if (!launches.count(launch(buildChatUrl(ticked.sellerId)))) return RowContact::NotLaunched;
+  table.markContacted(ticked.row);
+  table.setTick(ticked.row, false);
   return RowContact::Launched;
 }
 
 }  // namespace
 
 ContactReport contactSelectedSellers(SelectedSellers& sellers, HistoryStore& history, const ChatLauncher& launch,
-                                     const std::function<bool()>& stopRequested) {
+                                     Wait& wait) {
   if (sellers.watcherInterval() == 0) sellers.setWatcherInterval(kWatcherIntervalMs);
-  const LocalText previous = history.load();
   ResultTable& table = sellers.table();
+  // The round takes the selection whole: rows ticked while it runs make
+  // the next one.
+  const std::vector<TickedRow> rows = tickedRows(sellers);
+  sellers.resetSelection();
   ContactReport report;
   LocalText newEntries;
   std::vector<int> stillTicked;
-  for (int row : selectedRows(sellers.selectionList(), table.rowCount())) {
-    // Once stopped, the rows left over only lose their ticks, as the
-    // selection is emptied below.
-    if (stopRequested && stopRequested()) {
-      table.setTick(row, false);
-      continue;
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    // Between two chats the window's events run. A cancel ends the round:
+    // the rows not reached keep their ticks and their place in the selection.
+    if (!(i == 0 ? !wait.cancelled() : wait.pause(Wait::Clock::duration::zero()))) {
+      for (; i < rows.size(); ++i)
+        if (table.shop(rows[i].row).sellerId == rows[i].sellerId) stillTicked.push_back(rows[i].row);
+      break;
     }
-    switch (contactRow(table, row, launch, report.launches)) {
+    switch (contactRow(table, rows[i], launch, report.launches)) {
       case RowContact::Launched:
-        newEntries += historyEntry(table.shop(row).sellerId);
+        newEntries += historyEntry(rows[i].sellerId);
         break;
       case RowContact::NotLaunched:
-        stillTicked.push_back(row);
+        stillTicked.push_back(rows[i].row);
         break;
       case RowContact::NoSeller:
+      case RowContact::Replaced:
         break;
     }
   }
-  sellers.resetSelection();
-  for (int row : stillTicked) sellers.selectAgain(row);
-  report.saved = history.save(previous, newEntries);
+  // Unless the user took a tick away meanwhile.
+  for (int row : stillTicked)
+    if (table.tick(row)) sellers.selectAgain(row);
+  // Read now, not when the round began: a history deleted meanwhile
+  // (删除缓存) stays deleted but for this round's ids.
+  report.saved = history.save(history.load(), newEntries);
   return report;
 }
 

@@ -3,7 +3,6 @@
 // order, each row whose chat was launched marked "已联系" and greyed, its id
 // added to the history. A row whose chat could not be launched keeps its
 // tick and its look and is not recorded: nothing happened to that seller.
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -11,6 +10,7 @@
 #include "contact/program_file.h"
 #include "results/result_table.h"
 #include "text/text.h"
+#include "wait/wait.h"
 
 namespace quorvane {
 
@@ -44,9 +44,13 @@ struct ContactReport {
   std::optional<ProgramFile::Place> saved;  // where the history went; nothing: it was not written
 };
 
-// `stopRequested`, asked before each row, ends the round early (the program
-// is being left); the rows done so far are still recorded.
+// The selection is taken, and emptied, at the start. Between two chats the
+// round pauses through `wait`, so the window's events run; a cancelled wait
+// ends the round: the rows contacted so far are still recorded, the others
+// keep their ticks and their place in the selection. A row ticked while the
+// round runs belongs to the next round; a row that a new search refilled
+// meanwhile is left alone.
 ContactReport contactSelectedSellers(SelectedSellers& sellers, HistoryStore& history, const ChatLauncher& launch,
-                                     const std::function<bool()>& stopRequested = {});
+                                     Wait& wait);
 
 }  // namespace quorvane

@@ -1,7 +1,7 @@
 #include "search/presence_lookup.h"
 
 #include "text/text_between.h"
-#include "web/url_encoding.h"
+#include "text/url_encoding.h"
 
 namespace quorvane {
 

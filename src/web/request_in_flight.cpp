@@ -3,13 +3,6 @@
 #include <algorithm>
 
 namespace quorvane {
-namespace {
-
-// How often a waiting UI thread runs its window's events: often enough that
-// the window answers at once to the eye, rarely enough to cost nothing.
-constexpr std::chrono::milliseconds kPumpInterval{10};
-
-}  // namespace
 
 RequestInFlight::RequestInFlight(std::shared_ptr<platform::HttpTransport> transport)
     : transport_(std::move(transport)) {}
@@ -32,6 +25,16 @@ void RequestInFlight::close(platform::HttpHandle handle) {
   transport_->close(handle);
 }
 
+platform::HttpHandle RequestInFlight::openRoot(const LocalText& agent, const std::optional<LocalText>& proxyList) {
+  if (stopped()) return platform::kNoHandle;
+  return transport_->openRoot(agent, proxyList);
+}
+
+bool RequestInFlight::mayCallLocked(platform::HttpHandle handle) const {
+  return handle != platform::kNoHandle && !stopped_ &&
+         std::find(open_.begin(), open_.end(), handle) != open_.end();
+}
+
 void RequestInFlight::advanced() {
   std::lock_guard lock(mutex_);
   lastByte_ = Clock::now();
@@ -40,7 +43,7 @@ void RequestInFlight::advanced() {
 void RequestInFlight::finish() {
   std::lock_guard lock(mutex_);
   finished_ = true;
-  changed_.notify_all();
+  wakeWaiter();
 }
 
 bool RequestInFlight::stopped() const {
@@ -54,30 +57,44 @@ void RequestInFlight::stop() {
   // Requests before their connections and root handles.
   for (auto handle = open_.rbegin(); handle != open_.rend(); ++handle) transport_->close(*handle);
   open_.clear();
-  changed_.notify_all();
+  wakeWaiter();
 }
 
-RequestInFlight::End RequestInFlight::waitForEnd(std::chrono::milliseconds stallLimit,
-                                                 const std::function<void()>& pump) {
-  std::unique_lock lock(mutex_);
-  Clock::time_point nextPump = Clock::now() + kPumpInterval;
-  for (;;) {
-    if (stopped_) return End::Stopped;
-    if (finished_) return End::Finished;
-    const Clock::time_point stallsAt = lastByte_ + stallLimit;
-    const Clock::time_point now = Clock::now();
-    if (now >= stallsAt) return End::Stalled;
-    if (!pump) {
-      changed_.wait_until(lock, stallsAt);
-    } else if (now < nextPump) {
-      changed_.wait_until(lock, std::min(stallsAt, nextPump));
-    } else {
-      lock.unlock();
-      pump();
-      lock.lock();
-      nextPump = Clock::now() + kPumpInterval;
-    }
+void RequestInFlight::wakeWaiter() {
+  if (waiter_) waiter_->wake();
+}
+
+bool RequestInFlight::ended() const {
+  std::lock_guard lock(mutex_);
+  return stopped_ || finished_;
+}
+
+RequestInFlight::Clock::time_point RequestInFlight::stallsAt(std::chrono::milliseconds stallLimit) const {
+  std::lock_guard lock(mutex_);
+  return lastByte_ + stallLimit;
+}
+
+RequestInFlight::End RequestInFlight::waitForEnd(std::chrono::milliseconds stallLimit, Wait& wait) {
+  {
+    std::lock_guard lock(mutex_);
+    waiter_ = &wait;
   }
+  std::optional<End> end;
+  while (!end) {
+    const Wait::End waited = wait.until([this] { return ended(); }, stallsAt(stallLimit));
+    if (waited == Wait::End::Cancelled) stop();
+    std::lock_guard lock(mutex_);
+    if (stopped_)
+      end = End::Stopped;
+    else if (finished_)
+      end = End::Finished;
+    else if (Clock::now() >= lastByte_ + stallLimit)
+      end = End::Stalled;
+  }
+  // The request thread may finish long after the wait is gone.
+  std::lock_guard lock(mutex_);
+  waiter_ = nullptr;
+  return *end;
 }
 
 }  // namespace quorvane

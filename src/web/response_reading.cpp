@@ -32,12 +32,12 @@ std::optional<std::size_t> decimalNumber(std::string_view digits) {
 
 }  // namespace
 
-std::optional<ByteArray> readResponseBody(RequestInFlight& request, platform::HttpHandle handle) {
+std::optional<ByteArray> readResponseBody(RequestInFlight& request, TrackedHandle& handle) {
   ByteArray body;
   for (;;) {
-    if (request.stopped()) return std::nullopt;
     char chunk[kReadChunk];
-    const std::optional<std::size_t> count = request.transport().read(handle, chunk);
+    std::optional<std::size_t> count;
+    handle.useBlocking([&](platform::HttpTransport& t, platform::HttpHandle h) { count = t.read(h, chunk); });
     if (!count) return std::nullopt;
     if (*count == 0) return body;
     if (body.size() + *count > kLargestBody) return std::nullopt;
@@ -46,10 +46,10 @@ std::optional<ByteArray> readResponseBody(RequestInFlight& request, platform::Ht
   }
 }
 
-LocalText readRawHeaders(const RequestInFlight& request, platform::HttpHandle handle) {
+LocalText readRawHeaders(TrackedHandle& handle) {
   char buffer[kRawHeaderBuffer];
   std::fill(std::begin(buffer), std::end(buffer), ' ');
-  request.transport().queryRawHeaders(handle, buffer);
+  handle.use([&](platform::HttpTransport& t, platform::HttpHandle h) { t.queryRawHeaders(h, buffer); });
   return LocalText(buffer, std::find(std::begin(buffer), std::end(buffer), '\0'));
 }
 

@@ -20,11 +20,12 @@ inline constexpr std::size_t kRawHeaderBuffer = 5000;
 
 // Reads until a read yields nothing; nothing when a read failed, the body
 // grew past kLargestBody or the request was stopped.
-std::optional<ByteArray> readResponseBody(RequestInFlight& request, platform::HttpHandle handle);
+std::optional<ByteArray> readResponseBody(RequestInFlight& request, TrackedHandle& handle);
 
 // The raw header text in a 5000-byte buffer of spaces, up to its first NUL:
-// 5000 spaces when the platform has none or it does not fit.
-LocalText readRawHeaders(const RequestInFlight& request, platform::HttpHandle handle);
+// 5000 spaces when the platform has none, it does not fit or the request
+// was stopped.
+LocalText readRawHeaders(TrackedHandle& handle);
 
 // The length a "Content-Length" line announces; nothing without one, with
 // a transfer encoding (the chunks then tell the length) or for a value that

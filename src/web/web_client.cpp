@@ -1,18 +1,16 @@
 #include "web/web_client.h"
 
-#include <algorithm>
-
 #include "text/encodings.h"
 #include "web/argument_copies.h"
 #include "web/plain_get.h"
 #include "web/response_header_scan.h"
-#include "web/ui_event_pump.h"
 #include "web/web_fetch.h"
 
 namespace quorvane {
 
-WebClient::WebClient(std::shared_ptr<platform::HttpTransport> transport, std::chrono::milliseconds stallLimit)
-    : transport_(std::move(transport)), stallLimit_(stallLimit) {}
+WebClient::WebClient(std::shared_ptr<platform::HttpTransport> transport, std::chrono::milliseconds stallLimit,
+                     Wait* wait)
+    : transport_(std::move(transport)), stallLimit_(stallLimit), wait_(wait ? *wait : ownWait_) {}
 
 WebClient::~WebClient() = default;
 
@@ -56,13 +54,13 @@ ByteArray WebClient::plainGet(const LocalText& url) {
 std::chrono::milliseconds WebClient::platformTimeout() const { return stallLimit_ + kPlatformTimeoutMargin; }
 
 void WebClient::abort() {
-  std::vector<std::shared_ptr<RequestInFlight>> requests;
+  std::shared_ptr<RequestInFlight> request;
   {
     std::lock_guard lock(mutex_);
     aborted_ = true;
-    requests = inFlight_;
+    request = inFlight_;
   }
-  for (const auto& request : requests) request->stop();
+  if (request) request->stop();
 }
 
 bool WebClient::aborted() const {
@@ -72,11 +70,7 @@ bool WebClient::aborted() const {
 
 std::optional<ByteArray> WebClient::runRequest(Work work) {
   auto request = std::make_shared<RequestInFlight>(transport_);
-  bool othersInFlight = false;
-  if (!enlist(request, othersInFlight)) return std::nullopt;
-  // A wait on the UI thread that runs window events may come back here
-  // while the thread is still busy with the request waited for.
-  if (othersInFlight) thread_.abandon();
+  if (!enlist(request)) return std::nullopt;
   auto result = std::make_shared<std::optional<ByteArray>>();
   const bool started = thread_.run([request, result, work = std::move(work)] {
     try {
@@ -87,8 +81,8 @@ std::optional<ByteArray> WebClient::runRequest(Work work) {
     request->finish();
   });
   const RequestInFlight::End end =
-      started ? request->waitForEnd(stallLimit_, uiEventPumpForThisThread()) : RequestInFlight::End::Stopped;
-  discharge(request);
+      started ? request->waitForEnd(stallLimit_, wait_) : RequestInFlight::End::Stopped;
+  discharge();
   if (end == RequestInFlight::End::Finished) return std::move(*result);
   // Closing the handles ends the request on Windows. Wine's receive may keep
   // waiting: the thread finishes on its own, holding only its request.
@@ -97,17 +91,18 @@ std::optional<ByteArray> WebClient::runRequest(Work work) {
   return std::nullopt;
 }
 
-bool WebClient::enlist(const std::shared_ptr<RequestInFlight>& request, bool& othersInFlight) {
+bool WebClient::enlist(const std::shared_ptr<RequestInFlight>& request) {
   std::lock_guard lock(mutex_);
-  if (aborted_) return false;
-  othersInFlight = !inFlight_.empty();
-  inFlight_.push_back(request);
+  // A cancelled wait makes no more requests; nor does a client in the
+  // middle of one (a caller of two threads at once).
+  if (aborted_ || inFlight_ || wait_.cancelled()) return false;
+  inFlight_ = request;
   return true;
 }
 
-void WebClient::discharge(const std::shared_ptr<RequestInFlight>& request) {
+void WebClient::discharge() {
   std::lock_guard lock(mutex_);
-  inFlight_.erase(std::remove(inFlight_.begin(), inFlight_.end(), request), inFlight_.end());
+  inFlight_.reset();
 }
 
 }  // namespace quorvane

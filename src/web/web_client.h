@@ -7,16 +7,19 @@
 // that abort() from another thread hands the caller back at once even where
 // closing the handles does not end a blocked receive, and so that a request
 // receiving no byte for the stall limit fails instead of holding the caller.
-// On the UI thread the wait keeps running the window's events.
+// The caller waits through the Wait it gives the client: on the window's
+// thread the window's own, which keeps its events running and whose cancel
+// stops the request at once; else a BlockingWait of the client's.
 #include <chrono>
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
-#include <vector>
 
 #include "platform/http_transport.h"
 #include "text/text.h"
+#include "wait/blocking_wait.h"
+#include "wait/wait.h"
 #include "web/page_fetcher.h"
 #include "web/request_in_flight.h"
 #include "web/request_thread.h"
@@ -27,8 +30,11 @@ namespace quorvane {
 
 class WebClient : public PageFetcher {
  public:
+  // Requests waited for through `wait`, which must outlive the client;
+  // without one the client's own BlockingWait.
   explicit WebClient(std::shared_ptr<platform::HttpTransport> transport = platform::systemHttpTransport(),
-                     std::chrono::milliseconds stallLimit = stallLimitFromEnvironment());
+                     std::chrono::milliseconds stallLimit = stallLimitFromEnvironment(), Wait* wait = nullptr);
+  explicit WebClient(Wait& wait) : WebClient(platform::systemHttpTransport(), stallLimitFromEnvironment(), &wait) {}
   ~WebClient() override;
   WebClient(const WebClient&) = delete;
   WebClient& operator=(const WebClient&) = delete;
@@ -68,19 +74,22 @@ class WebClient : public PageFetcher {
   // webFetch; `answered`, when given, tells whether an answer came at all.
   ByteArray fetch(const WebFetchArguments& arguments, bool* answered);
   // Runs `work` on the request thread and waits for it: its result, or
-  // nothing when it failed, stalled or was aborted.
+  // nothing when it failed, stalled, was aborted or its wait cancelled.
   std::optional<ByteArray> runRequest(Work work);
   std::chrono::milliseconds platformTimeout() const;
-  bool enlist(const std::shared_ptr<RequestInFlight>& request, bool& othersInFlight);
-  void discharge(const std::shared_ptr<RequestInFlight>& request);
+  // The request becomes the one in flight; false for an aborted client.
+  bool enlist(const std::shared_ptr<RequestInFlight>& request);
+  void discharge();
 
   const std::shared_ptr<platform::HttpTransport> transport_;
   const std::chrono::milliseconds stallLimit_;
+  BlockingWait ownWait_;
+  Wait& wait_;
   RequestThread thread_;  // the calling thread's alone
   Utf16Text pageUnits_;   // the last page's UTF-16 form, its storage kept for the next; calling thread's alone
   mutable std::mutex mutex_;
   bool aborted_ = false;
-  std::vector<std::shared_ptr<RequestInFlight>> inFlight_;  // more than one only when a UI wait re-enters
+  std::shared_ptr<RequestInFlight> inFlight_;  // a client makes one request at a time
 };
 
 }  // namespace quorvane

@@ -12,6 +12,7 @@
 namespace quorvane {
 namespace {
 
+using platform::HttpHandle;
 using platform::HttpTransport;
 
 struct Answer {
@@ -23,11 +24,11 @@ struct Answer {
 // was never sent has no answer to read: its one read fails, and the answer
 // is an empty body with a header text of spaces (Wine would answer the
 // header query with an empty header set, Windows leaves the buffer alone).
-std::optional<Answer> readAnswer(RequestInFlight& request, platform::HttpHandle handle, bool sent) {
+std::optional<Answer> readAnswer(RequestInFlight& request, TrackedHandle& handle, bool sent) {
   std::optional<ByteArray> body = readResponseBody(request, handle);
   if (!sent) return Answer{ByteArray(), LocalText(kRawHeaderBuffer, ' ')};
   if (!body) return std::nullopt;
-  LocalText rawHeaders = readRawHeaders(request, handle);
+  LocalText rawHeaders = readRawHeaders(handle);
   if (!isWholeBody(*body, rawHeaders)) return std::nullopt;
   return Answer{std::move(*body), std::move(rawHeaders)};
 }
@@ -46,23 +47,27 @@ void deliverHeaderResults(const WebFetchArguments& a, LocalText cookies, const L
 
 std::optional<ByteArray> runWebFetch(RequestInFlight& request, const WebFetchArguments& a,
                                      std::chrono::milliseconds timeout, bool* sentOut) {
-  HttpTransport& transport = request.transport();
   const auto timeoutMs = static_cast<std::uint32_t>(timeout.count());
   const int method = a.method.value_or(0);
   const LocalText extraHeaders = a.extraHeaders ? *a.extraHeaders : LocalText();
 
-  TrackedHandle root(request, transport.openRoot(requestAgent(extraHeaders), requestProxyList(a.url, a.proxyAddress)));
+  const auto setTimeouts = [timeoutMs](HttpTransport& t, HttpHandle h) { t.setTimeouts(h, timeoutMs); };
+
+  TrackedHandle root(request, request.openRoot(requestAgent(extraHeaders), requestProxyList(a.url, a.proxyAddress)));
   if (!root) return std::nullopt;
-  transport.setTimeouts(root.get(), timeoutMs);
+  root.use(setTimeouts);
   const int port = urlPort(a.url);
   if (port < 0 || port > 0xFFFF) return std::nullopt;  // would wrap round to another port
-  TrackedHandle connection(request, transport.connect(root.get(), urlHost(a.url), static_cast<std::uint16_t>(port)));
+  TrackedHandle connection(request, root.open([&](HttpTransport& t, HttpHandle h) {
+    return t.connect(h, urlHost(a.url), static_cast<std::uint16_t>(port));
+  }));
   if (!connection) return std::nullopt;
-  TrackedHandle handle(request, transport.openRequest(connection.get(), requestVerb(method), urlPath(a.url),
-                                                      requestOptions(a.url, a.noRedirect.value_or(false))));
+  TrackedHandle handle(request, connection.open([&](HttpTransport& t, HttpHandle h) {
+    return t.openRequest(h, requestVerb(method), urlPath(a.url), requestOptions(a.url, a.noRedirect.value_or(false)));
+  }));
   if (!handle) return std::nullopt;
   // Wine takes time-outs from the connection or the request, not the root.
-  transport.setTimeouts(handle.get(), timeoutMs);
+  handle.use(setTimeouts);
 
   const LocalText cookies = a.cookies ? *a.cookies : LocalText();
   const LocalText headerText = requestHeaderText(extraHeaders, a.url, cookies);
@@ -70,10 +75,11 @@ std::optional<ByteArray> runWebFetch(RequestInFlight& request, const WebFetchArg
   ByteArray ownBodyBytes;
   const ByteArray body = requestBody(method, a.bodyText.value_or(LocalText()),
                                      a.bodyBytes ? *a.bodyBytes : ownBodyBytes);
-  const bool sent = transport.send(handle.get(), headerText, body);
+  bool sent = false;
+  handle.useBlocking([&](HttpTransport& t, HttpHandle h) { sent = t.send(h, headerText, body); });
   if (sentOut) *sentOut = sent;
   if (sent) request.advanced();
-  std::optional<Answer> answer = readAnswer(request, handle.get(), sent);
+  std::optional<Answer> answer = readAnswer(request, handle, sent);
   if (!answer || request.stopped()) return std::nullopt;
   handle.close();
   connection.close();

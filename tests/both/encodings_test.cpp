@@ -4,13 +4,11 @@
 
 #include <cstdint>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "text/code_pages.h"
 #include "text/encodings.h"
-#include "web/ui_event_pump.h"
-#include "web/url_encoding.h"
+#include "text/url_encoding.h"
 
 namespace quorvane {
 namespace {
@@ -289,32 +287,6 @@ TEST(UrlEncode, KeepPlainKeepsExactlySixtySixBytes) {
 TEST(UrlEncode, UsesUpperCaseHexOfTheUtf8Bytes) {
   EXPECT_EQ(urlEncode("\xCE\xC4"), "%E6%96%87");
   EXPECT_EQ(urlEncode("\x80"), "%E2%82%AC");
-}
-
-TEST(UrlEncode, RunsTheEventPumpAfterEveryByteOnlyOnTheInstallingThread) {
-  int pumped = 0;
-  installUiEventPump([&pumped] { ++pumped; });
-  EXPECT_EQ(urlEncode("\xD6\xD0" "a", true), "%E4%B8%ADa");
-  EXPECT_EQ(pumped, 4);
-
-  std::thread other([] { urlEncode("abc"); });
-  other.join();
-  EXPECT_EQ(pumped, 4);
-  installUiEventPump(nullptr);
-  urlEncode("abc");
-  EXPECT_EQ(pumped, 4);
-}
-
-TEST(UrlEncode, APumpMayEncodeAgain) {
-  int nested = 0;
-  installUiEventPump([&nested] {
-    if (nested++ == 0) {
-      EXPECT_EQ(urlEncode("z"), "%7A");
-    }
-  });
-  EXPECT_EQ(urlEncode("ab"), "%61%62");
-  installUiEventPump(nullptr);
-  EXPECT_EQ(nested, 3);
 }
 
 }  // namespace

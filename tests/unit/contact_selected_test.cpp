@@ -62,10 +62,32 @@ class FakeHistory : public HistoryStore {
   }
 };
 
+// The window's wait as the round sees it: each pause between two chats runs
+// what the test says the window's events do meanwhile.
+class EventsWait : public Wait {
+ public:
+  std::function<void()> events;
+  int pauses = 0;
+
+  End until(const std::function<bool()>& ready, Clock::time_point) override {
+    ++pauses;
+    if (events && !cancelled_) events();
+    if (cancelled_) return End::Cancelled;
+    return ready() ? End::Ready : End::Due;
+  }
+  void wake() override {}
+  void cancel() override { cancelled_ = true; }
+  bool cancelled() const override { return cancelled_; }
+
+ private:
+  bool cancelled_ = false;
+};
+
 class ContactSelected : public ::testing::Test {
  protected:
   FakeSellers sellers;
   FakeHistory history;
+  EventsWait wait;
   std::vector<LocalText> launched;
   std::map<LocalText, platform::ShellOpen> launchResult;  // Opened when not named
   ChatLauncher launcher = [this](const LocalText& url) {
@@ -73,9 +95,7 @@ class ContactSelected : public ::testing::Test {
     return launchResult.count(url) ? launchResult[url] : platform::ShellOpen::Opened;
   };
 
-  ContactReport contact(const std::function<bool()>& stop = {}) {
-    return contactSelectedSellers(sellers, history, launcher, stop);
-  }
+  ContactReport contact() { return contactSelectedSellers(sellers, history, launcher, wait); }
   static LocalText chat(const LocalText& id) { return buildChatUrl(id); }
 };
 
@@ -123,7 +143,7 @@ TEST_F(ContactSelected, ARowWhoseChatCouldNotBeLaunchedKeepsItsTickAndLookAndIsN
   EXPECT_EQ(report.saved, ProgramFile::Place::BesideExecutable);
 }
 
-TEST_F(ContactSelected, AppendsTheNewIdsToTheHistoryLoadedOnceAtTheStart) {
+TEST_F(ContactSelected, AppendsTheNewIdsToTheHistoryAsItIsWhenTheRoundEnds) {
   history.content = "old\r\nabc\r\n";
   sellers.addRow(1, "abc");
   sellers.addRow(7, "\xD6\xD0" "a");
@@ -131,6 +151,14 @@ TEST_F(ContactSelected, AppendsTheNewIdsToTheHistoryLoadedOnceAtTheStart) {
   EXPECT_EQ(history.loads, 1);
   EXPECT_EQ(*history.savedPrevious, "old\r\nabc\r\n");
   EXPECT_EQ(history.content, "old\r\nabc\r\nabc\r\n\xD6\xD0" "a\r\n");
+
+  // 删除缓存 between two chats: the history stays deleted but for the round's ids.
+  sellers.addRow(2, "b");
+  sellers.addRow(3, "c");
+  sellers.list = "2,3,";
+  wait.events = [this] { history.content.clear(); };
+  contact();
+  EXPECT_EQ(history.content, "b\r\nc\r\n");
 }
 
 TEST_F(ContactSelected, EmptySelectionLaunchesNothingButResetsAndRewritesTheHistoryUnchanged) {
@@ -185,14 +213,43 @@ TEST_F(ContactSelected, ARowWithoutAnIdOnlyLosesItsTick) {
   EXPECT_EQ(*history.savedEntries, "");
 }
 
-TEST_F(ContactSelected, AStopLeavesTheRemainingRowsUncontactedAndRecordsTheRest) {
+// 退出 while the round lets the window's events run between two chats.
+TEST_F(ContactSelected, ACancelLaunchesNothingMoreRecordsWhatWasDoneAndKeepsTheRestTicked) {
   sellers.addRow(1, "first");
   sellers.addRow(2, "second");
-  contact([this] { return !launched.empty(); });
+  sellers.addRow(3, "third");
+  wait.events = [this] { wait.cancel(); };
+  contact();
   EXPECT_EQ(launched, (std::vector<LocalText>{chat("first")}));
-  EXPECT_FALSE(sellers.grid.tick(2));
-  EXPECT_EQ(sellers.grid.text(2, Column::ContactState), kNotContacted);
+  for (int row : {2, 3}) {
+    EXPECT_TRUE(sellers.grid.tick(row)) << row;
+    EXPECT_EQ(sellers.grid.text(row, Column::ContactState), kNotContacted) << row;
+  }
+  EXPECT_EQ(sellers.list, "2,3,");
   EXPECT_EQ(*history.savedEntries, "first\r\n");
+}
+
+// Between two chats the window's events run: the user ticks rows, or starts
+// a new search that fills the grid again.
+TEST_F(ContactSelected, TheWindowsEventsBetweenTwoChatsChangeNeitherTheRoundNorItsRows) {
+  sellers.addRow(1, "first");
+  sellers.addRow(2, "second");
+  sellers.addRow(3, "third");
+  sellers.addRow(5, "fifth", false);
+  wait.events = [this] {
+    if (wait.pauses != 1) return;
+    sellers.grid.setTick(5, true);  // ticked now: the next round's
+    sellers.list += "5,";
+    ShopRow other;  // a new search's shop where "second" stood
+    other.sellerId = "other";
+    sellers.grid.setShop(2, other);
+  };
+  contact();
+  EXPECT_EQ(wait.pauses, 2);
+  EXPECT_EQ(launched, (std::vector<LocalText>{chat("first"), chat("third")}));
+  EXPECT_NE(sellers.grid.text(2, Column::ContactState), kContacted);
+  EXPECT_EQ(sellers.list, "5,");
+  EXPECT_EQ(*history.savedEntries, "first\r\nthird\r\n");
 }
 
 }  // namespace

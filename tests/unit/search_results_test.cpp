@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "contact/contact_selected.h"
+#include "wait/blocking_wait.h"
 
 namespace quorvane {
 namespace {
@@ -52,7 +53,8 @@ TEST(SearchResults, ASellerContactedBeforeItsStatusArrivesStaysContactedAndCanno
     std::optional<ProgramFile::Place> save(const LocalText&, const LocalText&) override { return std::nullopt; }
   } history;
   table.setTick(1, true);
-  contactSelectedSellers(sellers, history, [](const LocalText&) { return platform::ShellOpen::Opened; });
+  BlockingWait wait;
+  contactSelectedSellers(sellers, history, [](const LocalText&) { return platform::ShellOpen::Opened; }, wait);
 
   applySearchEvents(table, {StatusKnown{1, {kOnlineText, kNotContactedText, RowLook::OnlineNotContacted}}});
   EXPECT_EQ(table.text(1, Column::Presence), kOnlineText);

@@ -10,8 +10,8 @@
 #include <thread>
 
 #include "fake_http_transport.h"
+#include "wait/blocking_wait.h"
 #include "web/request_agent.h"
-#include "web/ui_event_pump.h"
 #include "web/web_client.h"
 
 namespace quorvane {
@@ -327,46 +327,40 @@ TEST_F(WebEngine, EveryRequestOfAClientRunsOnItsOneRequestThread) {
   EXPECT_EQ(threads.size(), 2u) << "each client has its own";
 }
 
-TEST_F(WebEngine, WaitingOnTheUiThreadRunsTheWindowEvents) {
-  // The read blocks until the waiting thread has run its events three times.
-  fake->body = "abc";
-  fake->readBlocksAt = 0;
-  int pumped = 0;
-  installUiEventPump([&] {
-    if (++pumped == 3) fake->release();
-  });
-  EXPECT_EQ(client.webFetch({.url = "http://h/"}), "abc");
-  installUiEventPump(nullptr);
-  EXPECT_GE(pumped, 3);
-}
+// ---- the caller's wait
 
-TEST_F(WebEngine, AWindowEventThatFetchesWhileTheUiThreadWaitsGetsItsAnswerToo) {
-  fake->body = "abc";
-  fake->readBlocksAt = 0;
-  ByteArray nested;
-  installUiEventPump([&] {
-    if (!nested.empty()) return;
-    nested = "started";
-    fake->readBlocksAt.reset();  // the nested request reads freely
-    nested = client.webFetch({.url = "http://h/nested"});
-    fake->release();
-  });
-  EXPECT_EQ(client.webFetch({.url = "http://h/outer"}), "abc");
-  installUiEventPump(nullptr);
-  EXPECT_EQ(nested, "abc");
-}
-
-TEST(WebEngineEvents, OtherThreadsWaitWithoutRunningWindowEvents) {
+TEST(WebEngineWaits, CancellingTheCallersWaitStopsItsRequestAtOnceAndEveryLaterOne) {
   auto fake = std::make_shared<FakeHttpTransport>();
-  fake->beforeEachRead = [] { std::this_thread::sleep_for(30ms); };
-  int pumped = 0;
-  installUiEventPump([&] { ++pumped; });
-  std::thread([&] {
-    WebClient client(fake, 30s);
-    client.webFetch({.url = "http://h/"});
-  }).join();
-  installUiEventPump(nullptr);
-  EXPECT_EQ(pumped, 0);
+  fake->body = patternBytes(5000);
+  fake->readBlocksAt = 1024;
+  BlockingWait wait;  // the window's wait, as 退出 cancels it
+  WebClient client(fake, 30s, &wait);
+  std::future<ByteArray> call = std::async(std::launch::async, [&] { return client.plainGet("http://h/"); });
+  fake->waitUntilBlocked();
+  wait.cancel();
+  EXPECT_EQ(call.get(), "");
+  const Calls calls = fake->callTexts();
+  EXPECT_EQ(Calls(calls.end() - 2, calls.end()), (Calls{"close 2", "close 1"}));
+  EXPECT_EQ(client.webFetch({.url = "http://h/"}), "");
+  EXPECT_EQ(fake->callTexts(), calls) << "a cancelled wait makes no request";
+  fake->release();
+}
+
+TEST_F(WebEngine, NoCallIsMadeOnAHandleAStopHasClosed) {
+  // The stop comes while the body's last read runs; the header query that
+  // would follow is not made on the handle the stop closed.
+  fake->body = "abc";
+  int reads = 0;
+  fake->beforeEachRead = [&] {
+    if (++reads == 2) client.abort();
+  };
+  EXPECT_EQ(client.plainGet("http://h/"), "");
+  // The caller is back at once; the request thread lets go of the transport
+  // when it is done.
+  for (int i = 0; i < 5000 && fake.use_count() > 2; ++i) std::this_thread::sleep_for(1ms);
+  EXPECT_EQ(fake->callTexts(), (Calls{"openRoot 1 " + kAgent + " | direct", "setTimeouts 1 35000",
+                                      "openUrl 2 1 http://h/", "read 2", "close 2", "close 1", "read 2"}))
+      << "only the read under way, which the close cancels";
 }
 
 // ---- the shop lookup's plain GET

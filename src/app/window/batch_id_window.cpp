@@ -1,26 +1,26 @@
 #include "app/window/batch_id_window.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "app/window/control_factory.h"
 #include "app/window/program_icon.h"
 #include "app/window/window_dpi.h"
 #include "app/window/window_placement.h"
 #include "app/window/window_text.h"
-#include "contact/contact_round.h"
 #include "contact/dialog_automation.h"
 #include "platform/im_client_windows.h"
 
 namespace quorvane {
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"QuorvaneBatchIdWindow";
 constexpr char kCaption[] = "\xC5\xFA\xC1\xBF\xCD\xFA\xCD\xFAID";  // "批量旺旺ID"
 // Figures at 96 DPI, multiplied by the window's DPI / 96.
 constexpr int kLeft = 50, kTop = 50, kWidth = 392, kHeight = 427;
 constexpr int kMinimumListHeight = 100;
-constexpr int kSizeGrip = 17;
-// A fixed frame, as the main window's; the size grip and the maximise
-// button resize the window.
-constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
+// The system's sizing frame, as the main window's: resized from every edge
+// and corner, snapped and maximised by the system.
+constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW;
 
 constexpr UINT_PTR kChooserTimer = 1;    // 时钟1
 constexpr UINT_PTR kAddFriendTimer = 2;  // 时钟2
@@ -60,68 +60,36 @@ HFONT createUiFont(DpiScale scale) {
                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, L"SimSun");
 }
 
-BatchIdWindow* theWindow = nullptr;
-
 }  // namespace
 
-void BatchIdWindow::open(HINSTANCE instance, BatchIdWindowServices services) {
-  if (theWindow) {
-    if (IsIconic(theWindow->window_)) ShowWindow(theWindow->window_, SW_RESTORE);
-    ShowWindow(theWindow->window_, SW_SHOW);
-    SetForegroundWindow(theWindow->window_);
+void BatchIdWindow::registerWindowClass(HINSTANCE instance) { registerClass(instance, kWindowClass); }
+
+BatchIdWindow::BatchIdWindow(WindowWaits& waits, BatchIdWindowServices services)
+    : waits_(waits), services_(std::move(services)) {}
+
+BatchIdWindow::~BatchIdWindow() { close(); }
+
+void BatchIdWindow::open(HINSTANCE instance) {
+  if (window_) {
+    if (IsIconic(window_)) ShowWindow(window_, SW_RESTORE);
+    ShowWindow(window_, SW_SHOW);
+    SetForegroundWindow(window_);
     return;
   }
-  static const bool registered = [instance] {
-    WNDCLASSEXW cls{};
-    cls.cbSize = sizeof(cls);
-    cls.lpfnWndProc = windowProc;
-    // Controls anchored to the bottom move with every change of size and leave
-    // behind what must be painted afresh.
-    cls.style = CS_HREDRAW | CS_VREDRAW;
-    cls.hInstance = instance;
-    cls.hIcon = loadProgramIcon(instance, IconSize::Large, systemDpi());
-    cls.hIconSm = loadProgramIcon(instance, IconSize::Small, systemDpi());
-    cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    cls.lpszClassName = kWindowClass;
-    SizeGrip::registerWindowClass(instance);
-    return RegisterClassExW(&cls) != 0;
-  }();
-  if (!registered) return;
-  auto* self = new BatchIdWindow(std::move(services));
   // It first appears on the primary monitor, whose DPI is the system's.
   const DpiScale scale(static_cast<int>(systemDpi()));
   const POINT at{scale(kLeft), scale(kTop)};
   const RECT box = keptInside({at.x, at.y, at.x + scale(kWidth), at.y + scale(kHeight)}, workAreaAt(at));
   // No owner: the window stands beside the main window, not above it.
-  if (!CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, toWide(kCaption).c_str(), kWindowStyle, box.left,
-                       box.top, box.right - box.left, box.bottom - box.top, nullptr, nullptr, instance, self))
-    delete self;
+  createWindow(instance, kWindowClass, kCaption, kWindowStyle, box);
 }
 
 void BatchIdWindow::close() {
-  if (theWindow) theWindow->onCloseRequested();
+  if (window_) onCloseRequested();
 }
 
-HWND BatchIdWindow::openWindow() { return theWindow ? theWindow->window_ : nullptr; }
-
-LRESULT CALLBACK BatchIdWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<BatchIdWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    scaleNonClientArea(window);
-    theWindow = self;
-  }
-  auto* self = reinterpret_cast<BatchIdWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(window, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    if (theWindow == self) theWindow = nullptr;
-    delete self;
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-  return self->handleMessage(message, wParam, lParam);
+void BatchIdWindow::setWaiting(bool waiting) {
+  if (window_) EnableWindow(control(C::按钮1), !waiting);
 }
 
 LRESULT BatchIdWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -161,6 +129,7 @@ void BatchIdWindow::onCreated() {
   // A pasted list may be long: lift the edit box's default limit.
   SendMessageW(control(C::编辑框1), EM_SETLIMITTEXT, 0, 0);
   SendMessageW(control(C::选择框1), BM_SETCHECK, BST_CHECKED, 0);
+  setWaiting(waits_.waiting());
   SetTimer(window_, kChooserTimer, kTimerInterval, nullptr);
   SetTimer(window_, kAddFriendTimer, kTimerInterval, nullptr);
   fitToWorkArea();
@@ -180,7 +149,6 @@ void BatchIdWindow::createControls() {
     SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     controls_[static_cast<int>(c.name)] = handle;
   }
-  sizeGrip_.create(window_, instance);
 }
 
 // The layout's size at the window's DPI, or the work area's where the
@@ -197,53 +165,41 @@ void BatchIdWindow::fitToWorkArea() {
 void BatchIdWindow::layOut() {
   if (!control(C::选择框1)) return;  // still being created
   layoutPasses_.run([this] {
-    RECT outer{}, client{};
-    GetWindowRect(window_, &outer);
+    RECT client{};
     GetClientRect(window_, &client);
-    const int wider = (outer.right - outer.left) - scale_(kWidth);
-    const int taller = (outer.bottom - outer.top) - scale_(kHeight);
+    const SIZE frame = frameSizeAtDpi(window_, scale_.dpi());
+    const int taller = client.bottom - (scale_(kHeight) - frame.cy);
     for (const BatchControlLayout& c : kLayout) {
       ControlBox box = scaledBox(c, scale_);
       if (c.name == C::编辑框1) {
-        box.width += wider;
+        box.width = client.right;  // the list spans the client area
         box.height += taller;
       } else {
         box.top += taller;
       }
       placeChild(control(c.name), box);
     }
-    const int grip = scale_(kSizeGrip);
-    sizeGrip_.place(client.right - grip, client.bottom - grip, grip, !IsZoomed(window_));
   });
 }
 
-void BatchIdWindow::onDpiChanged(UINT dpi, const RECT& suggested) {
-  scale_ = DpiScale(static_cast<int>(dpi));
+void BatchIdWindow::renewForScale() {
   HFONT old = font_;
   font_ = createUiFont(scale_);
   for (HWND handle : controls_) SendMessageW(handle, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
   if (old) DeleteObject(old);
-  icons_.apply(window_, dpi);
-  SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  layOut();
 }
 
 // The row of buttons needs the layout's whole width; the list of ids may
 // shrink to a few lines.
 void BatchIdWindow::onMinMaxInfo(MINMAXINFO& limits) const {
-  limits.ptMinTrackSize = {scale_(kWidth), scale_(kHeight) - scale_(kLayout[0].height) + scale_(kMinimumListHeight)};
+  setMinimumTrackSize(limits, window_,
+                      {scale_(kWidth), scale_(kHeight) - scale_(kLayout[0].height) + scale_(kMinimumListHeight)});
 }
 
-// A round in progress holds on to this window, so the window only goes away
-// once the round has ended; until then it is hidden and the round told to stop.
+// A round the window runs ends with it: its wait is cancelled, and the round
+// launches nothing more once the window is gone.
 void BatchIdWindow::onCloseRequested() {
-  if (roundRunning_) {
-    closeWhenRoundEnds_ = true;
-    ContactRound::stopRunning();
-    ShowWindow(window_, SW_HIDE);
-    return;
-  }
+  waits_.cancelFor(window_);
   DestroyWindow(window_);
 }
 
@@ -252,28 +208,25 @@ void BatchIdWindow::onDestroyed() {
   KillTimer(window_, kAddFriendTimer);
   if (font_) DeleteObject(font_);
   font_ = nullptr;
+  std::fill(std::begin(controls_), std::end(controls_), nullptr);
 }
 
 void BatchIdWindow::onCommand(int id, int code) {
   if (code != BN_CLICKED) return;
   if (id == controlId(C::按钮1))
-    onContactClicked();  // may destroy the window: nothing may follow it here
+    onContactClicked();
   else if (id == controlId(C::清除))
     onClearClicked();
 }
 
+// The round waits for each presence answer; the window may be closed, or the
+// program left, meanwhile, which cancels the wait: then the round tells nothing.
 void BatchIdWindow::onContactClicked() {
-  ContactRound round;
-  if (!round.claimed()) return;
-  roundRunning_ = true;
-  const ChatLaunches launches = contactListedIds(windowText(control(C::编辑框1)), services_.presence,
-                                                 services_.launch, [&round] { return round.stopRequested(); });
-  roundRunning_ = false;
-  if (closeWhenRoundEnds_) {
-    DestroyWindow(window_);
-    return;
-  }
-  if (services_.roundEnded) services_.roundEnded(launches);
+  const std::unique_ptr<WindowWait> wait = waits_.begin(window_);
+  if (!wait) return;
+  const PresenceCheck presence = [this, &wait](const LocalText& id) { return services_.presence(id, *wait); };
+  const ChatLaunches launches = contactListedIds(windowText(control(C::编辑框1)), presence, services_.launch, *wait);
+  if (!wait->cancelled() && services_.roundEnded) services_.roundEnded(launches);
 }
 
 void BatchIdWindow::onClearClicked() { setWindowText(control(C::编辑框1), ""); }

@@ -1,54 +1,65 @@
 #pragma once
 // The batch-id window "批量旺旺ID": a pasted list of seller ids, one a line,
 // each contacted when it is online; while it is open its two timers answer
-// the IM client's account chooser and close its add-friend dialogs. One
-// window at most: opening it again brings the open one forward.
+// the IM client's account chooser and close its add-friend dialogs. The main
+// window owns it and closes it when it goes; one window at most: opening it
+// again brings the open one forward.
 #include <windows.h>
 
 #include <functional>
 
 #include "app/dpi_scale.h"
 #include "app/layout_passes.h"
-#include "app/window/program_icon.h"
-#include "app/window/size_grip.h"
+#include "app/window/program_window.h"
+#include "app/window/window_waits.h"
 #include "contact/batch_contact.h"
 #include "contact/chat_url.h"
 #include "text/text.h"
+#include "wait/wait.h"
 
 namespace quorvane {
 
 struct BatchIdWindowServices {
   std::function<LocalText()> selectedAccount;  // the text of 联系旺旺列表框
-  PresenceCheck presence;                      // the batch form of the presence lookup
+  // The batch form of the presence lookup, its answer waited for through `wait`.
+  std::function<LocalText(const LocalText& id, Wait& wait)> presence;
   ChatLauncher launch;
   // After a round the window was not closed in: how its launches went.
   std::function<void(const ChatLaunches& launches)> roundEnded;
 };
 
-class BatchIdWindow {
+class BatchIdWindow final : private ProgramWindow {
  public:
   enum class Control { 编辑框1, 按钮1, 清除, 选择框1 };
 
+  static constexpr wchar_t kWindowClass[] = L"QuorvaneBatchIdWindow";
+  static void registerWindowClass(HINSTANCE instance);
+
+  // A round waits through `waits`, the waits of the windows' thread.
+  BatchIdWindow(WindowWaits& waits, BatchIdWindowServices services);
+  ~BatchIdWindow() override;  // closes the window
+
   // Creates the window, or brings the open one to the front.
-  static void open(HINSTANCE instance, BatchIdWindowServices services);
-  // Closes the open window, if any; a round it is running ends first.
-  static void close();
+  void open(HINSTANCE instance);
+  // Closes the window, if it is open; a round it runs is cancelled.
+  void close();
   // The open window; null when none is.
-  static HWND openWindow();
+  HWND handle() const { return window_; }
+  // While any wait of the thread runs, "联系" would be refused: it is disabled.
+  void setWaiting(bool waiting);
 
  private:
-  explicit BatchIdWindow(BatchIdWindowServices services) : services_(std::move(services)) {}
-  static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   void onCreated();
   void createControls();
   void fitToWorkArea();
-  // The layout's figures at the window's DPI; a window of another size than
-  // the layout's gives the list of ids the difference, and the row below it
-  // keeps its distance to the bottom.
-  void layOut();
-  void onDpiChanged(UINT dpi, const RECT& suggested);
+  // The layout's figures at the window's DPI, relative to the client area
+  // the layout's outer size leaves inside the system's frame; a client area
+  // of another size gives the list of ids the difference, and the row below
+  // it keeps its distance to the bottom. The list spans the width.
+  void layOut() override;
+  void renewForScale() override;  // the font
   void onMinMaxInfo(MINMAXINFO& limits) const;
   void onCloseRequested();
   void onDestroyed();
@@ -60,16 +71,11 @@ class BatchIdWindow {
 
   HWND control(Control c) const { return controls_[static_cast<int>(c)]; }
 
+  WindowWaits& waits_;
   BatchIdWindowServices services_;
-  HWND window_ = nullptr;
   HWND controls_[4] = {};
-  DpiScale scale_;
   HFONT font_ = nullptr;
-  WindowIcons icons_;
-  SizeGrip sizeGrip_;
   LayoutPasses layoutPasses_;
-  bool roundRunning_ = false;
-  bool closeWhenRoundEnds_ = false;
 };
 
 }  // namespace quorvane

@@ -1,12 +1,10 @@
 #include <windows.h>
 
 #include "app/contact_status_text.h"
-#include "app/window/batch_id_window.h"
 #include "app/window/main_window_actions.h"
 #include "app/window/window_text.h"
-#include "contact/batch_contact.h"
+#include "app/window/window_waits.h"
 #include "contact/contact_history.h"
-#include "contact/contact_round.h"
 #include "contact/contact_selected.h"
 #include "contact/dialog_automation.h"
 #include "contact/shop_page.h"
@@ -15,7 +13,6 @@
 #include "search/presence_lookup.h"
 #include "search/service_hosts.h"
 #include "text/encodings.h"
-#include "web/ui_event_pump.h"
 #include "web/web_client.h"
 
 namespace quorvane {
@@ -60,75 +57,33 @@ std::optional<LocalText> newlyPerUserHistory(const ContactReport& report, const 
   return toLocal(file.perUser()->wstring());
 }
 
-// While the ticked rows are contacted or a shop is looked up, the window's
-// events still run (the URL encoder and the wait for an answer let them),
-// but the user's clicks and keys must not reach it: a new search or a tick
-// in the middle of the round would change the rows under it.
-class UserInputPaused {
- public:
-  explicit UserInputPaused(HWND window) : window_(window), focus_(GetFocus()) { EnableWindow(window_, FALSE); }
-  ~UserInputPaused() {
-    EnableWindow(window_, TRUE);
-    if (focus_ && IsWindow(focus_)) SetFocus(focus_);
-  }
-  UserInputPaused(const UserInputPaused&) = delete;
-  UserInputPaused& operator=(const UserInputPaused&) = delete;
-
- private:
-  HWND window_;
-  HWND focus_;
-};
-
-// Runs the window events that are waiting, as the URL encoder does after each
-// byte. A quit request is left in the queue for the main loop.
-void runPendingWindowEvents() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      return;
-    }
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
-
-void ensureEventPump() {
-  static const bool installed = [] {
-    installUiEventPump(runPendingWindowEvents);
-    return true;
-  }();
-  (void)installed;
-}
-
 platform::ShellOpen launchImChat(const LocalText& url) { return platform::shellOpen(url); }
-
-ByteArray shopLookup(const LocalText& url) { return WebClient().plainGet(url); }
 
 LocalText selectedAccount(const MainWindow& window) { return window.text(Control::联系旺旺列表框); }
 
 }  // namespace
 
 void onContactSelectedClicked(MainWindow& window) {
-  ContactRound round;
-  if (!round.claimed()) return;
-  ensureEventPump();
+  const std::unique_ptr<WindowWait> wait = window.waits().begin(window.handle());
+  if (!wait) return;
   MainWindowSellers sellers(window);
   HistoryFile history;
-  UserInputPaused paused(window.handle());
-  const ContactReport report =
-      contactSelectedSellers(sellers, history, launchImChat, [&round] { return round.stopRequested(); });
+  const ContactReport report = contactSelectedSellers(sellers, history, launchImChat, *wait);
+  if (wait->cancelled()) return;  // the program is being left
   window.setStatusText(contactRoundText(report, newlyPerUserHistory(report, history.file())));
 }
 
 void onOpenShopRequested(MainWindow& window) { onOpenShopOfRowChosen(window, window.text(Control::旺旺输入框)); }
 
 void onOpenShopOfRowChosen(MainWindow& window, const LocalText& sellerId) {
-  ensureEventPump();
-  // The lookup lets window events run while it waits for its answer; a
-  // click meanwhile must not start a lookup inside it.
-  UserInputPaused paused(window.handle());
-  openShopPage(sellerId, "https://" + window.serviceHosts().search, shopLookup, platform::shellOpen);
+  const std::unique_ptr<WindowWait> wait = window.waits().begin(window.handle());
+  if (!wait) return;
+  WebClient web(*wait);
+  openShopPage(
+      sellerId, "https://" + window.serviceHosts().search, [&web](const LocalText& url) { return web.plainGet(url); },
+      [&wait](const LocalText& address) {
+        if (!wait->cancelled()) platform::shellOpen(address);
+      });
 }
 
 void onClearHistoryClicked(MainWindow& window) {
@@ -136,25 +91,18 @@ void onClearHistoryClicked(MainWindow& window) {
     window.setStatusText(historyClearedText(ContactHistory::ofThisProgram().remove()));
 }
 
-void onBatchContactClicked(MainWindow& window) {
-  ensureEventPump();
-  HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window.handle(), GWLP_HINSTANCE));
+BatchIdWindowServices batchWindowServices(MainWindow& window) {
   BatchIdWindowServices services;
   services.selectedAccount = [&window] { return selectedAccount(window); };
-  services.presence = [&window](const LocalText& id) {
-    WebClient web;
+  services.presence = [&window](const LocalText& id, Wait& wait) {
+    WebClient web(wait);
     return PresenceLookup(web, window.serviceHosts().presence, id, IdEncoding::EscapeAll);
   };
   services.launch = launchImChat;
   services.roundEnded = [&window](const ChatLaunches& launches) { window.setStatusText(batchRoundText(launches)); };
-  BatchIdWindow::open(instance, std::move(services));
+  return services;
 }
 
 void onMainTimerTick(MainWindow& window) { answerAccountChooser(platform::desktopWindows(), selectedAccount(window)); }
-
-void closeBatchWindowForExit(MainWindow&) {
-  ContactRound::stopRunning();
-  BatchIdWindow::close();
-}
 
 }  // namespace quorvane

@@ -130,7 +130,8 @@ HMENU GridContextMenu::createMenu(const std::vector<int>& selected, int menuRow)
   appendItem(menu, kExportAll, kExportAllText, table_.filledRows() > 0);
   AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
   appendItem(menu, kOpenShop, kOpenShopText,
-             menuRow >= 1 && menuRow <= table_.filledRows() && !table_.shop(menuRow).sellerId.empty());
+             menuRow >= 1 && menuRow <= table_.filledRows() && !table_.shop(menuRow).sellerId.empty() &&
+                 (!actions_.canOpenShop || actions_.canOpenShop()));
   return menu;
 }
 

@@ -21,8 +21,10 @@ class GridContextMenu {
   struct Actions {
     // The keyword of the search the rows came from, for the export's name.
     std::function<LocalText()> searchedKeyword;
-    // The shop-page action of 进入店铺, for one seller id.
+    // The shop-page action of 进入店铺, for one seller id, and whether it
+    // can run now (it waits, and one wait runs at a time).
     std::function<void(const LocalText& sellerId)> openShop;
+    std::function<bool()> canOpenShop;
     // The folder the Save dialog opens in ("" for its own choice), and what
     // follows a written export (its path and how many rows it holds).
     std::function<std::wstring()> exportFolder;

@@ -24,10 +24,12 @@ namespace {
 constexpr char kTrayTip[] = "Telvaro\xCB\xD1\xCB\xF7\xD7\xA8\xD3\xC3";  // "Telvaro搜索专用"
 constexpr COLORREF kLinkColour = RGB(0, 0, 0);
 constexpr COLORREF kLinkHighlight = 0xFF;  // red
-// The layout's fixed frame, with no sizing border (it would shrink the
-// client area); the size grip and the maximise button resize the window.
-constexpr DWORD kWindowStyle =
-    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_CLIPCHILDREN;
+// The system's own frame and buttons, the sizing frame included: the system
+// then resizes the window from its edges and corners, snaps it (by dragging
+// it to a screen edge, by Win+arrow keys, by the layouts the maximise button
+// offers on Windows 11) and maximises it, and draws and hit-tests all of that
+// itself.
+constexpr DWORD kWindowStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 
 RECT primaryWorkArea() {
   RECT area{};
@@ -48,21 +50,9 @@ MainWindowImpl::~MainWindowImpl() {
 }
 
 void MainWindowImpl::registerWindowClass(HINSTANCE instance) {
-  WNDCLASSEXW cls{};
-  cls.cbSize = sizeof(cls);
-  cls.lpfnWndProc = windowProc;
-  // Controls anchored to the bottom move with every change of size and leave
-  // behind what must be painted afresh.
-  cls.style = CS_HREDRAW | CS_VREDRAW;
-  cls.hInstance = instance;
-  cls.hIcon = loadProgramIcon(instance, IconSize::Large, systemDpi());
-  cls.hIconSm = loadProgramIcon(instance, IconSize::Small, systemDpi());
-  cls.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  cls.lpszClassName = kWindowClass;
-  RegisterClassExW(&cls);
+  registerClass(instance, kWindowClass);
   RegionPanel::registerWindowClass(instance);
-  SizeGrip::registerWindowClass(instance);
+  BatchIdWindow::registerWindowClass(instance);
 }
 
 std::unique_ptr<MainWindowImpl> MainWindowImpl::create(HINSTANCE instance, SettingsFile* settings) {
@@ -73,32 +63,13 @@ std::unique_ptr<MainWindowImpl> MainWindowImpl::create(HINSTANCE instance, Setti
   // The window first appears on the primary monitor, whose DPI is the system's.
   const DpiScale scale(static_cast<int>(systemDpi()));
   const RECT box = centredIn({scale(kWidth), scale(kInitialHeight)}, primaryWorkArea());
-  HWND window = CreateWindowExW(WS_EX_CONTROLPARENT, kWindowClass, toWide(kCaption).c_str(), kWindowStyle,
-                                box.left, box.top, box.right - box.left, box.bottom - box.top, nullptr,
-                                nullptr, instance, self.get());
-  if (!window) return nullptr;
+  if (!self->createWindow(instance, kWindowClass, kCaption, kWindowStyle, box)) return nullptr;
   return self;
-}
-
-LRESULT CALLBACK MainWindowImpl::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<MainWindowImpl*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    scaleNonClientArea(window);
-  }
-  auto* self = reinterpret_cast<MainWindowImpl*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (!self) return DefWindowProcW(window, message, wParam, lParam);
-  if (message == WM_NCDESTROY) {
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    self->window_ = nullptr;
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-  return self->handleMessage(message, wParam, lParam);
 }
 
 LRESULT MainWindowImpl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) relayMouseToTooltip(message, wParam, lParam);
+  if (uiTasks_.onMessage(message, wParam)) return 0;
   switch (message) {
     case WM_CREATE:
       createControls();
@@ -143,9 +114,6 @@ LRESULT MainWindowImpl::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
       return 0;
     case kTrayIconMessage:
       if (wParam == kTrayIconId) onTrayIconEvent(lParam);
-      return 0;
-    case kRunUiTasksMessage:
-      uiTasks_.drain();
       return 0;
     case kEnterPressedMessage:
       if (int index = controlIndexOfId(static_cast<int>(wParam)); index >= 0)
@@ -210,9 +178,7 @@ void MainWindowImpl::createControls() {
   grid_.attach(control(Control::高级表格1), window_);
   grid_.setScale(scale_);
   attachGridMenu();
-  // Before the grip, which stands over the bar's right end.
   statusBar_.create(window_, instance_, font_);
-  sizeGrip_.create(window_, instance_);
   selection_.setChangeListener([this] { showSelectionCount(); });
   uiTasks_.open(window_);
   taskbarCreatedMessage_ = RegisterWindowMessageW(L"TaskbarCreated");
@@ -268,7 +234,11 @@ void MainWindowImpl::onCreated() {
 
 void MainWindowImpl::onCloseRequested() { ShowWindow(window_, SW_HIDE); }
 
+// Whatever waits for this window ends with it, and the batch-id window goes
+// with it.
 void MainWindowImpl::onDestroyed() {
+  waits_.cancelAll();
+  batch_.close();
   if (keys_) DestroyAcceleratorTable(keys_);
   keys_ = nullptr;
   KillTimer(window_, kTimer1Id);
@@ -316,10 +286,14 @@ void MainWindowImpl::onTrayIconEvent(LPARAM mouseMessage) {
   }
 }
 
+// A wait running meanwhile (退出 chosen from the tray while a shop lookup or
+// a presence check waits) is cancelled first: its request stops at once and
+// its action launches nothing.
 void MainWindowImpl::onExitChosen() {
   saveSettings();
   search_.stopForExit();
-  closeBatchWindowForExit(*this);
+  waits_.cancelAll();
+  batch_.close();
   DestroyWindow(window_);
 }
 
@@ -388,7 +362,7 @@ void MainWindowImpl::onControlClicked(Control c) {
     case Control::删除缓存:
       return onClearHistoryClicked(*this);
     case Control::批量联系:
-      return onBatchContactClicked(*this);
+      return batch_.open(instance_);
     case Control::图形按钮1:
       return panel_.slideOut();
     default:
@@ -411,6 +385,16 @@ void MainWindowImpl::onGridTickClicked(int row) {
   toggleSelectedRows(table_, selection_, row, row, ticked(Control::选中过滤));
 }
 
+// While one wait runs, the actions that would wait are disabled (the waits
+// refuse them anyway: Enter in 旺旺输入框, the grid's "打开店铺"). A button
+// disabled under the focus takes it away; the focus comes back afterwards.
+void MainWindowImpl::onWaitingChanged(bool waiting) {
+  if (waiting) focusBeforeWait_ = GetFocus();
+  for (Control c : {Control::进入店铺, Control::联系选中}) setEnabled(c, !waiting);
+  batch_.setWaiting(waiting);
+  if (!waiting && !GetFocus() && focusBeforeWait_ && IsWindow(focusBeforeWait_)) SetFocus(focusBeforeWait_);
+}
+
 LRESULT MainWindowImpl::onNotify(const NMHDR& header) {
   LRESULT result = 0;
   if (grid_.onNotify(header, result)) return result;
@@ -428,6 +412,7 @@ void MainWindowImpl::attachGridMenu() {
   GridContextMenu::Actions actions;
   actions.searchedKeyword = [this] { return search_.searchedKeyword(); };
   actions.openShop = [this](const LocalText& sellerId) { onOpenShopOfRowChosen(*this, sellerId); };
+  actions.canOpenShop = [this] { return !waits_.waiting(); };
   actions.exportFolder = [this] { return exportFolder_; };
   actions.exported = [this](const std::wstring& path, int rows) {
     exportFolder_ = std::filesystem::path(path).parent_path().wstring();

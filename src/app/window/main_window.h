@@ -6,6 +6,7 @@
 
 #include <functional>
 
+#include "app/window/window_waits.h"
 #include "results/result_table.h"
 #include "search/service_hosts.h"
 #include "text/text.h"
@@ -75,6 +76,8 @@ class MainWindow {
   // after the window is gone are dropped.
   virtual void runOnUiThread(std::function<void()> task) = 0;
 
+  // The waits of the window's thread: an action that waits begins one here.
+  virtual WindowWaits& waits() = 0;
 };
 
 }  // namespace quorvane

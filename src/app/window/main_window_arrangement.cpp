@@ -14,10 +14,9 @@ using window_layout::kHeight;
 using window_layout::kWidth;
 
 // Figures at 96 DPI, as the layout's.
-constexpr int kRowEndMargin = 24;        // kept free right of a row, for the size grip
+constexpr int kRowEndMargin = 24;        // kept free right of a row
 constexpr int kMinimumGridHeight = 120;  // the title row and a few results
 constexpr int kPanelClearance = 6;       // between the panel's lowest control and the bottom row
-constexpr int kSizeGrip = 17;
 
 enum class Placement { HeaderFrame, HeaderRow, Grid, BottomRow, Panel, InPanel };
 
@@ -112,18 +111,25 @@ int panelTop(const std::array<ControlBox, kControlCount>& boxes, const Row& bott
   return std::max(0, std::min(ownTop, clearTop));
 }
 
+// The client area the layout's figures are drawn in: the window's own outer
+// size less the frame.
+SIZE ownClientSize(DpiScale scale, SIZE frame) {
+  const SIZE outer = mainWindowSize(scale);
+  return {outer.cx - frame.cx, outer.cy - frame.cy};
+}
+
 }  // namespace
 
 SIZE mainWindowSize(DpiScale scale) { return {scale(kWidth), scale(kHeight + window_layout::kStatusBarHeight)}; }
 
 bool standsInBottomRow(const ControlLayout& layout) { return placementOf(layout) == Placement::BottomRow; }
 
-MainWindowArrangement arrangeMainWindow(DpiScale scale, SIZE outer, SIZE client) {
+MainWindowArrangement arrangeMainWindow(DpiScale scale, SIZE client, SIZE frame) {
   MainWindowArrangement arrangement;
   auto& boxes = arrangement.boxes;
   boxes = scaledLayout(scale);
-  const SIZE own = mainWindowSize(scale);
-  const int wider = outer.cx - own.cx, taller = outer.cy - own.cy;
+  const SIZE own = ownClientSize(scale, frame);
+  const int wider = client.cx - own.cx, taller = client.cy - own.cy;
 
   for (const ControlLayout& c : mainWindowLayout()) {
     ControlBox& box = boxes[indexOf(c.name)];
@@ -132,7 +138,9 @@ MainWindowArrangement arrangeMainWindow(DpiScale scale, SIZE outer, SIZE client)
         box.width += wider;
         break;
       case Placement::Grid:
-        box.width += wider;
+        // The layout's grid is as wide as its window's client area, whatever
+        // the frame around it takes.
+        box.width = client.cx - box.left;
         box.height += taller;
         break;
       case Placement::BottomRow:
@@ -151,10 +159,8 @@ MainWindowArrangement arrangeMainWindow(DpiScale scale, SIZE outer, SIZE client)
   Row bottomRow = rowOf(Placement::BottomRow, boxes, scale);
   fitRowInto(bottomRow, rowRight, boxes);
 
-  arrangement.panelShownLeft = scale(window_layout::kPanelShownLeft) + wider;
+  arrangement.panelShownLeft = client.cx - boxes[indexOf(Control::图片框1)].width;
   boxes[indexOf(Control::图片框1)].top = panelTop(boxes, bottomRow, scale);
-  const int grip = scale(kSizeGrip);
-  arrangement.sizeGrip = {client.cx - grip, client.cy - grip, grip, grip};
   const int bar = scale(window_layout::kStatusBarHeight);
   arrangement.statusBar = {0, client.cy - bar, client.cx, bar};
   return arrangement;
@@ -163,16 +169,16 @@ MainWindowArrangement arrangeMainWindow(DpiScale scale, SIZE outer, SIZE client)
 // The width: both rows squeezed as far as they go. The height: a few rows of
 // the grid, and room for the region panel's controls above the bottom row
 // (the panel rising to the window's top).
-SIZE mainWindowMinimumSize(DpiScale scale, SIZE frame) {
+SIZE mainWindowMinimumClientSize(DpiScale scale, SIZE frame) {
   const auto boxes = scaledLayout(scale);
   int rowEnd = 0;
   for (Placement placement : {Placement::HeaderRow, Placement::BottomRow})
     rowEnd = std::max(rowEnd, narrowestRowEnd(rowOf(placement, boxes, scale).items));
-  const int ownHeight = mainWindowSize(scale).cy;
+  const int ownHeight = ownClientSize(scale, frame).cy;
   const int gridShrink = boxes[indexOf(Control::高级表格1)].height - scale(kMinimumGridHeight);
   const int panelShrink = rowTop(rowOf(Placement::BottomRow, boxes, scale), boxes) - scale(kPanelClearance) -
                           panelContentBottom(boxes);
-  return {rowEnd + scale(kRowEndMargin) + frame.cx, ownHeight - std::min(gridShrink, panelShrink)};
+  return {rowEnd + scale(kRowEndMargin), ownHeight - std::min(gridShrink, panelShrink)};
 }
 
 }  // namespace quorvane

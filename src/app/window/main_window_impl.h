@@ -12,24 +12,27 @@
 #include "app/settings.h"
 #include "app/settings_file.h"
 #include "app/window/account_reading.h"
+#include "app/window/batch_id_window.h"
 #include "app/window/grid_context_menu.h"
 #include "app/window/main_window.h"
+#include "app/window/main_window_actions.h"
 #include "app/window/main_window_layout.h"
 #include "app/window/program_icon.h"
+#include "app/window/program_window.h"
 #include "app/window/region_panel.h"
 #include "app/window/result_grid.h"
 #include "app/window/search_progress_view.h"
-#include "app/window/size_grip.h"
 #include "app/window/status_bar.h"
 #include "app/window/taskbar_progress.h"
 #include "app/window/tray_icon.h"
 #include "app/window/ui_task_queue.h"
 #include "app/window/window_search.h"
+#include "app/window/window_waits.h"
 #include "results/result_table.h"
 
 namespace quorvane {
 
-class MainWindowImpl final : public MainWindow {
+class MainWindowImpl final : public MainWindow, private ProgramWindow {
  public:
   // A second start of the program finds the first one's window by it.
   static constexpr wchar_t kWindowClass[] = L"QuorvaneMainWindow";
@@ -68,6 +71,7 @@ class MainWindowImpl final : public MainWindow {
   unsigned timerInterval() const override { return timerInterval_; }
   void setTimerInterval(unsigned milliseconds) override;
   void runOnUiThread(std::function<void()> task) override;
+  WindowWaits& waits() override { return waits_; }
 
   // The program's keys, for the message loop: F5 and Alt+R while the window
   // or one of its controls has the focus, then the dialog keys (Tab, Enter,
@@ -83,6 +87,9 @@ class MainWindowImpl final : public MainWindow {
   LocalText searchProgressText() const { return progress_.tooltipText(); }
   int searchProgressTooltipWidth() const { return progress_.tooltipWidth(); }
 
+  // The batch-id window, open or not.
+  const BatchIdWindow& batchWindow() const { return batch_; }
+
   // The IM account 联系旺旺列表框 shows selected ("" for none), for the
   // settings file to keep; and the kept one, to be selected when the first
   // reading lists it (call it right after create(): readings end later).
@@ -91,8 +98,7 @@ class MainWindowImpl final : public MainWindow {
 
  private:
   explicit MainWindowImpl(HINSTANCE instance);
-  static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   // building the window
   void createControls();
@@ -104,8 +110,12 @@ class MainWindowImpl final : public MainWindow {
   void createFonts();
   void renewFonts();
   void fitToWorkArea();
-  void layOut();
-  void onDpiChanged(UINT dpi, const RECT& suggested);
+  void layOut() override;
+  // Fonts, the grid's and the progress bar's drawing, the tray icon's image.
+  void renewForScale() override;
+  // The smallest outer size that keeps the controls in reach (see
+  // mainWindowMinimumClientSize).
+  SIZE minimumSize() const;
   void onMinMaxInfo(MINMAXINFO& limits) const;
 
   // settings (main_window_settings.cpp)
@@ -132,6 +142,7 @@ class MainWindowImpl final : public MainWindow {
   void onRegionLinkMouse(UINT mouseMessage);
   void onGridSpacePressed();
   void onGridTickClicked(int row);
+  void onWaitingChanged(bool waiting);
   LRESULT onNotify(const NMHDR& header);
   LRESULT onStaticColour(HDC dc, HWND label);
 
@@ -141,23 +152,20 @@ class MainWindowImpl final : public MainWindow {
   void attachGridMenu();
 
   HINSTANCE instance_;
-  HWND window_ = nullptr;
   HACCEL keys_ = nullptr;
   SettingsFile* settingsFile_ = nullptr;
   Settings settings_;  // as read at the start; the defaults without a file
   std::wstring exportFolder_;
   std::array<HWND, kControlCount> controls_{};
-  DpiScale scale_;
   HFONT font_ = nullptr;
   HFONT underlinedFont_ = nullptr;
-  WindowIcons icons_;
-  SizeGrip sizeGrip_;
   StatusBar statusBar_;
   LayoutPasses layoutPasses_;
   UINT taskbarCreatedMessage_ = 0;
   UINT taskbarButtonCreatedMessage_ = 0;
   unsigned timerInterval_ = 0;
   COLORREF regionLinkColour_ = RGB(0, 0, 0);
+  HWND focusBeforeWait_ = nullptr;
 
   ResultTable table_;
   Selection selection_;
@@ -166,6 +174,10 @@ class MainWindowImpl final : public MainWindow {
   RegionPanel panel_;
   TrayIcon trayIcon_;
   UiTaskQueue uiTasks_;
+  WindowWaits waits_{[this](MSG& message) { return translateKeyboardMessage(message); },
+                     [this](bool waiting) { onWaitingChanged(waiting); }};
+  // Closed with the window; before the waits go.
+  BatchIdWindow batch_{waits_, batchWindowServices(*this)};
   // After the task queue, so it lets go of its workers first.
   AccountReading accounts_{*this};
   TaskbarButtonProgress taskbar_;

@@ -47,9 +47,9 @@ inline constexpr int kInitialHeight = 743;
 inline constexpr int kHeight = 721;  // set by the creation handler
 // The status bar below the bottom row adds its height to the window's.
 inline constexpr int kStatusBarHeight = 22;
-// The region panel's left edge shown (its right edge meets the window's) and
-// hidden (entirely outside the window).
-inline constexpr int kPanelShownLeft = 861;
+// The region panel's left edge hidden (entirely outside the window). Shown,
+// its right edge meets the client area's (the layout's 861 put it at the
+// window's outer edge, its right end under the frame).
 inline constexpr int kPanelHiddenLeft = 1221;
 inline constexpr unsigned kTimer1Interval = 200;
 }  // namespace window_layout

@@ -4,7 +4,6 @@
 #include <optional>
 
 #include "app/restored_placement.h"
-#include "app/window/main_window_arrangement.h"
 #include "app/window/main_window_impl.h"
 #include "app/window/window_placement.h"
 #include "app/window/window_text.h"
@@ -24,7 +23,7 @@ std::u16string utf16Of(const std::wstring& text) { return std::u16string(text.be
 // The saved place, where its monitor is still there; the window is shown by it.
 bool MainWindowImpl::restorePlacement() {
   if (!settings_.placement) return false;
-  const SIZE minimum = mainWindowMinimumSize(scale_, frameSizeOf(window_));
+  const SIZE minimum = minimumSize();
   const std::vector<ScreenBox> areas = workAreas();
   const std::optional<ScreenBox> box = restoredWindowBox(*settings_.placement, scale_.dpi(), minimum.cx, minimum.cy, areas);
   if (!box) return false;

@@ -1,9 +1,15 @@
 // The main window's size and DPI: its fonts and icons at the window's DPI,
 // its first size fitted to the screen, the controls laid out again whenever
 // the size or the DPI changes, and the smallest size the user may give it.
+//
+// The frame is the system's sizing frame: the system resizes the window from
+// every edge and corner, snaps it to the screen's edges and halves and
+// maximises it, and the layout follows the client area whatever the frame
+// around it takes.
 #include "app/window/control_factory.h"
 #include "app/window/main_window_arrangement.h"
 #include "app/window/main_window_impl.h"
+#include "app/window/window_dpi.h"
 #include "app/window/window_placement.h"
 
 namespace quorvane {
@@ -50,44 +56,33 @@ void MainWindowImpl::fitToWorkArea() {
 void MainWindowImpl::layOut() {
   if (!control(Control::图片框1)) return;  // still being created
   layoutPasses_.run([this] {
-    RECT outer{}, client{};
-    GetWindowRect(window_, &outer);
+    RECT client{};
     GetClientRect(window_, &client);
-    const MainWindowArrangement arrangement = arrangeMainWindow(scale_, sizeOf(outer), sizeOf(client));
+    const MainWindowArrangement arrangement =
+        arrangeMainWindow(scale_, sizeOf(client), frameSizeAtDpi(window_, scale_.dpi()));
     for (const ControlLayout& layout : mainWindowLayout())
       if (layout.name != Control::图片框1)
         placeControl(control(layout.name), layout.kind, arrangement.boxes[indexOf(layout.name)], scale_);
     panel_.place(arrangement.boxes[indexOf(Control::图片框1)], arrangement.panelShownLeft);
-    const ControlBox& grip = arrangement.sizeGrip;
-    const bool gripShown = !IsZoomed(window_);
     const ControlBox& bar = arrangement.statusBar;
-    statusBar_.place(bar.left, bar.top, bar.width, bar.height, gripShown ? grip.left : bar.width, scale_);
-    sizeGrip_.place(grip.left, grip.top, grip.width, gripShown);
+    statusBar_.place(bar.left, bar.top, bar.width, bar.height, scale_);
     progress_.labelMoved();
   });
 }
 
-// The system suggests the window's new place and size; the controls, fonts,
-// the grid's columns and images and the icons follow the new DPI.
-void MainWindowImpl::onDpiChanged(UINT dpi, const RECT& suggested) {
-  scale_ = DpiScale(static_cast<int>(dpi));
+void MainWindowImpl::renewForScale() {
   renewFonts();
   grid_.setScale(scale_);
   progress_.setScale(scale_);
-  icons_.apply(window_, dpi);
   trayIcon_.renewImage();
-  SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  layOut();  // the size may not have changed
-  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
-void MainWindowImpl::onMinMaxInfo(MINMAXINFO& limits) const {
-  // A minimised window has no client area to measure the frame by; the
-  // limits are asked for again when it is restored.
-  if (IsIconic(window_)) return;
-  const SIZE minimum = mainWindowMinimumSize(scale_, frameSizeOf(window_));
-  limits.ptMinTrackSize = {minimum.cx, minimum.cy};
+SIZE MainWindowImpl::minimumSize() const {
+  const SIZE frame = frameSizeAtDpi(window_, scale_.dpi());
+  const SIZE client = mainWindowMinimumClientSize(scale_, frame);
+  return {client.cx + frame.cx, client.cy + frame.cy};
 }
+
+void MainWindowImpl::onMinMaxInfo(MINMAXINFO& limits) const { setMinimumTrackSize(limits, window_, minimumSize()); }
 
 }  // namespace quorvane

@@ -52,8 +52,7 @@ void RegionPanel::park() {
 }
 
 // Each step takes the panel a twelfth of the way, rounded, so the slide ends
-// exactly where it should at any DPI; at 96 DPI every step is 30 pixels.
-static_assert(window_layout::kPanelHiddenLeft - window_layout::kPanelShownLeft == RegionPanel::kSlideSteps * 30);
+// exactly where it should at any DPI and any frame.
 void RegionPanel::slideTo(int target) {
   HWND window = GetParent(panel_);
   const int start = left();

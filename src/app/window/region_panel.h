@@ -16,7 +16,7 @@ namespace quorvane {
 
 class RegionPanel {
  public:
-  // A slide is 12 steps (of 30 pixels at 96 DPI) with a pause after each.
+  // A slide is 12 steps (of about 30 pixels at 96 DPI) with a pause after each.
   static constexpr int kSlideSteps = 12;
   static constexpr DWORD kSlidePauseMs = 1;
 

@@ -31,11 +31,12 @@ int indexOf(StatusPart part) {
 }  // namespace
 
 void StatusBar::create(HWND window, HINSTANCE instance, HFONT font) {
-  // The window places the bar itself (its size grip stands over the bar's
-  // right end), so the bar neither sizes nor aligns itself.
-  bar_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"",
-                         WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | CCS_NOPARENTALIGN | CCS_NORESIZE | SBARS_TOOLTIPS,
-                         0, 0, 0, 0, window, nullptr, instance, nullptr);
+  // The window places the bar with its other controls, so the bar neither
+  // sizes nor aligns itself.
+  bar_ = CreateWindowExW(
+      0, STATUSCLASSNAMEW, L"",
+      WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | CCS_NOPARENTALIGN | CCS_NORESIZE | SBARS_TOOLTIPS | SBARS_SIZEGRIP, 0,
+      0, 0, 0, window, nullptr, instance, nullptr);
   setFont(font);
 }
 
@@ -43,14 +44,16 @@ void StatusBar::setFont(HFONT font) {
   if (bar_) SendMessageW(bar_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
-void StatusBar::place(int left, int top, int width, int height, int partsRight, DpiScale scale) {
+void StatusBar::place(int left, int top, int width, int height, DpiScale scale) {
   if (!bar_) return;
   SetWindowPos(bar_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-  setParts(partsRight, scale);
+  setParts(width, height, scale);
 }
 
-// Parts of fixed width stand at the right end; the one of width 0 takes the rest.
-void StatusBar::setParts(int partsRight, DpiScale scale) {
+// Parts of fixed width stand at the right end, left of the size box (about
+// as wide as the bar is high); the one of width 0 takes the rest.
+void StatusBar::setParts(int width, int height, DpiScale scale) {
+  const int partsRight = std::max(width - height, 0);
   std::array<int, kPartCount> rightEdges{};
   int fixed = 0;
   for (const PartWidth& part : kParts) fixed += scale(part.width);

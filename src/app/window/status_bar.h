@@ -3,7 +3,9 @@
 // went wrong, in words. It is split into parts that stand left to right; the
 // message part, on the left, shows the latest message and takes whatever
 // room the others leave. A part of fixed width is added by naming it in
-// StatusPart and giving it a width in status_bar.cpp's table.
+// StatusPart and giving it a width in status_bar.cpp's table. The bar's
+// right end is the system's size box, which resizes the window as its
+// bottom-right corner does.
 #include <windows.h>
 
 #include <string>
@@ -21,20 +23,19 @@ class StatusBar {
   StatusBar(const StatusBar&) = delete;
   StatusBar& operator=(const StatusBar&) = delete;
 
-  // A child of `window`; the size grip of the window stands over its right end.
+  // A child of `window`, which must have a sizing frame.
   void create(HWND window, HINSTANCE instance, HFONT font);
   HWND handle() const { return bar_; }
   void setFont(HFONT font);
-  // The bar at `left, top, width, height` of the window's client area, its
-  // parts ending `partsRight` pixels from the bar's left edge.
-  void place(int left, int top, int width, int height, int partsRight, DpiScale scale);
+  // The bar at `left, top, width, height` of the window's client area.
+  void place(int left, int top, int width, int height, DpiScale scale);
 
   void setText(StatusPart part, const LocalText& text);
   void setText(StatusPart part, const std::wstring& text);
   LocalText text(StatusPart part) const;
 
  private:
-  void setParts(int partsRight, DpiScale scale);
+  void setParts(int width, int height, DpiScale scale);
 
   HWND bar_ = nullptr;
 };

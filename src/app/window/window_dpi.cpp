@@ -9,6 +9,7 @@ struct DpiCalls {
   UINT(WINAPI* dpiForSystem)() = nullptr;
   int(WINAPI* systemMetricsForDpi)(int, UINT) = nullptr;
   BOOL(WINAPI* enableNonClientDpiScaling)(HWND) = nullptr;
+  BOOL(WINAPI* adjustWindowRectForDpi)(RECT*, DWORD, BOOL, DWORD, UINT) = nullptr;
   HRESULT(WINAPI* dpiForMonitor)(HMONITOR, int, UINT*, UINT*) = nullptr;  // shcore, Windows 8.1
 };
 
@@ -25,6 +26,7 @@ const DpiCalls& dpiCalls() {
       resolve(user32, "GetDpiForSystem", found.dpiForSystem);
       resolve(user32, "GetSystemMetricsForDpi", found.systemMetricsForDpi);
       resolve(user32, "EnableNonClientDpiScaling", found.enableNonClientDpiScaling);
+      resolve(user32, "AdjustWindowRectExForDpi", found.adjustWindowRectForDpi);
     }
     // From the system folder only, never from beside the program.
     if (HMODULE shcore = LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32))
@@ -72,6 +74,16 @@ int systemMetricAtDpi(int index, UINT dpi) {
   const DpiCalls& calls = dpiCalls();
   if (calls.systemMetricsForDpi) return calls.systemMetricsForDpi(index, dpi);
   return MulDiv(GetSystemMetrics(index), static_cast<int>(dpi), static_cast<int>(systemDpi()));
+}
+
+SIZE frameSizeAtDpi(HWND window, UINT dpi) {
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
+  const auto exStyle = static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
+  const BOOL menuBar = (style & WS_CHILD) == 0 && GetMenu(window) != nullptr;
+  RECT box{0, 0, 0, 0};
+  if (const auto adjust = dpiCalls().adjustWindowRectForDpi; !adjust || !adjust(&box, style, menuBar, exStyle, dpi))
+    AdjustWindowRectEx(&box, style, menuBar, exStyle);
+  return {box.right - box.left, box.bottom - box.top};
 }
 
 void scaleNonClientArea(HWND window) {

@@ -19,6 +19,11 @@ inline DpiScale dpiScaleOf(HWND window) { return DpiScale(static_cast<int>(dpiOf
 UINT notificationAreaDpi();
 // GetSystemMetrics as it would answer at `dpi`.
 int systemMetricAtDpi(int index, UINT dpi);
+// What the frame, the caption and any menu bar the system draws around
+// `window`'s client area take at `dpi` (its outer size less its client
+// size), from its styles: known before the window is sized at that DPI, and
+// while it is minimised.
+SIZE frameSizeAtDpi(HWND window, UINT dpi);
 // Called from WM_NCCREATE: lets Windows 10 1607, which knows per-monitor
 // awareness only in its first form, scale the caption and frame too (later
 // systems do it by themselves).

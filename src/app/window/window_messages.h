@@ -25,6 +25,8 @@ constexpr UINT_PTR kRereadAccountsTimerId = 2;
 constexpr UINT kRereadAccountsDelayMs = 2000;
 // A reading of the accounts that has not ended by then counts as timed out.
 constexpr UINT_PTR kAccountReadingTimerId = 3;
+// Runs the runOnUiThread tasks whose kRunUiTasksMessage could not be posted.
+constexpr UINT_PTR kRunUiTasksTimerId = 4;
 
 // Control ids: kFirstControlId + the Control's index.
 constexpr int kFirstControlId = 1000;

@@ -35,11 +35,9 @@ BOOL CALLBACK collectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM areas) {
 
 }  // namespace
 
-SIZE frameSizeOf(HWND window) {
-  RECT outer{}, client{};
-  GetWindowRect(window, &outer);
-  GetClientRect(window, &client);
-  return {(outer.right - outer.left) - client.right, (outer.bottom - outer.top) - client.bottom};
+void setMinimumTrackSize(MINMAXINFO& limits, HWND window, SIZE minimum) {
+  const SIZE room = sizeOf(workAreaOf(window));
+  limits.ptMinTrackSize = {std::min(minimum.cx, room.cx), std::min(minimum.cy, room.cy)};
 }
 
 std::vector<ScreenBox> workAreas() {

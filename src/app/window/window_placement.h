@@ -22,8 +22,10 @@ RECT centredIn(SIZE size, const RECT& area);
 
 inline SIZE sizeOf(const RECT& box) { return {box.right - box.left, box.bottom - box.top}; }
 
-// The window's outer size less its client area's: what its frame and caption take.
-SIZE frameSizeOf(HWND window);
+// `minimum` (an outer size) as the smallest size the user may give the
+// window, but never larger than the work area of the window's monitor: a
+// window that cannot be made small enough for its monitor hangs out of reach.
+void setMinimumTrackSize(MINMAXINFO& limits, HWND window, SIZE minimum);
 
 // Every monitor's work area, in screen coordinates.
 std::vector<ScreenBox> workAreas();

@@ -93,6 +93,7 @@ class RecordingWindow final : public MainWindow {
   unsigned timerInterval() const override { return 0; }
   void setTimerInterval(unsigned) override {}
   void runOnUiThread(std::function<void()> task) override { tasks_.post(std::move(task)); }
+  WindowWaits& waits() override { return waits_; }
   void setStatusText(const LocalText& text) override {
     check();
     statuses.push_back(text);
@@ -119,10 +120,7 @@ class RecordingWindow final : public MainWindow {
  private:
   static LRESULT CALLBACK proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = reinterpret_cast<RecordingWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self && message == kRunUiTasksMessage) {
-      self->tasks_.drain();
-      return 0;
-    }
+    if (self && self->tasks_.onMessage(message, wParam)) return 0;
     if (self && message == WM_TIMER && wParam == kAccountReadingTimerId && self->reading) {
       self->reading->onTimeLimit();
       return 0;
@@ -134,6 +132,7 @@ class RecordingWindow final : public MainWindow {
   HWND window_ = nullptr;
   DWORD thread_ = GetCurrentThreadId();
   UiTaskQueue tasks_;
+  WindowWaits waits_{{}, {}};
   ResultTable table_;
 };
 

@@ -1,6 +1,7 @@
 // The batch-id window in this process, with the presence lookup and the chat
-// launcher recorded: its layout, its round of contacts, what closing it does
-// while a round runs, and its timers against the stand-in IM client.
+// launcher recorded: its layout, its round of contacts, what closing it or
+// another wait of the thread does to a round, and its timers against the
+// stand-in IM client.
 #include <gtest/gtest.h>
 
 #include "app/window/batch_id_window.h"
@@ -27,18 +28,22 @@ class BatchWindow : public ::testing::Test {
   Lines looked, launched;
   std::function<void(const LocalText&)> duringLookup;
   std::vector<ChatLaunches> rounds;  // what each round that ended reported
+  // The thread's waits, as the main window holds them.
+  WindowWaits waits{{}, [this](bool waiting) { batch.setWaiting(waiting); }};
+  BatchIdWindow batch{waits, services()};
 
+  static void SetUpTestSuite() { BatchIdWindow::registerWindowClass(GetModuleHandleW(nullptr)); }
   void SetUp() override { imClient().reset(); }
   void TearDown() override {
-    BatchIdWindow::close();
+    batch.close();
     testing::closeStandinWindows();
     imClient().reset();
   }
 
-  HWND open() {
+  BatchIdWindowServices services() {
     BatchIdWindowServices services;
     services.selectedAccount = [] { return LocalText("alice"); };
-    services.presence = [this](const LocalText& id) {
+    services.presence = [this](const LocalText& id, Wait&) {
       looked.push_back(id);
       if (duringLookup) duringLookup(id);
       return status[id];
@@ -48,8 +53,11 @@ class BatchWindow : public ::testing::Test {
       return url == buildChatUrl("  ") ? platform::ShellOpen::NoHandler : platform::ShellOpen::Opened;
     };
     services.roundEnded = [this](const ChatLaunches& launches) { rounds.push_back(launches); };
-    BatchIdWindow::open(GetModuleHandleW(nullptr), std::move(services));
-    return BatchIdWindow::openWindow();
+    return services;
+  }
+  HWND open() {
+    batch.open(GetModuleHandleW(nullptr));
+    return batch.handle();
   }
   static HWND item(HWND window, C c) { return GetDlgItem(window, 100 + static_cast<int>(c)); }
   static void clickButton(HWND window, C c) { SendMessageW(item(window, c), BM_CLICK, 0, 0); }
@@ -78,7 +86,9 @@ TEST_F(BatchWindow, OpensWithItsCaptionControlsAndTheAutoCloseBoxTicked) {
   EXPECT_EQ(frame.top, 50);
   EXPECT_EQ(frame.right - frame.left, 392);
   EXPECT_EQ(frame.bottom - frame.top, 427);
-  expectPlace(item(window, C::编辑框1), 0, 0, 387, 352);
+  RECT client{};
+  GetClientRect(window, &client);
+  expectPlace(item(window, C::编辑框1), 0, 0, client.right, 352);  // across the client area, whatever the frame
   expectPlace(item(window, C::按钮1), 12, 361, 97, 29);
   expectPlace(item(window, C::清除), 139, 361, 97, 29);
   expectPlace(item(window, C::选择框1), 256, 368, 120, 16);
@@ -95,6 +105,7 @@ TEST_F(BatchWindow, OpeningItAgainBringsTheOpenOneForward) {
   HWND first = open();
   setWindowText(item(first, C::编辑框1), "kept");
   EXPECT_EQ(open(), first);
+  EXPECT_EQ(batch.handle(), first);
   EXPECT_EQ(windowText(item(first, C::编辑框1)), "kept");
   EXPECT_TRUE(IsWindowVisible(first));
 }
@@ -132,20 +143,38 @@ TEST_F(BatchWindow, ASecondClickDuringARoundStartsNoSecondRound) {
   EXPECT_EQ(launched.size(), 2u);
 }
 
-TEST_F(BatchWindow, ClosedDuringARoundItHidesEndsTheRoundAndGoesAfterwards) {
+TEST_F(BatchWindow, ClosedDuringAPresenceCheckItGoesAtOnceAndTheRoundLaunchesNothing) {
   HWND window = open();
   status = {{"a", "1"}, {"b", "1"}};
   setWindowText(item(window, C::编辑框1), "a\r\nb");
   duringLookup = [&](const LocalText&) {
     SendMessageW(window, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(IsWindow(window));
-    EXPECT_FALSE(IsWindowVisible(window));
+    EXPECT_FALSE(IsWindow(window));
   };
   clickButton(window, C::按钮1);
   EXPECT_EQ(looked, (Lines{"a"}));
-  EXPECT_FALSE(IsWindow(window));
-  EXPECT_EQ(BatchIdWindow::openWindow(), nullptr);
+  EXPECT_TRUE(launched.empty()) << "launched on the answer of a window already closed";
+  EXPECT_EQ(batch.handle(), nullptr);
   EXPECT_TRUE(rounds.empty()) << "a round cut short by closing tells nothing";
+  EXPECT_FALSE(waits.waiting());
+  EXPECT_NE(open(), nullptr) << "and it opens again";
+}
+
+TEST_F(BatchWindow, WhileAnotherWaitRunsContactIsDisabledAndAClickStartsNoRound) {
+  HWND window = open();
+  status = {{"a", "1"}};
+  setWindowText(item(window, C::编辑框1), "a");
+  {
+    const std::unique_ptr<WindowWait> other = waits.begin(nullptr);  // the main window's shop lookup
+    ASSERT_NE(other, nullptr);
+    EXPECT_FALSE(IsWindowEnabled(item(window, C::按钮1)));
+    SendMessageW(window, WM_COMMAND, MAKEWPARAM(100 + static_cast<int>(C::按钮1), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(item(window, C::按钮1)));
+    EXPECT_TRUE(looked.empty());
+  }
+  EXPECT_TRUE(IsWindowEnabled(item(window, C::按钮1)));
+  clickButton(window, C::按钮1);
+  EXPECT_EQ(launched, Lines{buildChatUrl("a")});
 }
 
 TEST_F(BatchWindow, ItsChooserTimerAnswersTheAccountChooser) {

@@ -3,6 +3,8 @@
 // presence lookups and the shop lookup run on the window's thread, so the
 // window must keep answering while they wait, and an answer cut short is no
 // answer: nobody is contacted and no shop opened on the strength of it.
+// While one of them waits, every other action that would wait is refused,
+// and 退出 ends the program at once.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -53,12 +55,13 @@ class HostileContact : public ::testing::Test {
   }
 
   void setMode(const char* mode) const { ASSERT_TRUE(platform::writeWholeFileAtomically(modePath, mode)); }
-  void launch(const char* mode) {
+  // `stallLimitMs` 0: the program's own 30 s.
+  void launch(const char* mode, int stallLimitMs = kStallLimitMs) {
     ASSERT_TRUE(market.running() && !modePath.empty()) << "run under tests/services/with-marketplace.sh";
     setMode(mode);
     market.forgetRequests();
     ui::LaunchOptions options;
-    options.environment.push_back({L"QUORVANE_STALL_LIMIT_MS", std::to_wstring(kStallLimitMs)});
+    if (stallLimitMs) options.environment.push_back({L"QUORVANE_STALL_LIMIT_MS", std::to_wstring(stallLimitMs)});
     app = ui::App::launch(options);
     ASSERT_NE(app, nullptr);
     main = app->mainWindow();
@@ -89,6 +92,28 @@ class HostileContact : public ::testing::Test {
     SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()), SMTO_ABORTIFHUNG, 5000,
                         nullptr);
   }
+  // 退出 from the tray icon's menu; the seconds until the process was gone.
+  // On a bare Xvfb every shown top-level window takes about 2 s to go (Wine
+  // waits for a window manager there is none of), so a program with both
+  // windows open needs 4-6 s to end however fast it is.
+  double exitFromTheTray() {
+    HWND menu = app->openTrayMenu();
+    EXPECT_NE(menu, nullptr);
+    if (!menu) return 1e9;
+    const ULONGLONG start = GetTickCount64();
+    ui::chooseMenuItem(menu, 0);
+    const std::optional<DWORD> code = app->waitForExit(20000);
+    EXPECT_EQ(code, std::optional<DWORD>(0));
+    return secondsSince(start);
+  }
+  // The same exit with the same windows open and nothing waiting.
+  double exitWithoutAWait() {
+    launch("normal", 0);
+    if (!openBatchWindow()) return 0;
+    const double seconds = exitFromTheTray();
+    app.reset();
+    return seconds;
+  }
 };
 
 class CutShopLookup : public HostileContact, public ::testing::WithParamInterface<const char*> {};
@@ -103,8 +128,9 @@ TEST_P(CutShopLookup, OpensNoShopAndTheWindowAnswersMeanwhile) {
   ui::click(button(main, kEnterShop));
   ASSERT_TRUE(ui::waitUntil([&] { return requestsFor("/search?app=shopsearch") == 1; }));
   EXPECT_TRUE(answers(main)) << "the window does not answer during the lookup";
-  // The user's input waits while the lookup does.
-  ASSERT_TRUE(ui::waitUntil([&] { return IsWindowEnabled(main) != FALSE; }, kRoundTimeoutMs));
+  // 进入店铺 waits while the lookup does.
+  EXPECT_FALSE(IsWindowEnabled(button(main, kEnterShop)));
+  ASSERT_TRUE(ui::waitUntil([&] { return IsWindowEnabled(button(main, kEnterShop)) != FALSE; }, kRoundTimeoutMs));
   std::printf("mode %s: the shop lookup failed after %.1f s (stall limit %d ms)\n", mode, secondsSince(start),
               kStallLimitMs);
   ui::settle(main);
@@ -153,6 +179,68 @@ TEST_P(CutBatchPresence, ContactsNobodyAndTheWindowsAnswerMeanwhile) {
 }
 
 INSTANTIATE_TEST_SUITE_P(StalledOrReset, CutBatchPresence, ::testing::Values("presence-stall", "presence-reset-half"));
+
+// ---- one wait at a time, and 退出 in the middle of one
+
+const char kContactSelected[] = "\xC1\xAA\xCF\xB5\xD1\xA1\xD6\xD0";  // 联系选中
+
+// The answer stalls longer than the program's own 30 s limit.
+TEST_F(HostileContact, DuringAStalledShopLookupOtherWaitsAreRefusedAndExitEndsTheProgramAtOnce) {
+  const double withoutAWait = exitWithoutAWait();
+  launch("lookup-stall", 0);
+  HWND box = idBox();
+  ASSERT_NE(box, nullptr);
+  ui::typeText(box, L"ab");
+  ui::click(button(main, kEnterShop));
+  ASSERT_TRUE(ui::waitUntil([&] { return requestsFor("/search?app=shopsearch") == 1; }));
+
+  EXPECT_FALSE(IsWindowEnabled(button(main, kEnterShop)));
+  EXPECT_FALSE(IsWindowEnabled(button(main, kContactSelected)));
+  ui::pressKey(box, VK_RETURN);  // a second lookup, which would wait inside the first
+  HWND batch = openBatchWindow();
+  ASSERT_NE(batch, nullptr) << "the windows answer during the lookup";
+  HWND contact = button(batch, kContact);
+  EXPECT_FALSE(IsWindowEnabled(contact));
+  setText(ui::findControl(batch, L"Edit", L""), L"baby-step.5");
+  PostMessageW(contact, BM_CLICK, 0, 0);
+  ui::settle(batch);
+  ui::saveScreenshot(L"waiting-for-a-shop-lookup");
+  EXPECT_EQ(requestsFor("/search?app=shopsearch"), 1u);
+  EXPECT_EQ(requestsFor("/muliuserstatus.aw"), 0u);
+
+  const double seconds = exitFromTheTray();
+  std::printf("exit during a stalled shop lookup: the process was gone after %.2f s (%.2f s without a wait)\n",
+              seconds, withoutAWait);
+  EXPECT_LT(seconds, withoutAWait + 2.0);
+  EXPECT_TRUE(browser().launches().empty());
+  EXPECT_TRUE(imClient().launches().empty());
+}
+
+TEST_F(HostileContact, DuringAStalledPresenceCheckOtherWaitsAreRefusedAndExitEndsTheProgramAtOnce) {
+  const double withoutAWait = exitWithoutAWait();
+  launch("presence-stall", 0);
+  HWND batch = openBatchWindow();
+  ASSERT_NE(batch, nullptr);
+  setText(ui::findControl(batch, L"Edit", L""), L"baby-step.2\r\nbaby-step.5");
+  ui::click(button(batch, kContact));
+  ASSERT_TRUE(ui::waitUntil([&] { return requestsFor("/muliuserstatus.aw") == 1; }));
+
+  EXPECT_FALSE(IsWindowEnabled(button(batch, kContact)));
+  EXPECT_FALSE(IsWindowEnabled(button(main, kEnterShop)));
+  HWND box = idBox();
+  ASSERT_NE(box, nullptr);
+  ui::typeText(box, L"ab");
+  ui::pressKey(box, VK_RETURN);  // a lookup, which would wait inside the presence check
+  EXPECT_EQ(requestsFor("/search?app=shopsearch"), 0u);
+
+  const double seconds = exitFromTheTray();
+  std::printf("exit during a stalled presence check: the process was gone after %.2f s (%.2f s without a wait)\n",
+              seconds, withoutAWait);
+  EXPECT_LT(seconds, withoutAWait + 2.0);
+  EXPECT_EQ(requestsFor("/muliuserstatus.aw"), 1u) << "the round went on to the next id";
+  EXPECT_TRUE(imClient().launches().empty());
+  EXPECT_TRUE(browser().launches().empty());
+}
 
 }  // namespace
 }  // namespace quorvane

@@ -1,7 +1,8 @@
 // The batch-id window "批量旺旺ID" at the DPI and on the screen the suite
 // runs on: its figures times DPI / 96 where it fits, inside the work area,
-// and resizable by the same rule as the main window: the list of ids takes
-// the difference, the row of buttons keeps its distance to the bottom.
+// and resizable through the system's frame by the same rule as the main
+// window: the list of ids spans the client area and takes the difference,
+// the row of buttons keeps its distance to the bottom.
 #include <gtest/gtest.h>
 
 #include "screen_checks.h"
@@ -40,15 +41,16 @@ class BatchWindowLayout : public ::testing::Test {
   void SetUp() override { ASSERT_TRUE(isVisible(batch)); }
   static HWND control(const Figure& f) { return findControl(batch, f.cls, fromLocal(f.caption)); }
 
-  // The list takes the difference of the outer sizes; the row keeps its
-  // distance to the bottom, inside the window.
+  // The list takes the difference from the client area the layout's outer
+  // size leaves inside the frame; the row keeps its distance to the bottom,
+  // inside the window.
   void expectArrangedForItsSize() {
-    const RECT outer = screenRectOf(batch), client = clientRectOf(batch);
-    const int wider = widthOf(outer) - scaled(kWidth), taller = heightOf(outer) - scaled(kHeight);
+    const RECT client = clientRectOf(batch);
+    const int taller = heightOf(client) - (scaled(kHeight) - frameOf(batch).cy);
     const RECT list = positionInParent(control(kList));
     EXPECT_EQ(list.left, 0);
     EXPECT_EQ(list.top, 0);
-    EXPECT_NEAR(widthOf(list), scaled(kList.width) + wider, kTolerance);
+    EXPECT_EQ(widthOf(list), widthOf(client));
     EXPECT_NEAR(heightOf(list), scaled(kList.height) + taller, kTolerance);
     for (const Figure& f : kRow) {
       const RECT box = positionInParent(control(f));
@@ -76,11 +78,13 @@ TEST_F(BatchWindowLayout, OpensAtItsFiguresTimesTheScaleInsideTheWorkArea) {
   saveScreenshot(L"batch-window-at-" + dpiName());
 }
 
-TEST_F(BatchWindowLayout, GrowsAndShrinksByTheSameRuleDownToAFewLines) {
-  dragSizeGrip(batch, scaled(150), scaled(100));
+TEST_F(BatchWindowLayout, GrowsAndShrinksThroughItsFrameByTheSameRuleDownToAFewLines) {
+  EXPECT_TRUE(GetWindowLongPtrW(batch, GWL_STYLE) & WS_THICKFRAME);
+  EXPECT_TRUE(GetWindowLongPtrW(batch, GWL_STYLE) & WS_MAXIMIZEBOX);
+  dragFrame(batch, HTBOTTOMRIGHT, scaled(150), scaled(100));
   EXPECT_NEAR(widthOf(screenRectOf(batch)), scaled(kWidth) + scaled(150), 1);
   expectArrangedForItsSize();
-  dragSizeGrip(batch, -2000, -2000);
+  dragFrame(batch, HTBOTTOMRIGHT, -2000, -2000);
   EXPECT_NEAR(widthOf(screenRectOf(batch)), scaled(kWidth), 1) << "the row of buttons needs the whole width";
   EXPECT_LT(heightOf(screenRectOf(batch)), scaled(kHeight));
   EXPECT_GE(heightOf(positionInParent(control(kList))), scaled(100) - kTolerance);

@@ -11,7 +11,7 @@ namespace quorvane::ui {
 namespace {
 
 constexpr int kDesignWidth = kWindowWidth, kDesignHeight = kWindowHeight;
-constexpr int kGridTop = 53, kGridWidth = 1215, kGridHeight = 592;
+constexpr int kGridTop = 53, kGridHeight = 592;
 constexpr int kHeaderLeft = -4, kHeaderTop = 1, kHeaderWidth = 1300, kHeaderHeight = 55;
 constexpr int kPanelHiddenLeft = 1221, kPanelTop = 84, kPanelWidth = 360, kPanelHeight = 558;
 
@@ -164,10 +164,12 @@ bool inBottomRow(const Expected& figure) { return figure.parent == Parent::Windo
 
 void expectArrangedForItsSize(const MainWindowParts& parts) {
   const RECT outer = screenRectOf(parts.window), client = clientRectOf(parts.window);
-  const int wider = widthOf(outer) - scaled(kDesignWidth), taller = heightOf(outer) - scaled(kDesignHeight);
+  const SIZE frame = frameOf(parts.window);
+  const int wider = widthOf(client) - (scaled(kDesignWidth) - frame.cx);
+  const int taller = heightOf(client) - (scaled(kDesignHeight) - frame.cy);
   SCOPED_TRACE(testing::Message() << "window " << widthOf(outer) << " x " << heightOf(outer) << ", client "
                                   << widthOf(client) << " x " << heightOf(client));
-  expectBox(parts.grid, 0, scaled(kGridTop), scaled(kGridWidth) + wider, scaled(kGridHeight) + taller, "grid");
+  expectBox(parts.grid, 0, scaled(kGridTop), widthOf(client), scaled(kGridHeight) + taller, "grid, across the width");
   expectBox(parts.header, scaled(kHeaderLeft), scaled(kHeaderTop), scaled(kHeaderWidth) + wider,
             scaled(kHeaderHeight), "header frame");
   RECT panel = inParent(parts.panel);
@@ -218,17 +220,10 @@ void expectArrangedForItsSize(const MainWindowParts& parts) {
   EXPECT_EQ(status.bottom, client.bottom);
   EXPECT_PRED2(isRoughly, heightOf(status), scaled(kStatusBarHeight));
   for (const RECT& box : bottomRow) EXPECT_LE(box.bottom, status.top) << "the status bar covers a bottom-row control";
+  // Its size box, in the corner: the system's sizing of the window's own corner.
   if (!IsZoomed(parts.window)) {
-    HWND grip = findControl(parts.window, L"QuorvaneSizeGrip", L"");
-    ASSERT_NE(grip, nullptr);
-    EXPECT_TRUE(isVisible(grip));
-    const RECT corner = inWindow(parts, grip);
-    EXPECT_EQ(corner.right, client.right);
-    EXPECT_EQ(corner.bottom, client.bottom);
-    for (const RECT& box : bottomRow) {
-      RECT overlap{};
-      EXPECT_FALSE(IntersectRect(&overlap, &box, &corner)) << "the size grip covers a bottom-row control";
-    }
+    const RECT onScreen = screenRectOf(bar);
+    EXPECT_EQ(SendMessageW(bar, WM_NCHITTEST, 0, MAKELPARAM(onScreen.right - 2, onScreen.bottom - 2)), HTBOTTOMRIGHT);
   }
 }
 
@@ -262,14 +257,29 @@ void expectControlsInReach(const MainWindowParts& parts, bool bottomRowOnly) {
 
 namespace {
 
-HWND captureOf(HWND window) {
+bool inSizingLoop(HWND window) {
   GUITHREADINFO info{};
   info.cbSize = sizeof(info);
   GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
-  return info.hwndCapture;
+  return (info.flags & GUI_INMOVESIZE) != 0;
 }
 
 }  // namespace
+
+SIZE frameOf(HWND window) {
+  const RECT outer = screenRectOf(window), client = clientRectOf(window);
+  return {widthOf(outer) - widthOf(client), heightOf(outer) - heightOf(client)};
+}
+
+POINT pointOnFrame(HWND window, int hit) {
+  const RECT box = screenRectOf(window);
+  const POINT middle{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+  const bool left = hit == HTLEFT || hit == HTTOPLEFT || hit == HTBOTTOMLEFT;
+  const bool right = hit == HTRIGHT || hit == HTTOPRIGHT || hit == HTBOTTOMRIGHT;
+  const bool top = hit == HTTOP || hit == HTTOPLEFT || hit == HTTOPRIGHT;
+  const bool bottom = hit == HTBOTTOM || hit == HTBOTTOMLEFT || hit == HTBOTTOMRIGHT;
+  return {left ? box.left + 1 : right ? box.right - 2 : middle.x, top ? box.top + 1 : bottom ? box.bottom - 2 : middle.y};
+}
 
 // Absolute positions run from 0 to 65536 across the screen; rounding up
 // lands on the very pixel, as the system rounds down.
@@ -287,33 +297,34 @@ void sendMouse(POINT at, DWORD button) {
   SendInput(1, &input, sizeof(input));
 }
 
-// Through the mouse itself, as a user drags: moving a window makes the
-// system send the window under the cursor a mouse move of its own, so moves
-// posted with other positions would be undone by it. Every step names its
-// position: under Wine a move of the cursor comes back late through the X
-// server and may set the cursor back to an earlier step before the button
-// goes up.
-void dragSizeGrip(HWND window, int dx, int dy) {
-  HWND grip = findControl(window, L"QuorvaneSizeGrip", L"");
-  ASSERT_NE(grip, nullptr);
-  const RECT start = screenRectOf(grip);
-  const POINT from{(start.left + start.right) / 2, (start.top + start.bottom) / 2};
+// Through the mouse itself, as a user drags: the press on the frame (or the
+// status bar's size box) starts the system's sizing loop, which follows the mouse until the button goes
+// up. Every step names its position: under Wine a move of the cursor comes
+// back late through the X server and may set the cursor back to an earlier
+// step before the button goes up.
+void dragFrom(HWND window, POINT from, int dx, int dy) {
   POINT before{};
   GetCursorPos(&before);
   sendMouse(from, 0);
   settle(window);
   sendMouse(from, MOUSEEVENTF_LEFTDOWN);
-  ASSERT_TRUE(waitUntil([&] { return captureOf(grip) == grip; })) << "the grip did not take the mouse";
+  ASSERT_TRUE(waitUntil([&] { return inSizingLoop(window); })) << "the press on the frame started no sizing";
   constexpr int kSteps = 4;
-  const POINT to{from.x + dx, from.y + dy};
   for (int step = 1; step < kSteps; ++step) {
     sendMouse({from.x + dx * step / kSteps, from.y + dy * step / kSteps}, 0);
     settle(window);
   }
-  sendMouse(to, MOUSEEVENTF_LEFTUP);
-  ASSERT_TRUE(waitUntil([&] { return captureOf(grip) == nullptr; })) << "the grip kept the mouse";
+  sendMouse({from.x + dx, from.y + dy}, MOUSEEVENTF_LEFTUP);
+  ASSERT_TRUE(waitUntil([&] { return !inSizingLoop(window); })) << "the sizing did not end with the release";
   sendMouse(before, 0);
   settle(window);
+}
+
+void dragFrame(HWND window, int hit, int dx, int dy) {
+  const POINT from = pointOnFrame(window, hit);
+  ASSERT_EQ(SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(from.x, from.y)), hit)
+      << "the frame at " << from.x << "," << from.y;
+  dragFrom(window, from, dx, dy);
 }
 
 void pressRegionLink(const MainWindowParts& parts) {

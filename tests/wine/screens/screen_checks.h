@@ -1,8 +1,10 @@
 #pragma once
 // What the suites on other screens share: the DPI they run at, the layout's
 // 96-DPI figures at that DPI, and the rule every size of the main window
-// follows: at its own size every figure times the DPI's scale; otherwise the
-// grid takes up the difference of the outer sizes, the bottom row keeps its
+// follows. Its own client area is the layout's outer size times the DPI's
+// scale less the frame the system draws; there every figure stands at its
+// place times the scale and the grid spans the width. A client area of
+// another size gives the grid the difference, the bottom row keeps its
 // distance to the bottom and the region panel its distance to the right
 // edge, and a row too long for the window is squeezed into it.
 #include <windows.h>
@@ -64,8 +66,19 @@ void expectControlsInReach(const MainWindowParts& parts, bool bottomRowOnly = fa
 // (MOUSEEVENTF_LEFTDOWN, ...), through the system's input.
 void sendMouse(POINT at, DWORD button = 0);
 
-// Drags the window's size grip by dx, dy in a few steps, as a user would.
-void dragSizeGrip(HWND window, int dx, int dy);
+// What the window's frame and caption take: its outer size less its client size.
+SIZE frameOf(HWND window);
+
+// A point of the window's frame where the system's hit test answers `hit`
+// (HTLEFT, HTBOTTOMRIGHT, ...): on the edge's or corner's middle, one pixel
+// in from the outer edge.
+POINT pointOnFrame(HWND window, int hit);
+// Drags with the mouse from `from` (on the screen) by dx, dy in a few steps,
+// through the system's input as a user would, where a press starts the
+// system's own sizing loop for `window`.
+void dragFrom(HWND window, POINT from, int dx, int dy);
+// dragFrom the window's frame where the hit test answers `hit`.
+void dragFrame(HWND window, int hit, int dx, int dy);
 
 // Presses 选择地区 and waits for the slide to end.
 void pressRegionLink(const MainWindowParts& parts);

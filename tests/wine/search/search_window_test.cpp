@@ -47,6 +47,12 @@ class SearchWindow : public ::testing::Test {
   void TearDown() override { market.releaseAnswers(); }
 
   HWND button(const LocalText& caption) const { return ui::findControl(window, L"Button", fromLocal(caption)); }
+  // The shown region panel meets the client area's right edge.
+  int clientWidth() const {
+    RECT client{};
+    GetClientRect(window, &client);
+    return client.right;
+  }
   // Found at any DPI (the status bar's states are also shot at 144 DPI): the
   // header's right-hand edit box, the label that counts.
   HWND keywordBox() const {
@@ -170,7 +176,7 @@ TEST_F(SearchWindow, TheRegionPanelOpensByItsAccessKeyAndTabNeverEntersItParked)
   EXPECT_NE(std::find(visited.begin(), visited.end(), keywordBox()), visited.end()) << "Tab goes round";
   HWND before = focus();
   ui::pressKeyWith(before, {VK_MENU}, 'R');
-  ASSERT_TRUE(ui::waitUntil([&] { return ui::positionInParent(panel).left == 861; }));
+  ASSERT_TRUE(ui::waitUntil([&] { return ui::positionInParent(panel).right == clientWidth(); }));
   EXPECT_EQ(focus(), button(kAnhui));
   ui::pressKey(focus(), VK_SPACE);
   EXPECT_TRUE(ui::isChecked(button(kAnhui)));
@@ -251,7 +257,7 @@ TEST_F(SearchWindow, StartingFromTheShownPanelSlidesItOut) {
   launch();
   HWND panel = GetParent(button(kAnhui));
   ui::click(ui::findControl(window, L"Static", fromLocal(kRegionCaption)));
-  ASSERT_TRUE(ui::waitUntil([&] { return ui::positionInParent(panel).left == 861; }));
+  ASSERT_TRUE(ui::waitUntil([&] { return ui::positionInParent(panel).right == clientWidth(); }));
   prepare({kZhejiang}, kKeyword, 1);
   ui::click(button(kPanelSearchCaption));
   EXPECT_TRUE(ui::waitUntil([&] { return ui::positionInParent(panel).left == 1221; }));

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string_view>
 
 #include "layout_figures.h"
 #include "ui_driver.h"
@@ -35,7 +36,10 @@ class Layout : public ::testing::Test {
     HWND control = controlAt(parentOf(parent), cls, left, top);
     ASSERT_NE(control, nullptr);
     RECT box = positionInParent(control);
-    EXPECT_EQ(box.right - box.left, width);
+    RECT client{};
+    GetClientRect(parentOf(parent), &client);
+    // The grid spans the client area, whatever the system's frame around it takes.
+    EXPECT_EQ(box.right - box.left, std::wstring_view(cls) == L"SysListView32" ? client.right : width);
     EXPECT_EQ(box.bottom - box.top, height);
     EXPECT_EQ(text(control), fromLocal(caption));
     EXPECT_TRUE(IsWindowEnabled(control));
@@ -58,6 +62,15 @@ TEST_F(Layout, MainWindowHasItsCaptionAndFinalSize) {
   GetWindowRect(window(), &box);
   EXPECT_EQ(box.right - box.left, kWindowWidth);
   EXPECT_EQ(box.bottom - box.top, kWindowHeight);
+  // Inside the system's sizing frame, as the system draws it here.
+  const auto style = static_cast<DWORD>(GetWindowLongPtrW(window(), GWL_STYLE));
+  EXPECT_TRUE(style & WS_THICKFRAME);
+  RECT frame{0, 0, 0, 0}, client{};
+  AdjustWindowRectExForDpi(&frame, style, FALSE, static_cast<DWORD>(GetWindowLongPtrW(window(), GWL_EXSTYLE)),
+                           GetDpiForWindow(window()));
+  GetClientRect(window(), &client);
+  EXPECT_EQ(client.right, kWindowWidth - (frame.right - frame.left));
+  EXPECT_EQ(client.bottom, kWindowHeight - (frame.bottom - frame.top));
   saveScreenshot(GetACP() == 936 ? L"layout-936" : L"layout-default");
 }
 

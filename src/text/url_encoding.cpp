@@ -1,9 +1,6 @@
-#include "web/url_encoding.h"
-
-#include <functional>
+#include "text/url_encoding.h"
 
 #include "text/encodings.h"
-#include "web/ui_event_pump.h"
 
 namespace quorvane {
 namespace {
@@ -24,7 +21,6 @@ void appendEscaped(unsigned char byte, LocalText& out) {
 
 LocalText urlEncode(std::string_view local, bool keepPlain) {
   const ByteArray utf8 = localToUtf8(local);
-  const std::function<void()> pump = uiEventPumpForThisThread();
   LocalText encoded;
   encoded.reserve(utf8.size() * 3);
   for (char c : utf8) {
@@ -34,7 +30,6 @@ LocalText urlEncode(std::string_view local, bool keepPlain) {
     } else {
       appendEscaped(byte, encoded);
     }
-    if (pump) pump();
   }
   return encoded;
 }
