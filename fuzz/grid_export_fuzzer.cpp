@@ -59,12 +59,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const LocalText keyword = keywordAt == std::string::npos ? "" : input.substr(keywordAt + 1);
 
   ResultTable table;
+  table.clearResults(SearchRun{{keyword}, {"\xD5\xE3\xBD\xAD"}, "2024-05-17T09:00:00+08:00"});
   std::vector<std::string> rows = split(cells, '\x1E');
   rows.resize(3);
   for (int row = 1; row <= 3; ++row) {
     std::vector<std::string> fields = split(rows[static_cast<size_t>(row - 1)], '\x1F');
     fields.resize(8);
-    table.setShop(row, ShopRow{fields[0], fields[1], fields[2], fields[3], fields[4], fields[5], "", ""});
+    table.setShop(row, ShopRow{fields[0], fields[1], fields[2], fields[3], fields[4], fields[5], "", ""}, 0, 0);
     table.applyStatus(row, {fields[6], fields[7], std::nullopt});
   }
 
@@ -74,11 +75,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   FUZZ_CHECK(read.has_value());
   const std::vector<CsvRecord>& records = *read;
   FUZZ_CHECK(records.size() == 4);
-  for (int row = 0; row <= 3; ++row)
-    for (size_t i = 0; i < kTextColumns.size(); ++i) {
-      FUZZ_CHECK(records[static_cast<size_t>(row)].size() == kTextColumns.size());
-      FUZZ_CHECK(records[static_cast<size_t>(row)][i] == localToUtf8(asSpreadsheetText(table.text(row, kTextColumns[i]))));
-    }
+  for (int row = 0; row <= 3; ++row) {
+    const CsvRecord& record = records[static_cast<size_t>(row)];
+    FUZZ_CHECK(record.size() == kTextColumns.size() + 3);  // then 地区, 关键词, 搜索时间
+    for (size_t i = 0; i < kTextColumns.size(); ++i)
+      FUZZ_CHECK(record[i] == localToUtf8(asSpreadsheetText(table.text(row, kTextColumns[i]))));
+    if (row > 0) FUZZ_CHECK(record[kTextColumns.size() + 1] == localToUtf8(asSpreadsheetText(keyword)));
+  }
 
   const LocalText ids = sellerIdsText(table, {1, 2, 3});
   FUZZ_CHECK(localToUtf8(ids).size() >= ids.size() / 2);  // the whole text converts, no NUL cuts it short

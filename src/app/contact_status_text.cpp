@@ -40,6 +40,18 @@ LocalText historyClearedText(bool cleared) {
                  : "\xC1\xAA\xCF\xB5\xBC\xC7\xC2\xBC\xCE\xB4\xC4\xDC\xC9\xBE\xB3\xFD";  // 联系记录未能删除
 }
 
+LocalText withRoundEnd(const LocalText& roundText, RoundEnd end, const ContactPace& pace) {
+  const LocalText why = roundEndText(end, pace);
+  return why.empty() ? roundText : why + kSemicolon + roundText;
+}
+
+LocalText withLogWaiting(const LocalText& text, int waiting) {
+  if (waiting <= 0) return text;
+  // 联系记录.csv 暂时无法写入，N 条记录稍后写入
+  return text + kSemicolon + "\xC1\xAA\xCF\xB5\xBC\xC7\xC2\xBC.csv \xD4\xDD\xCA\xB1\xCE\xDE\xB7\xA8\xD0\xB4\xC8\xEB\xA3\xAC" +
+         std::to_string(waiting) + " \xCC\xF5\xBC\xC7\xC2\xBC\xC9\xD4\xBA\xF3\xD0\xB4\xC8\xEB";
+}
+
 LocalText batchRoundText(const ChatLaunches& launches) {
   if (launches.opened == 0 && launches.notOpened == 0) return kBatch + (kOpened + std::string("0")) + kChats;
   return kBatch + chatLaunchesText(launches);

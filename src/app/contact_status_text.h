@@ -3,6 +3,7 @@
 // opened, how many could not be and why, and where the history went.
 #include <optional>
 
+#include "contact/contact_pace.h"
 #include "contact/contact_selected.h"
 #include "text/text.h"
 
@@ -20,6 +21,13 @@ LocalText contactRoundText(const ContactReport& report, const std::optional<Loca
 
 // 批量联系's round: "批量联系：" and the launches.
 LocalText batchRoundText(const ChatLaunches& launches);
+
+// A round's text preceded by why the round ended early, when it did
+// ("已达到今日上限 200 个，其余勾选保留；已打开 …").
+LocalText withRoundEnd(const LocalText& roundText, RoundEnd end, const ContactPace& pace);
+// A text followed by the contact log's records still waiting to be written,
+// when there are any ("；联系记录.csv 暂时无法写入，3 条记录稍后写入").
+LocalText withLogWaiting(const LocalText& text, int waiting);
 
 // 删除缓存: "已删除联系记录", or "联系记录未能删除" when a copy is left.
 LocalText historyClearedText(bool cleared);

@@ -1,10 +1,12 @@
 #pragma once
-// "导出全部结果…": every row the search has written, as a CSV file that Excel
-// and WPS open with the Chinese intact: UTF-8 with a byte-order mark, the
-// column titles first, the eight text columns, CR LF after every record, and
-// fields quoted as RFC 4180 has it, so a comma, a double quote or a line
-// break inside a shop name stays inside its field.
+// "导出全部结果…" and "导出选中行…": result rows as a CSV file that Excel and
+// WPS open with the Chinese intact: UTF-8 with a byte-order mark, the column
+// titles first, the eight text columns followed by where each shop was found
+// (地区, 关键词) and when the search started (搜索时间), CR LF after every
+// record, and fields quoted as RFC 4180 has it, so a comma, a double quote
+// or a line break inside a shop name stays inside its field.
 #include <string_view>
+#include <vector>
 
 #include "results/result_table.h"
 #include "text/text.h"
@@ -18,7 +20,14 @@ inline constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
 // its apostrophe first.
 LocalText csvField(std::string_view text);
 
-// The whole file's bytes.
+// The columns after the eight of the grid, in the file's order.
+enum class ExtraColumn { Province, Keyword, SearchTime };
+LocalText extraColumnTitle(ExtraColumn column);
+
+// The whole file's bytes: `rows` in the order given, each once; rows the
+// search has not written are left out.
+ByteArray resultsCsv(const ResultTable& table, const std::vector<int>& rows);
+// Every written row, in the search's order.
 ByteArray resultsCsv(const ResultTable& table);
 
 // What the status bar says once the file is written, before its path:

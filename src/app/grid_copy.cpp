@@ -9,12 +9,16 @@ namespace {
 
 constexpr char kLineEnd[] = "\r\n";
 
-// The written rows among `rows`, each once, in ascending order.
-std::vector<int> writtenRows(const ResultTable& table, std::vector<int> rows) {
-  std::erase_if(rows, [&](int row) { return row < 1 || row > table.filledRows(); });
-  std::sort(rows.begin(), rows.end());
-  rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-  return rows;
+// The written rows among `rows`, each once, in the order given.
+std::vector<int> writtenRows(const ResultTable& table, const std::vector<int>& rows) {
+  std::vector<int> written;
+  std::vector<bool> taken(static_cast<size_t>(table.rowCount()), false);
+  for (int row : rows) {
+    if (row < 1 || row > table.filledRows() || taken[static_cast<size_t>(row)]) continue;
+    taken[static_cast<size_t>(row)] = true;
+    written.push_back(row);
+  }
+  return written;
 }
 
 // A tab or line break inside a text would end its cell or its line.

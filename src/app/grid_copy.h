@@ -10,12 +10,13 @@
 
 namespace quorvane {
 
-// "复制旺旺ID": the seller ids of `rows`, one per line, in row order; rows
-// without an id are left out. (Ids never hold a line break; one that did
+// "复制旺旺ID": the seller ids of `rows`, one per line, in the order given
+// (the grid's, however it is sorted), each row once; rows without an id are
+// left out. (Ids never hold a line break; one that did
 // would have it as a space rather than become two ids.)
 LocalText sellerIdsText(const ResultTable& table, const std::vector<int>& rows);
 
-// "复制选中行" and Ctrl+C: the column titles, then `rows` in row order, the
+// "复制选中行" and Ctrl+C: the column titles, then `rows` in the order given, the
 // eight text columns separated by tabs, so it pastes as a table into Excel
 // and WPS. A tab or line break inside a cell becomes a space, so that each
 // row stays one line and each cell one cell.

@@ -39,8 +39,10 @@ void SearchPosition::begin(const SearchCriteria& criteria, const LocalText& cred
   startedAt_ = now;
   took_ = {};
   province_ = 0;
-  provinceCount_ = static_cast<int>(criteria.provinces.size());
+  const std::vector<LocalText> keywords = searchKeywords(criteria.keyword);
+  provinceCount_ = static_cast<int>(criteria.provinces.size() * std::max<size_t>(keywords.size(), 1));
   provinceName_ = criteria.provinces.empty() ? LocalText() : criteria.provinces.front();
+  if (keywords.size() > 1 && !criteria.provinces.empty()) provinceName_ = keywords.front() + " " + provinceName_;
   page_ = 0;
   pages_ = 0;
 }
@@ -50,7 +52,7 @@ void SearchPosition::apply(const SearchEvent& event) {
   if (const auto* started = std::get_if<ProvinceStarted>(&event)) {
     province_ = started->index;
     provinceCount_ = started->count;
-    provinceName_ = started->name;
+    provinceName_ = started->keyword.empty() ? started->name : started->keyword + " " + started->name;
     page_ = 0;
     pages_ = 0;
   } else if (const auto* page = std::get_if<PageStarted>(&event)) {

@@ -4,7 +4,8 @@
 // on 搜索结果 (the province and page being read, and once the search is over,
 // what was searched and how long it took).
 //
-// Each province is an equal share of the bar. Within a province, the pages
+// Each province is an equal share of the bar (each province of each keyword,
+// in a run of several). Within a province, the pages
 // already read out of the probe's page count fill its share; before the
 // probe the count is unknown and the share stays empty. A province left
 // early (its probe named no page, or a shop above the credit limit ended it)
@@ -44,7 +45,8 @@ class SearchPosition {
   // The bar while searching; nothing before the first search and after one.
   std::optional<ProgressFraction> fraction() const;
   // "正在搜索：安徽 第 2/3 页" while searching (without the page before the
-  // probe has named the count); the summary afterwards; "" before any search.
+  // probe has named the count; with several keywords, the keyword before the
+  // province); the summary afterwards; "" before any search.
   LocalText description() const;
 
  private:

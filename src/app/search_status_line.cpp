@@ -21,6 +21,8 @@ constexpr char kFailed[] = "\xCA\xA7\xB0\xDC ";                                 
 constexpr char kAndMore[] = "\xB5\xC8";                                                                    // 等
 constexpr char kPresenceFailed[] = "\xD4\xDA\xCF\xDF\xD7\xB4\xCC\xAC\xB2\xE9\xD1\xAF\xCA\xA7\xB0\xDC ";     // "在线状态查询失败 "
 constexpr char kTimes[] = " \xB4\xCE";                                                                     // " 次"
+constexpr char kMerged[] = "\xBA\xCF\xB2\xA2\xD6\xD8\xB8\xB4\xC2\xF4\xBC\xD2 ";                            // "合并重复卖家 "
+constexpr char kSellers[] = " \xB8\xF6";                                                                  // " 个"
 
 // A status bar line has room for a few page numbers, not for a thousand.
 constexpr size_t kPagesNamed = 6;
@@ -43,7 +45,7 @@ void SearchStatusLine::begin(const LocalText& searchHost, int provinceCount) {
 void SearchStatusLine::apply(const SearchEvent& event) {
   if (state_ != State::Searching) return;
   if (const auto* started = std::get_if<ProvinceStarted>(&event)) {
-    province_ = started->name;
+    province_ = started->keyword.empty() ? started->name : started->keyword + " " + started->name;
     probesDone_ = std::max(probesDone_, started->index);  // the one before is past its probe
     provincesTried_ = started->index + 1;
   } else if (std::holds_alternative<PageStarted>(event)) {
@@ -51,7 +53,8 @@ void SearchStatusLine::apply(const SearchEvent& event) {
   } else if (const auto* count = std::get_if<CountChanged>(&event)) {
     rows_ = count->rows;
   } else if (std::holds_alternative<ProbeFailed>(event)) {
-    unreachable_.push_back(province_);
+    if (std::find(unreachable_.begin(), unreachable_.end(), province_) == unreachable_.end())
+      unreachable_.push_back(province_);
     probesDone_ = provincesTried_;
   } else if (const auto* page = std::get_if<PageFailed>(&event)) {
     if (failedPages_.empty() || failedPages_.back().province != province_) failedPages_.push_back({province_, {}});
@@ -59,6 +62,8 @@ void SearchStatusLine::apply(const SearchEvent& event) {
     ++failedPageCount_;
   } else if (std::holds_alternative<PresenceFailed>(event)) {
     ++failedPresences_;
+  } else if (const auto* merged = std::get_if<SellersMerged>(&event)) {
+    merged_ = merged->merged;
   }
 }
 
@@ -86,7 +91,7 @@ LocalText SearchStatusLine::text(const LocalText& where) const {
       return text;
     }
     case State::Stopped:
-      return kStopped;
+      return merged_ > 0 ? kStopped + (kComma + (kMerged + std::to_string(merged_) + kSellers)) : kStopped;
   }
   return "";
 }
@@ -96,6 +101,7 @@ std::vector<LocalText> SearchStatusLine::failures() const {
   if (!unreachable_.empty()) parts.push_back(unreachableText());
   if (failedPageCount_ > 0) parts.push_back(failedPagesText());
   if (failedPresences_ > 0) parts.push_back(kPresenceFailed + std::to_string(failedPresences_) + kTimes);
+  if (merged_ > 0) parts.push_back(kMerged + std::to_string(merged_) + kSellers);
   return parts;
 }
 

@@ -6,7 +6,8 @@
 // when not all of them failed), the result pages ("第 2、3 页失败 2 页",
 // each group of pages named by its province when the search had more than
 // one), the presence requests ("在线状态查询失败 K 次"). A search the user
-// stopped says "搜索已停止".
+// stopped says "搜索已停止". Sellers found again and kept in the row they
+// had are counted after the rest ("合并重复卖家 M 个").
 //
 // Failures are only counted and told: the grid and the requests stay as a
 // search without failures would leave them.
@@ -52,6 +53,7 @@ class SearchStatusLine {
   std::vector<ProvincePages> failedPages_;
   std::int64_t failedPageCount_ = 0;
   int failedPresences_ = 0;
+  int merged_ = 0;
 };
 
 }  // namespace quorvane

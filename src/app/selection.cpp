@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 namespace quorvane {
 
@@ -17,6 +18,20 @@ static size_t findEntry(const LocalText& list, int row) {
 }
 
 bool Selection::contains(int row) const { return findEntry(list_, row) != LocalText::npos; }
+
+std::vector<int> Selection::rows() const {
+  std::vector<int> rows;
+  int row = 0;
+  for (char c : list_) {
+    if (c == ',') {
+      rows.push_back(row);
+      row = 0;
+    } else {
+      row = row * 10 + (c - '0');
+    }
+  }
+  return rows;
+}
 
 LocalText Selection::label() const {
   return "\xD2\xD1\xD1\xA1\xD6\xD0\xCA\xFD\xC1\xBF\xA3\xBA" + std::to_string(count_) + " \xB8\xF6";
@@ -47,27 +62,25 @@ void Selection::changed() const {
   if (listener_) listener_();
 }
 
-// The filter admits exactly the online sellers not yet contacted, by the
-// texts their row shows.
-static bool admittedByFilter(const ResultTable& table, int row) {
-  const ShopRow& shop = table.shop(row);
-  return shop.presence == kOnlineText && shop.contactState == kNotContactedText;
+void toggleRows(ResultTable& table, Selection& selection, std::span<const int> rows, bool filter) {
+  for (int row : rows) {
+    if (!ResultTable::isResultRow(row)) continue;
+    if (table.tick(row)) {
+      table.setTick(row, false);
+      selection.remove(row);
+    } else if (!filter || worthContacting(table.shop(row))) {
+      table.setTick(row, true);
+      selection.add(row);
+    }
+  }
 }
 
 void toggleSelectedRows(ResultTable& table, Selection& selection, int firstRow, int lastRow,
                         bool filter) {
   if (firstRow < 0) return;
-  const int first = std::max(firstRow, 1);
-  const int last = std::min(lastRow, table.rowCount() - 1);
-  for (int row = first; row <= last; ++row) {
-    if (table.tick(row)) {
-      table.setTick(row, false);
-      selection.remove(row);
-    } else if (!filter || admittedByFilter(table, row)) {
-      table.setTick(row, true);
-      selection.add(row);
-    }
-  }
+  std::vector<int> rows;
+  for (int row = std::max(firstRow, 1); row <= std::min(lastRow, table.rowCount() - 1); ++row) rows.push_back(row);
+  toggleRows(table, selection, rows, filter);
 }
 
 }  // namespace quorvane

@@ -3,6 +3,8 @@
 // in decimal followed by ",", in ticking order) and SelectionCount. The tick
 // in column 0 of a row is true exactly when the row is an entry of the list.
 #include <functional>
+#include <span>
+#include <vector>
 
 #include "results/result_table.h"
 #include "text/text.h"
@@ -16,6 +18,8 @@ class Selection {
 
   const LocalText& list() const { return list_; }
   int count() const { return count_; }
+  // The entries as row numbers, in ticking order.
+  std::vector<int> rows() const;
   bool contains(int row) const;
   // "已选中数量：" + count + " 个", the text of 已选中标签.
   LocalText label() const;
@@ -42,5 +46,10 @@ class Selection {
 // nothing; the title row is never ticked.
 void toggleSelectedRows(ResultTable& table, Selection& selection, int firstRow, int lastRow,
                         bool filter);
+
+// The same for the rows a sorted or filtered view shows between the first
+// and the last selected line, in the order shown: the ticks go to the rows,
+// wherever the view puts them.
+void toggleRows(ResultTable& table, Selection& selection, std::span<const int> rows, bool filter);
 
 }  // namespace quorvane

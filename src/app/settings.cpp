@@ -155,7 +155,35 @@ std::u16string folderOf(const std::optional<std::u16string>& text) {
   return drive || share ? path : u"";
 }
 
+std::u16string recentKey(size_t index) { return u"Recent" + decimal(static_cast<std::int64_t>(index + 1)); }
+
+std::vector<LocalText> recentKeywordsOf(const Reader& read) {
+  std::vector<LocalText> recent;
+  for (size_t i = 0; i < kRecentKeywordCount; ++i) {
+    const std::optional<LocalText> keyword = textOf(read(kSearch, recentKey(i)));
+    if (keyword && !keyword->empty() && std::find(recent.begin(), recent.end(), *keyword) == recent.end())
+      recent.push_back(*keyword);
+  }
+  return recent;
+}
+
+ContactPace paceOf(const Reader& read) {
+  ContactPace pace;
+  pace.pauseMinSeconds = integerIn(read(kContact, u"PauseMin"), 0, kLongestPauseSeconds).value_or(0);
+  pace.pauseMaxSeconds = integerIn(read(kContact, u"PauseMax"), 0, kLongestPauseSeconds).value_or(pace.pauseMinSeconds);
+  pace.roundLimit = integerIn(read(kContact, u"RoundLimit"), 0, kHighestContactLimit).value_or(0);
+  pace.dailyLimit = integerIn(read(kContact, u"DailyLimit"), 0, kHighestContactLimit).value_or(0);
+  return sensiblePace(pace);
+}
+
 }  // namespace
+
+std::vector<LocalText> withRecentKeyword(std::vector<LocalText> recent, const LocalText& searched) {
+  std::erase(recent, searched);
+  recent.insert(recent.begin(), searched);
+  if (recent.size() > kRecentKeywordCount) recent.resize(kRecentKeywordCount);
+  return recent;
+}
 
 Settings readSettings(std::span<const IniDocument* const> documents) {
   const Reader read(documents);
@@ -166,9 +194,12 @@ Settings readSettings(std::span<const IniDocument* const> documents) {
   settings.creditLevel = integerIn(read(kSearch, u"CreditLevel"), 0, 5).value_or(0);
   settings.provinces = provincesOf(read(kSearch, u"Provinces"));
   settings.filter = flagOf(read(kSearch, u"Filter")).value_or(true);
+  settings.recentKeywords = recentKeywordsOf(read);
   settings.account = textOf(read(kContact, u"Account")).value_or("");
+  settings.pace = paceOf(read);
   settings.placement = placementOf(read);
   settings.columnWidths = columnWidthsOf(read(kGrid, u"ColumnWidths"));
+  settings.worthContactingOnly = flagOf(read(kGrid, u"WorthContactingOnly")).value_or(false);
   settings.exportFolder = folderOf(read(kExport, u"Folder"));
   return settings;
 }
@@ -184,7 +215,14 @@ void writeSettings(const Settings& settings, IniDocument& document) {
   }
   document.set(kSearch, u"Provinces", provinces);
   document.set(kSearch, u"Filter", settings.filter ? u"1" : u"0");
+  for (size_t i = 0; i < kRecentKeywordCount; ++i)
+    document.set(kSearch, recentKey(i), i < settings.recentKeywords.size() ? utf16Of(settings.recentKeywords[i]) : u"");
   document.set(kContact, u"Account", utf16Of(settings.account));
+  const ContactPace pace = sensiblePace(settings.pace);
+  document.set(kContact, u"PauseMin", decimal(pace.pauseMinSeconds));
+  document.set(kContact, u"PauseMax", decimal(pace.pauseMaxSeconds));
+  document.set(kContact, u"RoundLimit", decimal(pace.roundLimit));
+  document.set(kContact, u"DailyLimit", decimal(pace.dailyLimit));
   if (const std::optional<SavedPlacement>& placement = settings.placement) {
     document.set(kWindow, u"Left", decimal(placement->left));
     document.set(kWindow, u"Top", decimal(placement->top));
@@ -199,6 +237,7 @@ void writeSettings(const Settings& settings, IniDocument& document) {
     widths += decimal(width);
   }
   document.set(kGrid, u"ColumnWidths", widths);
+  document.set(kGrid, u"WorthContactingOnly", settings.worthContactingOnly ? u"1" : u"0");
   document.set(kExport, u"Folder", settings.exportFolder);
 }
 

@@ -3,10 +3,11 @@
 // and written into its settings file, Quorvane.ini:
 //
 //   [Services]  SearchHost, PresenceHost    host or host:port; only read
-//   [Search]    Keyword, CreditLevel (0-5), Provinces (names, "," between), Filter (1/0)
-//   [Contact]   Account
+//   [Search]    Keyword, CreditLevel (0-5), Provinces (names, "," between), Filter (1/0),
+//               Recent1 to Recent10 (the keyword box's last texts searched, newest first)
+//   [Contact]   Account, PauseMin, PauseMax (seconds), RoundLimit, DailyLimit (0: none)
 //   [Window]    Left, Top, Right, Bottom, Maximized (1/0), Dpi
-//   [Grid]      ColumnWidths (nine widths at 96 DPI, "," between)
+//   [Grid]      ColumnWidths (nine widths at 96 DPI, "," between), WorthContactingOnly (1/0)
 //   [Export]    Folder
 //
 // Every value is checked on its own: one that is missing, malformed, out of
@@ -17,8 +18,11 @@
 #include <span>
 #include <string>
 
+#include <vector>
+
 #include "app/grid_columns.h"
 #include "app/ini_document.h"
+#include "contact/contact_pace.h"
 #include "search/province_table.h"
 #include "search/service_hosts.h"
 #include "text/text.h"
@@ -41,9 +45,12 @@ struct Settings {
   int creditLevel = 0;  // the item of 组合框1, "0心" to "0-5心"
   std::array<bool, kProvinceCount> provinces{};  // ticked, in ProvinceTable's order
   bool filter = true;  // 选中过滤
+  std::vector<LocalText> recentKeywords;  // newest first, at most kRecentKeywordCount
   LocalText account;   // the item of 联系旺旺列表框 last chosen
+  ContactPace pace;
   std::optional<SavedPlacement> placement;
   std::array<int, kColumnCount> columnWidths = kDefaultColumnWidths;  // at 96 DPI
+  bool worthContactingOnly = false;  // the grid's view "只显示在线且未联系"
   std::u16string exportFolder;  // where the last export went; "" for none
 
   bool operator==(const Settings&) const = default;
@@ -52,6 +59,10 @@ struct Settings {
 // Keywords and accounts longer than this are no one's; a remembered one
 // that long is taken for damage.
 inline constexpr size_t kLongestSettingText = 256;
+inline constexpr size_t kRecentKeywordCount = 10;
+
+// `searched` put first in the recent keywords, once, the oldest let go.
+std::vector<LocalText> withRecentKeyword(std::vector<LocalText> recent, const LocalText& searched);
 
 // Each key from the first document that has it.
 Settings readSettings(std::span<const IniDocument* const> documents);

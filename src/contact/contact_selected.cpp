@@ -1,5 +1,6 @@
 #include "contact/contact_selected.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string_view>
 #include <vector>
@@ -8,12 +9,6 @@
 
 namespace quorvane {
 namespace {
-
-// A ticked row and the seller it held when the round began.
-struct TickedRow {
-  int row;
-  LocalText sellerId;
-};
 
 // Row numbers of the selection list, in list order. Pieces that are not a
 // result row (the title row, out of range, not a number) are dropped.
@@ -31,74 +26,73 @@ std::vector<int> selectedRows(std::string_view list, int rowCount) {
   return rows;
 }
 
-std::vector<TickedRow> tickedRows(SelectedSellers& sellers) {
-  const ResultTable& table = sellers.table();
-  std::vector<TickedRow> rows;
-  for (int row : selectedRows(sellers.selectionList(), table.rowCount()))
-    rows.push_back({row, table.shop(row).sellerId});
-  return rows;
-}
-
-enum class RowContact { NoSeller, Launched, NotLaunched, Replaced };
+enum class RowContact { NoSeller, Launched, NotLaunched };
 
 // One row. A row without an id has no seller to contact and only loses its
 // tick; a row whose chat launched is marked and loses its tick; any other
-// row stays as it is. A row that holds another seller than when the round
-// began was filled by a new search, which emptied the selection: it is
-// left alone.
-RowContact contactRow(ResultTable& table, const TickedRow& ticked, const ChatLauncher& launch,
+// row stays as it is.
+RowContact contactRow(ResultTable& table, int row, const LocalText& sellerId, const ChatLauncher& launch,
                       ChatLaunches& launches) {
-  if (table.shop(ticked.row).sellerId != ticked.sellerId) return RowContact::Replaced;
-  if (ticked.sellerId.empty()) {
-    table.setTick(ticked.row, false);
+  if (sellerId.empty()) {
+    table.setTick(row, false);
     return RowContact::NoSeller;
   }
-  if (!launches.count(launch(buildChatUrl(ticked.sellerId)))) return RowContact::NotLaunched;
-  table.markContacted(ticked.row);
-  table.setTick(ticked.row, false);
+  if (!launches.count(launch(buildChatUrl(sellerId)))) return RowContact::NotLaunched;
+  table.markContacted(row);
+  table.setTick(row, false);
   return RowContact::Launched;
 }
 
 }  // namespace
 
+SelectedSellersRound::SelectedSellersRound(SelectedSellers& sellers, HistoryStore& history, ChatLauncher launch,
+                                           std::function<void(int row)> launched)
+    : sellers_(sellers), history_(history), launch_(std::move(launch)), launched_(std::move(launched)) {
+  if (sellers_.watcherInterval() == 0) sellers_.setWatcherInterval(kWatcherIntervalMs);
+  const ResultTable& table = sellers_.table();
+  for (int row : selectedRows(sellers_.selectionList(), table.rowCount()))
+    if (std::none_of(rows_.begin(), rows_.end(), [row](const TickedRow& taken) { return taken.row == row; }))
+      rows_.push_back({row, table.shop(row).sellerId});
+}
+
+std::optional<ContactSteps::Step> SelectedSellersRound::contactNext() {
+  if (next_ == rows_.size()) return std::nullopt;
+  const TickedRow& ticked = rows_[next_++];
+  ResultTable& table = sellers_.table();
+  // A row a new search refilled, or one the user unticked during a paced
+  // round, is no longer the user's choice.
+  if (table.shop(ticked.row).sellerId != ticked.sellerId || !table.tick(ticked.row)) return Step::Passed;
+  switch (contactRow(table, ticked.row, ticked.sellerId, launch_, report_.launches)) {
+    case RowContact::Launched:
+      sellers_.unselect(ticked.row);
+      unsaved_ += historyEntry(ticked.sellerId);
+      if (launched_) launched_(ticked.row);
+      return Step::Launched;
+    case RowContact::NoSeller:
+      sellers_.unselect(ticked.row);
+      break;
+    case RowContact::NotLaunched:
+      break;
+  }
+  return Step::Passed;
+}
+
+void SelectedSellersRound::savePoint() {
+  report_.saved = history_.save(history_.load(), unsaved_);
+  if (report_.saved) unsaved_.clear();
+}
+
+ContactReport SelectedSellersRound::finish() {
+  savePoint();
+  return report_;
+}
+
 ContactReport contactSelectedSellers(SelectedSellers& sellers, HistoryStore& history, const ChatLauncher& launch,
                                      Wait& wait) {
-  if (sellers.watcherInterval() == 0) sellers.setWatcherInterval(kWatcherIntervalMs);
-  ResultTable& table = sellers.table();
-  // The round takes the selection whole: rows ticked while it runs make
-  // the next one.
-  const std::vector<TickedRow> rows = tickedRows(sellers);
-  sellers.resetSelection();
-  ContactReport report;
-  LocalText newEntries;
-  std::vector<int> stillTicked;
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    // Between two chats the window's events run. A cancel ends the round:
-    // the rows not reached keep their ticks and their place in the selection.
-    if (!(i == 0 ? !wait.cancelled() : wait.pause(Wait::Clock::duration::zero()))) {
-      for (; i < rows.size(); ++i)
-        if (table.shop(rows[i].row).sellerId == rows[i].sellerId) stillTicked.push_back(rows[i].row);
-      break;
-    }
-    switch (contactRow(table, rows[i], launch, report.launches)) {
-      case RowContact::Launched:
-        newEntries += historyEntry(rows[i].sellerId);
-        break;
-      case RowContact::NotLaunched:
-        stillTicked.push_back(rows[i].row);
-        break;
-      case RowContact::NoSeller:
-      case RowContact::Replaced:
-        break;
-    }
-  }
-  // Unless the user took a tick away meanwhile.
-  for (int row : stillTicked)
-    if (table.tick(row)) sellers.selectAgain(row);
-  // Read now, not when the round began: a history deleted meanwhile
-  // (删除缓存) stays deleted but for this round's ids.
-  report.saved = history.save(history.load(), newEntries);
-  return report;
+  SelectedSellersRound round(sellers, history, launch);
+  std::mt19937 unused;
+  runContactRound(round, ContactPace{}, wait, {}, unused, {});
+  return round.finish();
 }
 
 }  // namespace quorvane

@@ -3,10 +3,14 @@
 // order, each row whose chat was launched marked "已联系" and greyed, its id
 // added to the history. A row whose chat could not be launched keeps its
 // tick and its look and is not recorded: nothing happened to that seller.
+// Rows the round has not reached (it was stopped, or a limit ended it) keep
+// their ticks.
+#include <functional>
 #include <optional>
 #include <vector>
 
 #include "contact/chat_url.h"
+#include "contact/paced_round.h"
 #include "contact/program_file.h"
 #include "results/result_table.h"
 #include "text/text.h"
@@ -20,10 +24,8 @@ class SelectedSellers {
   virtual ~SelectedSellers() = default;
   virtual ResultTable& table() = 0;
   virtual LocalText selectionList() const = 0;  // "7,3," for rows 7 then 3
-  virtual void resetSelection() = 0;
-  // Puts a row that kept its tick back into the emptied selection, after
-  // the rows put back before it.
-  virtual void selectAgain(int row) = 0;
+  // Takes a row's entry out of the selection (its tick is the table's).
+  virtual void unselect(int row) = 0;
   virtual unsigned watcherInterval() const = 0;  // 时钟1, the account-chooser watcher
   virtual void setWatcherInterval(unsigned milliseconds) = 0;
 };
@@ -44,12 +46,46 @@ struct ContactReport {
   std::optional<ProgramFile::Place> saved;  // where the history went; nothing: it was not written
 };
 
-// The selection is taken, and emptied, at the start. Between two chats the
-// round pauses through `wait`, so the window's events run; a cancelled wait
-// ends the round: the rows contacted so far are still recorded, the others
-// keep their ticks and their place in the selection. A row ticked while the
-// round runs belongs to the next round; a row that a new search refilled
-// meanwhile is left alone.
+// 联系选中's round, one ticked row a step. The round takes the selection's
+// rows at the start and takes each row out of it once contacted: a row
+// ticked while the round runs belongs to the next round; a row unticked
+// meanwhile is passed by, and a row that a new search refilled meanwhile is
+// left alone. Rows the round did not contact keep their ticks and their
+// place in the selection, which counts them all along.
+class SelectedSellersRound final : public ContactSteps {
+ public:
+  // `launched` hears of every row whose chat went out, right after the launch.
+  SelectedSellersRound(SelectedSellers& sellers, HistoryStore& history, ChatLauncher launch,
+                       std::function<void(int row)> launched = {});
+
+  std::optional<Step> contactNext() override;
+  int tried() const override { return static_cast<int>(next_); }
+  int left() const override { return static_cast<int>(rows_.size() - next_); }
+  // Writes the ids launched since the last write into the history, read
+  // afresh: a history deleted meanwhile (删除缓存) stays deleted but for
+  // this round's ids.
+  void savePoint() override;
+  // Writes the history once more and tells how the round went.
+  ContactReport finish();
+
+ private:
+  struct TickedRow {
+    int row;
+    LocalText sellerId;
+  };
+
+  SelectedSellers& sellers_;
+  HistoryStore& history_;
+  ChatLauncher launch_;
+  std::function<void(int row)> launched_;
+  std::vector<TickedRow> rows_;
+  std::size_t next_ = 0;
+  LocalText unsaved_;
+  ContactReport report_;
+};
+
+// The whole round with no pause and no limit, pausing through `wait`
+// between two chats so the window's events run; a cancelled wait ends it.
 ContactReport contactSelectedSellers(SelectedSellers& sellers, HistoryStore& history, const ChatLauncher& launch,
                                      Wait& wait);
 

@@ -4,7 +4,7 @@
 
 namespace quorvane {
 
-ProgramFile ProgramFile::named(const char* name) {
+ProgramFile ProgramFile::named(const std::filesystem::path& name) {
   std::optional<std::filesystem::path> perUser = platform::perUserFolder();
   if (perUser) *perUser /= name;
   return ProgramFile(platform::executableFolder() / name, std::move(perUser));

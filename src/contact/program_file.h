@@ -18,8 +18,9 @@ class ProgramFile {
  public:
   enum class Place { BesideExecutable, PerUser };
 
-  // `name` beside the running executable, and in the per-user folder.
-  static ProgramFile named(const char* name);
+  // `name` beside the running executable, and in the per-user folder. A
+  // name beyond ASCII is given as UTF-8 (u8"...") or wide text.
+  static ProgramFile named(const std::filesystem::path& name);
   // `perUser`: nothing for a file that has no other place.
   ProgramFile(std::filesystem::path besideExecutable, std::optional<std::filesystem::path> perUser)
       : besideExecutable_(std::move(besideExecutable)), perUser_(std::move(perUser)) {}

@@ -4,7 +4,9 @@
 // local text: the program's folder may hold characters that GBK cannot.
 // Build them from wide text or ASCII; a narrow non-ASCII string does not
 // convert on Windows.
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 
 #include "text/text.h"
@@ -45,5 +47,19 @@ FileWrite replaceWholeFile(const std::filesystem::path& path, const ByteArray& c
 bool writeWholeFileAtomically(const std::filesystem::path& path, const ByteArray& content);
 
 bool deleteFile(const std::filesystem::path& path);
+
+// What is at the end of a file about to be appended to.
+struct FileEnd {
+  std::uint64_t size = 0;
+  bool endsWithLineBreak = false;  // its last two bytes are CR LF
+};
+
+// Appends to the end of the file, creating it when missing, and never
+// rewrites or moves what it holds. `content` is asked for the bytes once the
+// file is open, with what its end is then. A file another program holds is
+// tried again for a moment when `waitWhileHeld` (else answered at once); a
+// folder that refuses a new file is answered at once (FolderDenied).
+FileWrite appendToFile(const std::filesystem::path& path, const std::function<ByteArray(const FileEnd&)>& content,
+                       bool waitWhileHeld);
 
 }  // namespace quorvane::platform

@@ -38,15 +38,41 @@ RowColours ResultTable::colours(int row, Column column) const {
   return coloursOf(column == Column::Tick ? RowLook::Cleared : look(row));
 }
 
-void ResultTable::clearResults() {
+namespace {
+
+const LocalText& entryOf(const std::vector<LocalText>& list, int index) {
+  static const LocalText kNone;
+  return index >= 0 && index < static_cast<int>(list.size()) ? list[static_cast<size_t>(index)] : kNone;
+}
+
+std::int16_t runIndex(int index, size_t listSize) {
+  return index >= 0 && static_cast<size_t>(index) < listSize ? static_cast<std::int16_t>(index) : std::int16_t{-1};
+}
+
+}  // namespace
+
+const LocalText& ResultTable::keywordOf(int row) const {
+  const Row* r = at(row);
+  return entryOf(run_.keywords, r ? r->keyword : -1);
+}
+
+const LocalText& ResultTable::provinceOf(int row) const {
+  const Row* r = at(row);
+  return entryOf(run_.provinces, r ? r->province : -1);
+}
+
+void ResultTable::clearResults(SearchRun run) {
   for (int row = 1; row <= kLastRow; ++row) rows_[static_cast<size_t>(row)] = Row{};
+  run_ = std::move(run);
   filledRows_ = 0;
   changed(1, kLastRow);
 }
 
-void ResultTable::setShop(int row, const ShopRow& shop) {
+void ResultTable::setShop(int row, const ShopRow& shop, int keyword, int province) {
   Row* r = at(row);
   if (!r) return;
+  r->keyword = runIndex(keyword, run_.keywords.size());
+  r->province = runIndex(province, run_.provinces.size());
   LocalText presence = std::move(r->shop.presence), contactState = std::move(r->shop.contactState);
   r->shop = shop;
   r->shop.presence = std::move(presence);

@@ -4,6 +4,7 @@
 // the search hands its rows over as events, contacting and ticking run there
 // too, so nothing here is locked. A change listener lets the grid repaint
 // the rows that changed.
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <utility>
@@ -23,6 +24,16 @@ struct RowStatus {
   std::optional<RowLook> look;
 
   bool operator==(const RowStatus&) const = default;
+};
+
+// One search run: its keywords and provinces, each row found under one of
+// each, and when it started (local time, ISO 8601).
+struct SearchRun {
+  std::vector<LocalText> keywords;
+  std::vector<LocalText> provinces;
+  LocalText startedAt;
+
+  bool operator==(const SearchRun&) const = default;
 };
 
 class ResultTable {
@@ -46,11 +57,20 @@ class ResultTable {
   int filledRows() const { return filledRows_; }
   RowColours colours(int row, Column column) const;
 
+  // The run the results come from; an empty one before the first.
+  const SearchRun& run() const { return run_; }
+  // The keyword and the province the row's shop was found under; "" for a
+  // row the search has not written or that names none of the run's.
+  const LocalText& keywordOf(int row) const;
+  const LocalText& provinceOf(int row) const;
+
   // Writes to rows outside 1..10000 are ignored.
-  // Every result row empty, unticked and cleared; the titles stay.
-  void clearResults();
-  // What the search found for a row: its first six text columns.
-  void setShop(int row, const ShopRow& shop);
+  // Every result row empty, unticked and cleared; the titles stay. The rows
+  // that follow come from `run`.
+  void clearResults(SearchRun run = {});
+  // What the search found for a row: its first six text columns, found
+  // under the run's keyword and province of these indices.
+  void setShop(int row, const ShopRow& shop, int keyword = 0, int province = 0);
   // The status the search worked out. A row the user has contacted in the
   // meantime keeps its contact state and look: only its presence is taken,
   // so a contacted seller is never shown as not contacted again.
@@ -81,12 +101,15 @@ class ResultTable {
     bool tick = false;
     RowLook look = RowLook::Cleared;
     bool contactedByUser = false;
+    std::int16_t keyword = -1;  // indices into the run's lists; -1 for none
+    std::int16_t province = -1;
   };
   Row* at(int row);
   const Row* at(int row) const;
   void changed(int firstRow, int lastRow);
 
   std::vector<Row> rows_;
+  SearchRun run_;
   int filledRows_ = 0;
   ChangeListener listener_;
   int openBatches_ = 0;

@@ -1,5 +1,7 @@
 #include "results/shop_row.h"
 
+#include "results/row_look.h"
+
 namespace quorvane {
 
 LocalText columnTitle(Column c) {
@@ -40,6 +42,10 @@ const LocalText& ShopRow::text(Column c) const {
       return contactState;
   }
   return kNone;
+}
+
+bool worthContacting(const ShopRow& shop) {
+  return shop.presence == kOnlineText && shop.contactState == kNotContactedText;
 }
 
 }  // namespace quorvane

@@ -47,4 +47,8 @@ struct ShopRow {
   bool operator==(const ShopRow&) const = default;
 };
 
+// Online and not yet contacted, by the texts the row shows: the sellers the
+// tick filter admits and the view "只显示在线且未联系" keeps.
+bool worthContacting(const ShopRow& shop);
+
 }  // namespace quorvane

@@ -1,6 +1,8 @@
 #pragma once
-// What one search covers: the keyword as typed, the ticked provinces in table
-// order, and the highest seller credit rank to accept.
+// What one search covers: the keyword box's text as typed, the ticked
+// provinces in table order, and the highest seller credit rank to accept.
+// The box may hold several keywords (searchKeywords); a run searches each
+// of them through the same provinces.
 #include <functional>
 #include <vector>
 
@@ -20,6 +22,12 @@ LocalText tickedProvinceList(const std::function<bool(int province)>& isTicked);
 
 // The list split at its commas; empty pieces are dropped.
 std::vector<LocalText> splitProvinceList(const LocalText& list);
+
+// The keywords of the keyword box, in order: the pieces between line breaks
+// and "；", each without the spaces around it, empty and repeated pieces
+// left out. A text with no separator is one keyword exactly as typed,
+// spaces included.
+std::vector<LocalText> searchKeywords(const LocalText& text);
 
 // A search needs a keyword (spaces count) and at least one province.
 bool isComplete(const SearchCriteria& criteria);

@@ -11,10 +11,13 @@
 namespace quorvane {
 
 // A shop within the credit limit went into grid row `row`: its first six
-// columns.
+// columns, and the indices of the keyword and the province it was found
+// under (into searchKeywords of the criteria and their provinces).
 struct ShopFound {
   int row;
   ShopRow shop;
+  int keyword = 0;
+  int province = 0;
   bool operator==(const ShopFound&) const = default;
 };
 
@@ -32,11 +35,14 @@ struct CountChanged {
 };
 
 // The worker began province `index` (from 0) of the `count` it searches,
-// before asking for its page count.
+// before asking for its page count. A run of several keywords searches every
+// province once for each: `index` and `count` then count those passes, and
+// `keyword` names the pass's keyword ("" in a run of one keyword).
 struct ProvinceStarted {
   int index;
   int count;
   LocalText name;
+  LocalText keyword;
   bool operator==(const ProvinceStarted&) const = default;
 };
 
@@ -70,6 +76,14 @@ struct PresenceFailed {
   bool operator==(const PresenceFailed&) const = default;
 };
 
+// A shop whose seller already has a row in this run (found under another
+// province, page or keyword) was not given a second one; `merged` counts
+// them so far.
+struct SellersMerged {
+  int merged;
+  bool operator==(const SellersMerged&) const = default;
+};
+
 // The search went through every province, or filled the grid's last row.
 // A stopped search sends no end.
 struct SearchEnded {
@@ -77,7 +91,7 @@ struct SearchEnded {
 };
 
 using SearchEvent = std::variant<ShopFound, StatusKnown, CountChanged, SearchEnded, ProvinceStarted, PageStarted,
-                                 ProbeFailed, PageFailed, PresenceFailed>;
+                                 ProbeFailed, PageFailed, PresenceFailed, SellersMerged>;
 
 // Where a worker sends its events; called on the worker's thread.
 class SearchEvents {

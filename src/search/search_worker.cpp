@@ -38,41 +38,56 @@ bool SearchWorker::mustEnd() const { return stop_.requested() || rows_ >= Result
 void SearchWorker::run() {
   ShopPageReader reader;
   history_ = historyFile_.load();
+  keywords_ = searchKeywords(criteria_.keyword);
   rows_ = 0;
-  for (int index = 0; index < static_cast<int>(criteria_.provinces.size()); ++index)
-    if (searchProvince(reader, index) == Next::End) return;
+  sellers_.clear();
+  merged_ = 0;
+  for (int keyword = 0; keyword < static_cast<int>(keywords_.size()); ++keyword)
+    for (int province = 0; province < static_cast<int>(criteria_.provinces.size()); ++province)
+      if (searchProvince(reader, keyword, province) == Next::End) return;
 }
 
-SearchWorker::Next SearchWorker::searchProvince(ShopPageReader& reader, int index) {
+SearchWorker::Next SearchWorker::searchProvince(ShopPageReader& reader, int keyword, int province) {
   if (mustEnd()) return Next::End;
-  const LocalText& province = criteria_.provinces[static_cast<size_t>(index)];
-  events_.send(ProvinceStarted{index, static_cast<int>(criteria_.provinces.size()), province});
-  if (!web_.fetchPageTextInto(probeUrl(hosts_.search, criteria_.keyword, province), page_))
-    report(ProbeFailed{index});
+  const LocalText& query = keywords_[static_cast<size_t>(keyword)];
+  const LocalText& name = criteria_.provinces[static_cast<size_t>(province)];
+  const int provinces = static_cast<int>(criteria_.provinces.size());
+  const bool severalKeywords = keywords_.size() > 1;
+  events_.send(ProvinceStarted{keyword * provinces + province, static_cast<int>(keywords_.size()) * provinces, name,
+                               severalKeywords ? query : LocalText()});
+  if (!web_.fetchPageTextInto(probeUrl(hosts_.search, query, name), page_))
+    report(ProbeFailed{keyword * provinces + province});
   const std::int64_t pages = reader.totalPages(page_);
   for (std::int64_t p = 1; p <= pages; ++p) {
     if (mustEnd()) return Next::End;
     events_.send(PageStarted{p, pages});
-    const LocalText url = resultPageUrl(hosts_.search, criteria_.keyword, province, pageOffset(pages, p));
+    const LocalText url = resultPageUrl(hosts_.search, query, name, pageOffset(pages, p));
     if (!web_.fetchPageTextInto(url, page_)) report(PageFailed{p});
-    Next next = addShops(reader.shops(page_));
+    Next next = addShops(reader.shops(page_), keyword, province);
     if (next != Next::Go) return next;
   }
   return Next::Go;
 }
 
-SearchWorker::Next SearchWorker::addShops(const std::vector<ShopFields>& shops) {
+SearchWorker::Next SearchWorker::addShops(const std::vector<ShopFields>& shops, int keyword, int province) {
   for (const ShopFields& shop : shops) {
     if (mustEnd()) return Next::End;
     if (!withinCreditLimit(shop.rank, criteria_.creditLimit)) return Next::NextProvince;
-    addRow(shop);
+    addRow(shop, keyword, province);
   }
   return Next::Go;
 }
 
-void SearchWorker::addRow(const ShopFields& shop) {
+// A seller with a row already is counted, not written again: a second row
+// would be ticked and contacted twice. Shops without an id name no seller
+// and are never merged.
+void SearchWorker::addRow(const ShopFields& shop, int keyword, int province) {
+  if (!shop.sellerId.empty() && !sellers_.insert(shop.sellerId).second) {
+    events_.send(SellersMerged{++merged_});
+    return;
+  }
   const int row = ++rows_;
-  events_.send(ShopFound{row, shopRowOf(shop)});
+  events_.send(ShopFound{row, shopRowOf(shop), keyword, province});
   events_.send(CountChanged{row});
   if (stop_.requested()) return;
   const Presence presence = lookUpPresence(web_, hosts_.presence, shop.sellerId, IdEncoding::KeepPlain);

@@ -1,9 +1,14 @@
 #pragma once
-// The search itself: for every province the probe, then the result pages from
-// the last to the first, one grid row per shop within the credit limit, its
-// seller's presence and whether the seller was contacted before. The worker
+// The search itself: for every keyword and every province the probe, then
+// the result pages from the last to the first, one grid row per seller
+// within the credit limit (a seller found again under another province, page
+// or keyword keeps the row it has), its presence and whether the seller was
+// contacted before. The worker
 // writes nothing itself: every row, status and count goes out as an event,
 // and so does every request that failed, which changes nothing else.
+#include <unordered_set>
+#include <vector>
+
 #include "contact/contact_history.h"
 #include "search/search_criteria.h"
 #include "search/search_events.h"
@@ -34,9 +39,9 @@ class SearchWorker {
 
  private:
   enum class Next { Go, NextProvince, End };
-  Next searchProvince(ShopPageReader& reader, int index);
-  Next addShops(const std::vector<ShopFields>& shops);
-  void addRow(const ShopFields& shop);
+  Next searchProvince(ShopPageReader& reader, int keyword, int province);
+  Next addShops(const std::vector<ShopFields>& shops, int keyword, int province);
+  void addRow(const ShopFields& shop, int keyword, int province);
   void report(SearchEvent failure);
   bool mustEnd() const;
 
@@ -46,9 +51,12 @@ class SearchWorker {
   PageFetcher& web_;
   SearchEvents& events_;
   const StopFlag& stop_;
+  std::vector<LocalText> keywords_;
   LocalText history_;
   LocalText page_;  // the page being read; one string for every page of the search
   int rows_ = 0;
+  std::unordered_set<LocalText> sellers_;  // the ids that have a row
+  int merged_ = 0;
 };
 
 }  // namespace quorvane

@@ -5,8 +5,11 @@
 #include "app/contact_status_text.h"
 #include "text/encodings.h"
 
+#include <algorithm>
+#include <chrono>
 #include <map>
 #include <optional>
+#include <random>
 #include <vector>
 
 namespace quorvane {
@@ -20,15 +23,17 @@ class FakeSellers : public SelectedSellers {
   ResultTable grid;
   LocalText list;
   unsigned interval = 200;
-  int resets = 0;
 
   ResultTable& table() override { return grid; }
   LocalText selectionList() const override { return list; }
-  void resetSelection() override {
-    list.clear();
-    ++resets;
+  void unselect(int row) override {
+    const LocalText entry = std::to_string(row) + ",";
+    for (size_t at = list.find(entry); at != LocalText::npos; at = list.find(entry, at + 1))
+      if (at == 0 || list[at - 1] == ',') {
+        list.erase(at, entry.size());
+        return;
+      }
   }
-  void selectAgain(int row) override { list += std::to_string(row) + ","; }
   unsigned watcherInterval() const override { return interval; }
   void setWatcherInterval(unsigned milliseconds) override { interval = milliseconds; }
 
@@ -68,9 +73,11 @@ class EventsWait : public Wait {
  public:
   std::function<void()> events;
   int pauses = 0;
+  std::vector<std::chrono::milliseconds> lengths;  // of every pause, to the millisecond
 
-  End until(const std::function<bool()>& ready, Clock::time_point) override {
+  End until(const std::function<bool()>& ready, Clock::time_point due) override {
     ++pauses;
+    lengths.push_back(std::chrono::round<std::chrono::milliseconds>(due - Clock::now()));
     if (events && !cancelled_) events();
     if (cancelled_) return End::Cancelled;
     return ready() ? End::Ready : End::Due;
@@ -161,11 +168,10 @@ TEST_F(ContactSelected, AppendsTheNewIdsToTheHistoryAsItIsWhenTheRoundEnds) {
   EXPECT_EQ(history.content, "b\r\nc\r\n");
 }
 
-TEST_F(ContactSelected, EmptySelectionLaunchesNothingButResetsAndRewritesTheHistoryUnchanged) {
+TEST_F(ContactSelected, EmptySelectionLaunchesNothingButRewritesTheHistoryUnchanged) {
   history.content = "old\r\n";
   contact();
   EXPECT_TRUE(launched.empty());
-  EXPECT_EQ(sellers.resets, 1);
   EXPECT_EQ(*history.savedPrevious, "old\r\n");
   EXPECT_EQ(*history.savedEntries, "");
 }
@@ -173,7 +179,6 @@ TEST_F(ContactSelected, EmptySelectionLaunchesNothingButResetsAndRewritesTheHist
 TEST_F(ContactSelected, EmptiesTheSelectionAfterwards) {
   sellers.addRow(1, "a");
   contact();
-  EXPECT_EQ(sellers.resets, 1);
   EXPECT_EQ(sellers.list, "");
 }
 
@@ -186,12 +191,14 @@ TEST_F(ContactSelected, StartsTheStoppedWatcherButLeavesARunningOneAlone) {
   EXPECT_EQ(sellers.interval, 1000u);
 }
 
-TEST_F(ContactSelected, ContactsARowTickedTwiceTwiceAndRecordsItTwice) {
+// A row is one seller: a list naming it twice (the selection never does)
+// still gets it one chat.
+TEST_F(ContactSelected, ContactsARowListedTwiceOnce) {
   sellers.addRow(4, "dup");
   sellers.list = "4,4,";
   contact();
-  EXPECT_EQ(launched.size(), 2u);
-  EXPECT_EQ(*history.savedEntries, "dup\r\ndup\r\n");
+  EXPECT_EQ(launched.size(), 1u);
+  EXPECT_EQ(*history.savedEntries, "dup\r\n");
 }
 
 TEST_F(ContactSelected, SkipsListPiecesThatAreNoResultRow) {
@@ -238,11 +245,12 @@ TEST_F(ContactSelected, TheWindowsEventsBetweenTwoChatsChangeNeitherTheRoundNorI
   sellers.addRow(5, "fifth", false);
   wait.events = [this] {
     if (wait.pauses != 1) return;
-    sellers.grid.setTick(5, true);  // ticked now: the next round's
-    sellers.list += "5,";
-    ShopRow other;  // a new search's shop where "second" stood
+    ShopRow other;  // a new search's shop where "second" stood; it empties the selection
     other.sellerId = "other";
     sellers.grid.setShop(2, other);
+    sellers.list.clear();
+    sellers.grid.setTick(5, true);  // ticked now: the next round's
+    sellers.list += "5,";
   };
   contact();
   EXPECT_EQ(wait.pauses, 2);
@@ -250,6 +258,78 @@ TEST_F(ContactSelected, TheWindowsEventsBetweenTwoChatsChangeNeitherTheRoundNorI
   EXPECT_NE(sellers.grid.text(2, Column::ContactState), kContacted);
   EXPECT_EQ(sellers.list, "5,");
   EXPECT_EQ(*history.savedEntries, "first\r\nthird\r\n");
+}
+
+// ---- a paced round ----
+
+class PacedRound : public ContactSelected {
+ protected:
+  std::mt19937 random{7};
+  std::vector<int> logged;
+  std::vector<std::string> told;
+  int today = 0;
+
+  RoundOutcome run(const ContactPace& pace, ContactReport& report) {
+    for (int row = 1; row <= 5; ++row) sellers.addRow(row, "s" + std::to_string(row));
+    launchResult = {{chat("s3"), platform::ShellOpen::Failed}};
+    SelectedSellersRound round(sellers, history, launcher, [this](int row) { logged.push_back(row); });
+    const RoundOutcome outcome = runContactRound(
+        round, pace, wait, [this] { return today + static_cast<int>(logged.size()); }, random,
+        [this](const LocalText& text) { told.push_back(localToUtf8(text)); });
+    report = round.finish();
+    return outcome;
+  }
+  std::chrono::milliseconds paused() const {
+    std::chrono::milliseconds sum{0};
+    for (auto length : wait.lengths) sum += std::max(length, std::chrono::milliseconds(0));
+    return sum;
+  }
+};
+
+// A pause follows each chat that went out while rows are left, none a
+// failed launch and none the chat that reaches the limit; it counts down on
+// the status line; the rows not reached keep their ticks, the history and
+// the log hold exactly the chats.
+TEST_F(PacedRound, PausesBetweenLaunchedChatsAndEndsAtTheRoundsLimitWithTheRestStillTicked) {
+  ContactReport report;
+  EXPECT_EQ(run({2, 4, 3, 0}, report), (RoundOutcome{RoundEnd::RoundLimitReached, 3}));
+  EXPECT_EQ(launched, (std::vector<LocalText>{chat("s1"), chat("s2"), chat("s3"), chat("s4")}));
+  EXPECT_EQ(logged, (std::vector<int>{1, 2, 4}));
+  EXPECT_GE(paused().count(), 2 * 2000 - 10);
+  EXPECT_LE(paused().count(), 2 * 4000 + 10);
+  ASSERT_FALSE(told.empty());
+  EXPECT_EQ(told.front().substr(0, 29), "正在联系 1/5，下一个 ");
+  EXPECT_EQ(std::count(told.begin(), told.end(), "正在联系 2/5，下一个 1 秒后"), 1) << "after s2";
+  EXPECT_EQ(std::count(told.begin(), told.end(), "正在联系 1/5，下一个 1 秒后"), 1) << "after s1";
+  EXPECT_EQ(sellers.list, "3,5,");
+  EXPECT_TRUE(sellers.grid.tick(5));
+  EXPECT_EQ(history.content, "s1\r\ns2\r\ns4\r\n");
+  EXPECT_EQ(report.launches.opened, 3);
+}
+
+// 停止 (or closing the window) cancels the wait in the middle of a pause.
+TEST_F(PacedRound, ACancelDuringAPauseEndsTheRoundBeforeTheNextChat) {
+  wait.events = [this] {
+    if (std::count(wait.lengths.begin(), wait.lengths.end(), std::chrono::seconds(1)) == 2) wait.cancel();
+  };
+  ContactReport report;
+  EXPECT_EQ(run({1, 1, 0, 0}, report), (RoundOutcome{RoundEnd::Stopped, 2}));
+  EXPECT_EQ(launched, (std::vector<LocalText>{chat("s1"), chat("s2")}));
+  EXPECT_EQ(logged, (std::vector<int>{1, 2}));
+  EXPECT_EQ(sellers.list, "3,4,5,");
+  EXPECT_EQ(history.content, "s1\r\ns2\r\n");
+}
+
+TEST_F(PacedRound, TheDailyLimitCountsTheAccountsChatsOfTodayBeforeEachOne) {
+  today = 8;
+  ContactReport report;
+  EXPECT_EQ(run({0, 0, 0, 10}, report), (RoundOutcome{RoundEnd::DailyLimitReached, 2}));
+  EXPECT_EQ(paused().count(), 0) << "no pause without a pause length";
+  EXPECT_EQ(logged, (std::vector<int>{1, 2}));
+  EXPECT_EQ(sellers.list, "3,4,5,");
+  today = 10;
+  logged.clear();
+  EXPECT_EQ(run({0, 0, 0, 10}, report).launched, 0) << "a limit reached before the round launches nothing";
 }
 
 }  // namespace

@@ -25,14 +25,14 @@ class GridCopy : public ::testing::Test {
   }
 };
 
-TEST_F(GridCopy, IdsComeOnePerLineInRowOrderWithoutEmptyOnesOrRowsBelowTheResults) {
-  EXPECT_EQ(sellerIdsText(table, {3, 1, 2, 7, 0}), "\xD0\xA1\xC3\xF7\r\nc-3\r\n");
+TEST_F(GridCopy, IdsComeOnePerLineInTheGridsOrderWithoutEmptyOnesOrRowsBelowTheResults) {
+  EXPECT_EQ(sellerIdsText(table, {3, 1, 2, 7, 0, 3}), "c-3\r\n\xD0\xA1\xC3\xF7\r\n");
   EXPECT_EQ(sellerIdsText(table, {2}), "");
   EXPECT_EQ(sellerIdsText(table, {}), "");
 }
 
 TEST_F(GridCopy, RowsComeUnderTheTitlesTabSeparatedWithCellsKeptWhole) {
-  EXPECT_EQ(rowsText(table, {3, 2, 1, 1, 5000}),
+  EXPECT_EQ(rowsText(table, {1, 2, 3, 1, 5000}),
             kTitles +
                 "\xB5\xEA" "A\t\xD0\xA1\xC3\xF7\t1\t2\t0\xD0\xC4\t\xBF\xD5\t\xCD\xFA\xCD\xFA\xD4\xDA\xCF\xDF\t\xCE\xB4\xC1\xAA\xCF\xB5\r\n"
                 "B b  B\t\t1\t2\t0\xD0\xC4\t\xBF\xD5\t\xCD\xFA\xCD\xFA\xD4\xDA\xCF\xDF\t\xCE\xB4\xC1\xAA\xCF\xB5\r\n"

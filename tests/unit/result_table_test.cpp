@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "results/result_view.h"
+
 namespace quorvane {
 namespace {
 
@@ -136,6 +140,133 @@ TEST(ResultTable, ABatchReportsItsChangesOnceAsOneRangeWhenTheOutermostCloses) {
   table.setTick(3, true);
   ASSERT_EQ(heard.size(), 2u) << "a batch without changes reports nothing, and after it every change is heard";
   EXPECT_EQ(heard[1], std::make_pair(3, 3));
+}
+
+TEST(ResultTable, EachRowKnowsTheKeywordAndProvinceOfItsRun) {
+  ResultTable table;
+  table.clearResults(SearchRun{{"k1", "k2"}, {"p1", "p2"}, "2024-05-17T09:00:00+08:00"});
+  table.setShop(1, shopWithId("a"), 1, 0);
+  table.setShop(2, shopWithId("b"), 7, -1);  // indices the run has not: no keyword, no province
+  EXPECT_EQ(table.keywordOf(1), "k2");
+  EXPECT_EQ(table.provinceOf(1), "p1");
+  EXPECT_EQ(table.keywordOf(2), "");
+  EXPECT_EQ(table.provinceOf(2), "");
+  EXPECT_EQ(table.run().startedAt, "2024-05-17T09:00:00+08:00");
+  table.clearResults();
+  EXPECT_EQ(table.keywordOf(1), "");
+}
+
+// ---- the view: filter and sort ----
+
+ShopRow shopWith(const LocalText& id, const LocalText& items, const LocalText& credit) {
+  ShopRow shop = shopWithId(id);
+  shop.itemCount = items;
+  shop.credit = credit;
+  return shop;
+}
+
+std::vector<LocalText> idsShown(const ResultTable& table, const ResultView& view) {
+  std::vector<LocalText> ids;
+  for (int line = 0; line < view.lineCount() && !table.shop(view.rowAt(line)).sellerId.empty(); ++line)
+    ids.push_back(table.shop(view.rowAt(line)).sellerId);
+  return ids;
+}
+
+TEST(ResultView, SortsNumbersAsNumbersCreditByLevelAndEmptyCellsLastThenGoesBackToTheSearchsOrder) {
+  ResultTable table;
+  ResultView view(table);
+  table.setShop(1, shopWith("a", "9", "10\xD0\xC4"));
+  table.setShop(2, shopWith("b", "", "2\xD0\xC4"));
+  table.setShop(3, shopWith("c", "10", "x"));
+  table.setShop(4, shopWith("d", "9.5", "2\xD0\xC4"));
+  table.setShop(5, shopWith("e", "abc", ""));
+  view.rowsChanged(1, 5);
+  view.sortBy(Column::ItemCount);
+  EXPECT_EQ(idsShown(table, view), (std::vector<LocalText>{"a", "d", "c", "e", "b"}));
+  view.sortBy(Column::ItemCount);
+  EXPECT_EQ(idsShown(table, view), (std::vector<LocalText>{"c", "d", "a", "e", "b"}));
+  view.sortBy(Column::ItemCount);
+  EXPECT_TRUE(view.plain());
+  EXPECT_EQ(idsShown(table, view), (std::vector<LocalText>{"a", "b", "c", "d", "e"}));
+  view.sortBy(Column::Credit);  // equal levels keep the search's order
+  EXPECT_EQ(idsShown(table, view), (std::vector<LocalText>{"b", "d", "a", "c", "e"}));
+  view.sortBy(Column::Tick);
+  EXPECT_EQ(view.sort(), (ViewSort{Column::Credit, SortOrder::Ascending})) << "the tick column does not sort";
+  // An unfiltered view keeps every grid line: the empty rows follow the results.
+  EXPECT_EQ(view.lineCount(), ResultTable::kRowCount - 1);
+  EXPECT_EQ(view.rowAt(5), 6);
+  EXPECT_EQ(view.lineOf(6), 5);
+}
+
+TEST(ResultView, TheFilterShowsOnlyOnlineSellersNotYetContactedAsTheirStatusComesAndGoes) {
+  ResultTable table;
+  ResultView view(table);
+  view.setWorthContactingOnly(true);
+  EXPECT_EQ(view.lineCount(), 0);
+  table.setShop(1, shopWithId("a"));
+  table.setShop(2, shopWithId("b"));
+  table.applyStatus(2, kOnlineNew);
+  EXPECT_EQ(view.rowsChanged(1, 2), ResultView::Effect::None) << "a line added at the end moves no other";
+  table.applyStatus(1, kOnlineNew);
+  EXPECT_EQ(view.rowsChanged(1, 1), ResultView::Effect::Reordered);
+  EXPECT_EQ(idsShown(table, view), (std::vector<LocalText>{"a", "b"}));
+  table.markContacted(1);
+  table.applyStatus(2, kOfflineNew);
+  view.rowsChanged(1, 2);
+  EXPECT_EQ(view.lineCount(), 0);
+  EXPECT_EQ(view.lineOf(1), -1);
+  EXPECT_EQ(view.rowAt(0), -1);
+  table.applyStatus(9, kOnlineNew);  // a status below the results shows no row
+  view.rowsChanged(9, 9);
+  EXPECT_EQ(view.lineCount(), 0);
+}
+
+// However the rows change, row by row or in a batch's range, the view is the
+// one built afresh from the table: every line names the row the order puts
+// there, and lineOf finds it again.
+TEST(ResultView, FollowingChangesRowByRowEndsAsAViewBuiltAfresh) {
+  std::mt19937 random(20240517);
+  const LocalText numbers[] = {"", "0", "7", "12", "7", "x"};
+  const RowStatus statuses[] = {kOnlineNew, kOfflineNew, {kOnlineText, kContactedText, RowLook::Contacted}};
+  const Column columns[] = {Column::ShopName, Column::ItemCount, Column::MonthlySales, Column::Credit,
+                            Column::Presence};
+  for (int round = 0; round < 40; ++round) {
+    ResultTable table;
+    ResultView followed(table);
+    followed.setWorthContactingOnly(round % 2 == 0);
+    if (round % 3 != 0)
+      followed.setSort(ViewSort{columns[round % 5], round % 4 < 2 ? SortOrder::Ascending : SortOrder::Descending});
+    table.setChangeListener([&](int first, int last) { followed.rowsChanged(first, last); });
+    for (int batch = 0; batch < 40; ++batch) {
+      // Most changes come in batches: one range for several rows, some of them unchanged.
+      ResultTable::ChangeBatch changes(table);
+      for (int step = static_cast<int>(random() % 4); step >= 0; --step) {
+        const int row = 1 + static_cast<int>(random() % 30);
+        switch (random() % 4) {
+          case 0:
+            table.setShop(row, shopWith(std::to_string(row), numbers[random() % 6], numbers[random() % 6] + "\xD0\xC4"));
+            break;
+          case 1:
+            table.applyStatus(row, statuses[random() % 3]);
+            break;
+          case 2:
+            table.markContacted(row);
+            break;
+          default:
+            table.setTick(row, true);
+        }
+      }
+    }
+    ResultView fresh(table);
+    fresh.setWorthContactingOnly(followed.worthContactingOnly());
+    fresh.setSort(followed.sort());
+    ASSERT_EQ(followed.lineCount(), fresh.lineCount()) << round;
+    for (int line = 0; line < fresh.lineCount(); ++line) {
+      ASSERT_EQ(followed.rowAt(line), fresh.rowAt(line)) << round << " line " << line;
+      ASSERT_EQ(followed.lineOf(fresh.rowAt(line)), line) << round;
+    }
+    EXPECT_EQ(followed.shownResults(), fresh.shownResults());
+  }
 }
 
 }  // namespace

@@ -39,6 +39,17 @@ TEST(SearchCriteriaCompleteness, NeedsAKeywordAndAProvince) {
   EXPECT_TRUE(isComplete({"   ", {kAnhui}, 0})) << "spaces alone are a keyword";
   EXPECT_FALSE(isComplete({"", {kAnhui}, 0}));
   EXPECT_FALSE(isComplete({"shoes", {}, 0}));
+  EXPECT_FALSE(isComplete({"\xA3\xBB \r\n", {kAnhui}, 0})) << "separators alone name no keyword";
+}
+
+TEST(SearchKeywords, SplitAtLineBreaksAndFullWidthSemicolonsAndKeepASingleKeywordAsTyped) {
+  const LocalText dress = "\xC1\xAC\xD2\xC2\xC8\xB9";  // 连衣裙
+  EXPECT_EQ(searchKeywords("  a b "), (std::vector<LocalText>{"  a b "}));
+  EXPECT_EQ(searchKeywords(dress + "\xA3\xBB T\xD0\xF4\xA1\xA1\r\n\r\nshoes\n" + dress + "\rx"),
+            (std::vector<LocalText>{dress, "T\xD0\xF4", "shoes", "x"}));  // 连衣裙；T恤　 ... repeated 连衣裙 once
+  EXPECT_TRUE(searchKeywords("").empty());
+  // The bytes of "；" (A3 BB) across two characters (D9 A3, BB AF) are no separator.
+  EXPECT_EQ(searchKeywords("\xD9\xA3\xBB\xAF"), (std::vector<LocalText>{"\xD9\xA3\xBB\xAF"}));
 }
 
 }  // namespace

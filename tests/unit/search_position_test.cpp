@@ -158,6 +158,23 @@ TEST_F(StatusLine, SaysWhereTheSearchIsThenHowMuchItFound) {
   EXPECT_EQ(text(), "搜索已停止");
 }
 
+// Two keywords through one province: each pass names its keyword, and the
+// sellers found again are told.
+TEST_F(StatusLine, NamesEachKeywordsPassAndCountsTheSellersMerged) {
+  line.begin("h", 2);
+  apply({ProvinceStarted{0, 2, kAnhui, "k"}, ProbeFailed{0}, ProvinceStarted{1, 2, kAnhui, "m"}, CountChanged{3},
+         SellersMerged{1}, SellersMerged{2}});
+  line.finish();
+  EXPECT_EQ(text(), "搜索完成：3 条，无法连接搜索服务：h（k 安徽），合并重复卖家 2 个");
+  SearchPosition position;
+  position.begin(SearchCriteria{"k\r\nm", {kAnhui}, 2}, "", Clock::time_point{});
+  EXPECT_EQ(localToUtf8(position.description()), "正在搜索：k 安徽");
+  position.apply(ProvinceStarted{1, 2, kAnhui, "m"});
+  position.apply(PageStarted{1, 2});
+  EXPECT_EQ(localToUtf8(position.description()), "正在搜索：m 安徽 第 1/2 页");
+  EXPECT_EQ(position.fraction(), (ProgressFraction{kSteps, 2 * kSteps}));
+}
+
 TEST_F(StatusLine, TellsEveryKindOfFailureCountedAsItHappensAndAtTheEnd) {
   line.begin("shops.example:8443", 3);
   apply({ProvinceStarted{0, 3, kAnhui}, ProbeFailed{0}, ProvinceStarted{1, 3, kFujian}});

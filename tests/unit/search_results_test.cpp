@@ -43,8 +43,7 @@ TEST(SearchResults, ASellerContactedBeforeItsStatusArrivesStaysContactedAndCanno
     explicit Sellers(ResultTable& t) : grid(t) {}
     ResultTable& table() override { return grid; }
     LocalText selectionList() const override { return "1,"; }
-    void resetSelection() override {}
-    void selectAgain(int) override {}
+    void unselect(int) override {}
     unsigned watcherInterval() const override { return 200; }
     void setWatcherInterval(unsigned) override {}
   } sellers(table);

@@ -191,20 +191,60 @@ TEST_F(SearchWorkerRun, AProvinceWithoutAPageCountIsSkipped) {
   EXPECT_EQ(web.requested.size(), 4u);
 }
 
-TEST_F(SearchWorkerRun, ShopsFoundTwiceGetTwoRows) {
-  serve("k", kAnhui, {{{"s", "same"}}});
-  serve("k", kFujian, {{{"s", "same"}}});
-  search("k", {kAnhui, kFujian}, 5);
-  EXPECT_EQ(table.text(1, Column::SellerId), "same");
-  EXPECT_EQ(table.text(2, Column::SellerId), "same");
+// A seller found again, under another province, on another page or for
+// another keyword, keeps the one row it has: no second presence request, no
+// second row to tick and contact twice. Shops without an id are no seller.
+TEST_F(SearchWorkerRun, SellersFoundAgainKeepTheirRowAndAreCountedAsMerged) {
+  serve("k", kAnhui, {{{"s", "same"}, {"n1", ""}, {"a", "a"}}});
+  serve("k", kFujian, {{{"s2", "same"}, {"n2", ""}, {"f", "f"}}});
+  serve("m", kAnhui, {{{"a", "a"}, {"m", "m"}}});
+  serve("m", kFujian, {{{"f", "f"}}});
+  search("k\r\nm", {kAnhui, kFujian}, 5);
+  std::vector<LocalText> ids;
+  for (int row = 1; !table.text(row, Column::ShopName).empty(); ++row) ids.push_back(table.text(row, Column::SellerId));
+  EXPECT_EQ(ids, (std::vector<LocalText>{"same", "", "a", "", "f", "m"}));
+  EXPECT_EQ(table.text(1, Column::ShopName), "s") << "the row keeps the shop found first";
+  EXPECT_EQ(std::count(web.requested.begin(), web.requested.end(), presenceUrl("presence.test", "same", IdEncoding::KeepPlain)), 1);
+  std::vector<SearchEvent> merges;
+  std::copy_if(sent.events.begin(), sent.events.end(), std::back_inserter(merges),
+               [](const SearchEvent& e) { return std::holds_alternative<SellersMerged>(e); });
+  EXPECT_EQ(merges, (std::vector<SearchEvent>{SellersMerged{1}, SellersMerged{2}, SellersMerged{3}}));
+}
+
+// "k；m" searches k through both provinces, then m through both, one row
+// numbering and one row limit for the whole run; each row is tagged with
+// the keyword and the province it was found under.
+TEST_F(SearchWorkerRun, SeveralKeywordsRunOneAfterAnotherThroughTheSameProvinces) {
+  serve("k", kAnhui, {{{"ka", "ka"}}});
+  serve("k", kFujian, {{{"kf", "kf"}}});
+  serve("m", kAnhui, {{{"ma", "ma"}}});
+  serve("m", kFujian, {{{"mf", "mf"}}});
+  table.clearResults(SearchRun{{"k", "m"}, {kAnhui, kFujian}, ""});
+  sent.events.clear();
+  SearchWorker(SearchCriteria{"k\xA3\xBB m", {kAnhui, kFujian}, 5}, kHosts, history, web, sent, stop).run();
+  applySearchEvents(table, sent.events);
+  std::vector<std::string> probes;
+  std::copy_if(web.requested.begin(), web.requested.end(), std::back_inserter(probes),
+               [](const std::string& url) { return url.find("&s=") == std::string::npos && url.find("/search") != std::string::npos; });
+  EXPECT_EQ(probes, (std::vector<std::string>{probeUrl("search.test", "k", kAnhui), probeUrl("search.test", "k", kFujian),
+                                              probeUrl("search.test", "m", kAnhui), probeUrl("search.test", "m", kFujian)}));
+  const std::vector<std::pair<LocalText, LocalText>> origins = {{"k", kAnhui}, {"k", kFujian}, {"m", kAnhui}, {"m", kFujian}};
+  for (int row = 1; row <= 4; ++row) {
+    EXPECT_EQ(table.text(row, Column::SellerId), std::vector<LocalText>({"ka", "kf", "ma", "mf"})[row - 1]);
+    EXPECT_EQ(std::make_pair(table.keywordOf(row), table.provinceOf(row)), origins[static_cast<size_t>(row - 1)]);
+  }
+  EXPECT_NE(std::find(sent.events.begin(), sent.events.end(), SearchEvent(ProvinceStarted{3, 4, kFujian, "m"})),
+            sent.events.end());
 }
 
 TEST_F(SearchWorkerRun, EndsOnceTheGridsLastRowIsFilled) {
-  std::vector<std::vector<FakeShop>> pages(501, std::vector<FakeShop>(20, FakeShop{"s", "id"}));
+  std::vector<std::vector<FakeShop>> pages(501, std::vector<FakeShop>(20));
+  for (size_t page = 0; page < pages.size(); ++page)
+    for (size_t i = 0; i < 20; ++i) pages[page][i] = FakeShop{"s", "id" + std::to_string(page * 20 + i)};
   serve("k", kAnhui, pages);
   serve("k", kFujian, {{{"f", "f"}}});
   search("k", {kAnhui, kFujian}, 5);
-  EXPECT_EQ(table.text(10000, Column::SellerId), "id");
+  EXPECT_EQ(table.text(10000, Column::SellerId), "id39");  // pages are read from the last: row 10000 is page 2's last shop
   EXPECT_EQ(labels.back(), countLabel(10000));
   EXPECT_EQ(labels.size(), 10000u);
   for (const std::string& url : web.requested) EXPECT_EQ(url.find(kFujian), std::string::npos);

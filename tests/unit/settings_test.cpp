@@ -33,9 +33,10 @@ const char16_t kGoodFile[] =
     u"; comment\r\n"
     u"[Services]\r\nSearchHost=shops.example:8443\r\nPresenceHost=10.0.0.2\r\n"
     u"[Search]\r\nKeyword=\"  \u8FDE\u8863\u88D9 \"\r\nCreditLevel=3\r\nProvinces=\u5B89\u5FBD,\u6D59\u6C5F\r\nFilter=0\r\n"
-    u"[Contact]\r\nAccount=\u5343\u725B:\u5C0F\u5E97\r\n"
+    u"Recent1=a\uFF1Bb\r\nRecent2=\u8FDE\u8863\u88D9\r\nRecent3=\r\n"
+    u"[Contact]\r\nAccount=\u5343\u725B:\u5C0F\u5E97\r\nPauseMin=5\r\nPauseMax=12\r\nRoundLimit=30\r\nDailyLimit=200\r\n"
     u"[Window]\r\nLeft=-1900\r\nTop=20\r\nRight=-400\r\nBottom=900\r\nMaximized=1\r\nDpi=144\r\n"
-    u"[Grid]\r\nColumnWidths=40,210,190,100,100,100,300,110,90\r\n"
+    u"[Grid]\r\nColumnWidths=40,210,190,100,100,100,300,110,90\r\nWorthContactingOnly=1\r\n"
     u"[Export]\r\nFolder=D:\\\u5BFC\u51FA\r\n";
 
 Settings goodSettings() {
@@ -45,7 +46,10 @@ Settings goodSettings() {
   s.creditLevel = 3;
   s.provinces[0] = s.provinces[24] = true;
   s.filter = false;
+  s.recentKeywords = {"a\xA3\xBB" "b", "\xC1\xAC\xD2\xC2\xC8\xB9"};
   s.account = "\xC7\xA7\xC5\xA3:\xD0\xA1\xB5\xEA";
+  s.pace = {5, 12, 30, 200};
+  s.worthContactingOnly = true;
   s.placement = SavedPlacement{-1900, 20, -400, 900, true, 144};
   s.columnWidths = {40, 210, 190, 100, 100, 100, 300, 110, 90};
   s.exportFolder = u"D:\\\u5BFC\u51FA";
@@ -101,6 +105,14 @@ TEST(SettingsValues, EachBadValueFallsBackToItsDefaultOnItsOwn) {
       {u"Folder=D:\\\u5BFC\u51FA", u"Folder=relative\\path", folder},
       {u"Folder=D:\\\u5BFC\u51FA", u"Folder=C:", folder},
       {u"Folder=D:\\\u5BFC\u51FA", u"Folder=D:\\a\u0007b", folder},
+      {u"Recent1=a\uFF1Bb", u"Recent1=a\tb", [](Settings& s) { s.recentKeywords.erase(s.recentKeywords.begin()); }},
+      {u"Recent3=", u"Recent3=\u8FDE\u8863\u88D9\r\nRecent4=c", [](Settings& s) { s.recentKeywords.push_back("c"); }},
+      {u"PauseMin=5", u"PauseMin=-1", [](Settings& s) { s.pace.pauseMinSeconds = 0; }},
+      {u"PauseMax=12", u"PauseMax=3601", [](Settings& s) { s.pace.pauseMaxSeconds = 5; }},
+      {u"PauseMin=5", u"PauseMin=30", [](Settings& s) { s.pace.pauseMinSeconds = 12, s.pace.pauseMaxSeconds = 30; }},
+      {u"RoundLimit=30", u"RoundLimit=ten", [](Settings& s) { s.pace.roundLimit = 0; }},
+      {u"DailyLimit=200", u"DailyLimit=100001", [](Settings& s) { s.pace.dailyLimit = 0; }},
+      {u"WorthContactingOnly=1", u"WorthContactingOnly=on", [](Settings& s) { s.worthContactingOnly = false; }},
   };
   for (const Case& c : cases) {
     std::u16string text = kGoodFile;
@@ -163,7 +175,8 @@ TEST(SettingsFileText, TheShippedExampleReadsAsTheDefaults) {
   const std::optional<std::u16string> text = settingsTextOf(*bytes);
   ASSERT_TRUE(text.has_value());
   for (std::u16string_view key : {u"SearchHost=", u"PresenceHost=", u"Keyword=", u"CreditLevel=", u"Provinces=",
-                                  u"Filter=", u"Account=", u";Left=", u"ColumnWidths=", u"Folder="})
+                                  u"Filter=", u";Recent1=", u"Account=", u"PauseMin=", u"PauseMax=", u"RoundLimit=",
+                                  u"DailyLimit=", u";Left=", u"ColumnWidths=", u"WorthContactingOnly=", u"Folder="})
     EXPECT_NE(text->find(key), std::u16string::npos) << std::string(key.begin(), key.end());
   EXPECT_EQ(readOne(*text), Settings());
 }

@@ -89,7 +89,14 @@ void BatchIdWindow::close() {
 }
 
 void BatchIdWindow::setWaiting(bool waiting) {
-  if (window_) EnableWindow(control(C::按钮1), !waiting);
+  if (window_) EnableWindow(control(C::按钮1), !waiting || roundStop_);
+}
+
+void BatchIdWindow::offerRoundStop(std::function<void()> stop) {
+  roundStop_ = std::move(stop);
+  if (!window_) return;
+  setWindowText(control(C::按钮1), roundStop_ ? "\xCD\xA3\xD6\xB9" : "\xC1\xAA\xCF\xB5");  // "停止", "联系"
+  setWaiting(waits_.waiting());
 }
 
 LRESULT BatchIdWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -214,19 +221,32 @@ void BatchIdWindow::onDestroyed() {
 void BatchIdWindow::onCommand(int id, int code) {
   if (code != BN_CLICKED) return;
   if (id == controlId(C::按钮1))
-    onContactClicked();
+    roundStop_ ? roundStop_() : onContactClicked();
   else if (id == controlId(C::清除))
     onClearClicked();
 }
 
-// The round waits for each presence answer; the window may be closed, or the
-// program left, meanwhile, which cancels the wait: then the round tells nothing.
+// The round waits for each presence answer and, paced, between two chats;
+// the window may be closed, or the program left, meanwhile, which cancels
+// the wait: then the round tells nothing. A paced round's "停止" cancels it
+// too, and it tells how far it came.
 void BatchIdWindow::onContactClicked() {
   const std::unique_ptr<WindowWait> wait = waits_.begin(window_);
   if (!wait) return;
+  const ContactPace pace = services_.pace ? services_.pace() : ContactPace{};
+  bool stopChosen = false;
+  if (pace.paused()) offerRoundStop([&stopChosen, &wait] {
+      stopChosen = true;
+      wait->cancel();
+    });
   const PresenceCheck presence = [this, &wait](const LocalText& id) { return services_.presence(id, *wait); };
-  const ChatLaunches launches = contactListedIds(windowText(control(C::编辑框1)), presence, services_.launch, *wait);
-  if (!wait->cancelled() && services_.roundEnded) services_.roundEnded(launches);
+  ListedIdsRound steps(windowText(control(C::编辑框1)), presence, services_.launch, *wait, services_.launched);
+  std::mt19937 fallback;
+  const RoundOutcome outcome =
+      runContactRound(steps, pace, *wait, services_.chatsToday ? services_.chatsToday() : std::function<int()>(),
+                      services_.random ? *services_.random : fallback, services_.tell);
+  if (pace.paused()) offerRoundStop({});
+  if ((!wait->cancelled() || stopChosen) && services_.roundEnded) services_.roundEnded(steps.launches(), outcome.end);
 }
 
 void BatchIdWindow::onClearClicked() { setWindowText(control(C::编辑框1), ""); }

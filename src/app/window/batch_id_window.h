@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <random>
 
 #include "app/dpi_scale.h"
 #include "app/layout_passes.h"
@@ -14,6 +15,7 @@
 #include "app/window/window_waits.h"
 #include "contact/batch_contact.h"
 #include "contact/chat_url.h"
+#include "contact/paced_round.h"
 #include "text/text.h"
 #include "wait/wait.h"
 
@@ -24,8 +26,16 @@ struct BatchIdWindowServices {
   // The batch form of the presence lookup, its answer waited for through `wait`.
   std::function<LocalText(const LocalText& id, Wait& wait)> presence;
   ChatLauncher launch;
-  // After a round the window was not closed in: how its launches went.
-  std::function<void(const ChatLaunches& launches)> roundEnded;
+  std::function<void(const LocalText& id)> launched;  // a chat went out (the contact log)
+  std::function<ContactPace()> pace;
+  // At a round's start: how many chats the chosen account had today, asked
+  // again before each chat.
+  std::function<std::function<int()>()> chatsToday;
+  std::mt19937* random = nullptr;  // the pauses' lengths
+  std::function<void(const LocalText& text)> tell;  // "正在联系 i/n，下一个 t 秒后" during a pause
+  // After a round the window was not closed in: how its launches went and
+  // why it ended.
+  std::function<void(const ChatLaunches& launches, RoundEnd end)> roundEnded;
 };
 
 class BatchIdWindow final : private ProgramWindow {
@@ -47,6 +57,9 @@ class BatchIdWindow final : private ProgramWindow {
   HWND handle() const { return window_; }
   // While any wait of the thread runs, "联系" would be refused: it is disabled.
   void setWaiting(bool waiting);
+  // While a paced round runs, "联系" reads "停止" and calls `stop`; an empty
+  // function gives the button back.
+  void offerRoundStop(std::function<void()> stop);
 
  private:
   LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -73,6 +86,8 @@ class BatchIdWindow final : private ProgramWindow {
 
   WindowWaits& waits_;
   BatchIdWindowServices services_;
+  // While a paced round runs, "联系" reads "停止" and calls this.
+  std::function<void()> roundStop_;
   HWND controls_[4] = {};
   HFONT font_ = nullptr;
   LayoutPasses layoutPasses_;

@@ -1,5 +1,9 @@
 #include <windows.h>
 
+#include <chrono>
+#include <random>
+
+#include "app/contact_log.h"
 #include "app/contact_status_text.h"
 #include "app/window/main_window_actions.h"
 #include "app/window/window_text.h"
@@ -8,7 +12,9 @@
 #include "contact/contact_selected.h"
 #include "contact/dialog_automation.h"
 #include "contact/shop_page.h"
+#include "contact/paced_round.h"
 #include "platform/im_client_windows.h"
+#include "platform/local_time.h"
 #include "platform/shell.h"
 #include "search/presence_lookup.h"
 #include "search/service_hosts.h"
@@ -26,8 +32,7 @@ class MainWindowSellers : public SelectedSellers {
   explicit MainWindowSellers(MainWindow& window) : window_(window) {}
   ResultTable& table() override { return window_.table(); }
   LocalText selectionList() const override { return window_.selectionList(); }
-  void resetSelection() override { window_.resetSelection(); }
-  void selectAgain(int row) override { window_.addToSelection(row); }
+  void unselect(int row) override { window_.removeFromSelection(row); }
   unsigned watcherInterval() const override { return window_.timerInterval(); }
   void setWatcherInterval(unsigned milliseconds) override { window_.setTimerInterval(milliseconds); }
 
@@ -61,6 +66,63 @@ platform::ShellOpen launchImChat(const LocalText& url) { return platform::shellO
 
 LocalText selectedAccount(const MainWindow& window) { return window.text(Control::联系旺旺列表框); }
 
+// A chat that went out, as the contact log records it.
+ContactLogEntry logEntry(const MainWindow& window, const LocalText& sellerId, ContactSource source) {
+  ContactLogEntry entry;
+  entry.time = platform::localNow();
+  entry.account = selectedAccount(window);
+  entry.sellerId = sellerId;
+  entry.source = source;
+  return entry;
+}
+
+ContactLogEntry logEntryOfRow(MainWindow& window, int row) {
+  ResultTable& table = window.table();
+  ContactLogEntry entry = logEntry(window, table.shop(row).sellerId, ContactSource::SearchResults);
+  entry.shopName = table.shop(row).shopName;
+  entry.keyword = table.keywordOf(row);
+  entry.province = table.provinceOf(row);
+  return entry;
+}
+
+// The account's chats today, as the log counts them; read afresh once a
+// round starts, so another copy of the program's chats count too.
+std::function<int()> chatsTodayOf(MainWindow& window) {
+  window.contactLog().contactsOn(platform::localNow(), selectedAccount(window), true);
+  return [&window] { return window.contactLog().contactsOn(platform::localNow(), selectedAccount(window)); };
+}
+
+// While a paced round runs, 联系选中 reads "停止联系" and ends it. Unlike
+// 退出, a stop the user chose still tells how the round went.
+class RoundStopButton {
+ public:
+  RoundStopButton(MainWindow& window, Wait& wait, bool offered) : window_(window), offered_(offered) {
+    if (offered_) window_.offerRoundStop([this, &wait] {
+        chosen_ = true;
+        wait.cancel();
+      });
+  }
+  ~RoundStopButton() {
+    if (offered_) window_.offerRoundStop({});
+  }
+  RoundStopButton(const RoundStopButton&) = delete;
+  RoundStopButton& operator=(const RoundStopButton&) = delete;
+  bool chosen() const { return chosen_; }
+
+ private:
+  MainWindow& window_;
+  const bool offered_;
+  bool chosen_ = false;
+};
+
+// Seeded from the clock: the pauses must only differ from run to run.
+// (std::random_device is not usable everywhere the program runs.)
+std::mt19937& pauseRandom() {
+  static std::mt19937 random{static_cast<std::mt19937::result_type>(
+      std::chrono::steady_clock::now().time_since_epoch().count())};
+  return random;
+}
+
 }  // namespace
 
 void onContactSelectedClicked(MainWindow& window) {
@@ -68,9 +130,21 @@ void onContactSelectedClicked(MainWindow& window) {
   if (!wait) return;
   MainWindowSellers sellers(window);
   HistoryFile history;
-  const ContactReport report = contactSelectedSellers(sellers, history, launchImChat, *wait);
-  if (wait->cancelled()) return;  // the program is being left
-  window.setStatusText(contactRoundText(report, newlyPerUserHistory(report, history.file())));
+  const ContactPace pace = window.contactPace();
+  const RoundStopButton stop(window, *wait, pace.paused());
+  SelectedSellersRound steps(sellers, history, launchImChat,
+                             [&window](int row) {
+                               window.contactLog().append({logEntryOfRow(window, row)});
+                               window.showDailyCount(false);
+                             });
+  const RoundOutcome outcome = runContactRound(steps, pace, *wait, chatsTodayOf(window), pauseRandom(),
+                                               [&window](const LocalText& text) { window.setStatusText(text); });
+  const ContactReport report = steps.finish();
+  if (wait->cancelled() && !stop.chosen()) return;  // the program is being left
+  window.setStatusText(withLogWaiting(
+      withRoundEnd(contactRoundText(report, newlyPerUserHistory(report, history.file())), outcome.end, pace),
+      window.contactLog().waiting()));
+  window.showDailyCount(false);
 }
 
 void onOpenShopRequested(MainWindow& window) { onOpenShopOfRowChosen(window, window.text(Control::旺旺输入框)); }
@@ -99,7 +173,19 @@ BatchIdWindowServices batchWindowServices(MainWindow& window) {
     return PresenceLookup(web, window.serviceHosts().presence, id, IdEncoding::EscapeAll);
   };
   services.launch = launchImChat;
-  services.roundEnded = [&window](const ChatLaunches& launches) { window.setStatusText(batchRoundText(launches)); };
+  services.launched = [&window](const LocalText& id) {
+    window.contactLog().append({logEntry(window, id, ContactSource::BatchList)});
+    window.showDailyCount(false);
+  };
+  services.pace = [&window] { return window.contactPace(); };
+  services.chatsToday = [&window] { return chatsTodayOf(window); };
+  services.random = &pauseRandom();
+  services.tell = [&window](const LocalText& text) { window.setStatusText(text); };
+  services.roundEnded = [&window](const ChatLaunches& launches, RoundEnd end) {
+    window.setStatusText(
+        withLogWaiting(withRoundEnd(batchRoundText(launches), end, window.contactPace()), window.contactLog().waiting()));
+    window.showDailyCount(false);
+  };
   return services;
 }
 

@@ -27,6 +27,8 @@ WindowClassAndStyle classAndStyleOf(ControlKind kind) {
       return {WC_COMBOBOXW, kChild | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0};
     case ControlKind::Edit:
       return {WC_EDITW, kChild | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case ControlKind::EditableList:
+      return {WC_COMBOBOXW, kChild | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, 0};
     case ControlKind::Button:
       return {WC_BUTTONW, kChild | WS_TABSTOP | BS_PUSHBUTTON, 0};
     case ControlKind::CheckBox:
@@ -35,8 +37,7 @@ WindowClassAndStyle classAndStyleOf(ControlKind kind) {
       // A thin border: with a sunken edge the nine columns would no longer
       // fit beside the scroll bar, and a horizontal bar would appear.
       return {WC_LISTVIEWW,
-              kChild | WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS |
-                  LVS_NOSORTHEADER,
+              kChild | WS_TABSTOP | WS_BORDER | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS,
               0};
     case ControlKind::Panel:
       return {kRegionPanelClass, kChild | WS_CLIPCHILDREN | WS_BORDER, WS_EX_CONTROLPARENT};
@@ -49,6 +50,8 @@ WindowClassAndStyle classAndStyleOf(ControlKind kind) {
 // A drop-down list's window height is that of its open list; the closed
 // box takes the layout's height through its selection-field height.
 constexpr int kDropDownListHeight = 200;
+
+bool hasDropDownList(ControlKind kind) { return kind == ControlKind::DropDownList || kind == ControlKind::EditableList; }
 
 int heightOf(HWND window) {
   RECT box{};
@@ -83,7 +86,7 @@ int controlIndexOfId(int id) {
 HWND createControl(const ControlLayout& layout, const ControlBox& box, DpiScale scale, HWND parent,
                    HINSTANCE instance, HFONT font) {
   WindowClassAndStyle kind = classAndStyleOf(layout.kind);
-  const bool dropDown = layout.kind == ControlKind::DropDownList;
+  const bool dropDown = hasDropDownList(layout.kind);
   HWND control = CreateWindowExW(
       kind.exStyle, kind.className, toWide(layout.caption).c_str(), kind.style, box.left, box.top,
       box.width, dropDown ? box.height + scale(kDropDownListHeight) : box.height, parent,
@@ -106,7 +109,7 @@ ControlBox boxInParent(HWND child) {
 }  // namespace
 
 void placeControl(HWND control, ControlKind kind, const ControlBox& box, DpiScale scale) {
-  if (kind != ControlKind::DropDownList) return placeChild(control, box);
+  if (!hasDropDownList(kind)) return placeChild(control, box);
   if (!control || boxInParent(control) == box) return;
   SetWindowPos(control, nullptr, box.left, box.top, box.width, box.height + scale(kDropDownListHeight),
                SWP_NOZORDER | SWP_NOACTIVATE);

@@ -7,15 +7,19 @@
 #include <filesystem>
 
 #include "app/csv_export.h"
+#include "app/view_status_text.h"
 #include "app/window/control_factory.h"
 #include "app/window/control_forwarding.h"
+#include "app/window/keyword_box.h"
 #include "app/window/main_window_actions.h"
 #include "app/window/main_window_arrangement.h"
 #include "app/window/program_icon.h"
+#include "app/window/settings_dialog.h"
 #include "app/window/window_dpi.h"
 #include "app/window/window_placement.h"
 #include "app/window/window_text.h"
 #include "app/window/window_messages.h"
+#include "platform/local_time.h"
 
 namespace quorvane {
 
@@ -169,7 +173,7 @@ void MainWindowImpl::createControls() {
         createControl(layout, scaledBox(layout, scale_), scale_, parentFor(layout.parent), instance_, font);
   }
   forwardNotifications(control(Control::分组框1), window_);
-  reportEnter(control(Control::关键词输入框));
+  attachKeywordBox(control(Control::关键词输入框));
   reportEnter(control(Control::旺旺输入框));
   reportLinkMouse(control(Control::选择地区));
   fillCreditRanges();
@@ -177,6 +181,7 @@ void MainWindowImpl::createControls() {
   panel_.attach(control(Control::图片框1), [this](Control c) { return control(c); });
   grid_.attach(control(Control::高级表格1), window_);
   grid_.setScale(scale_);
+  grid_.setViewListener([this] { showViewStatus(); });
   attachGridMenu();
   statusBar_.create(window_, instance_, font_);
   selection_.setChangeListener([this] { showSelectionCount(); });
@@ -191,6 +196,7 @@ void MainWindowImpl::createControls() {
                   {FVIRTKEY | FALT, 'R', static_cast<WORD>(kRegionKeyCommand)}};
   keys_ = CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys)));
   setTimerInterval(window_layout::kTimer1Interval);
+  SetTimer(window_, kDailyCountTimerId, kDailyCountIntervalMs, nullptr);
   layOut();
   arrangeZOrder();
 }
@@ -229,6 +235,7 @@ void MainWindowImpl::onCreated() {
   grid_.setColumnWidths(settings_.columnWidths);
   panel_.park();
   showRememberedCriteria();
+  showDailyCount(true);
   accounts_.start(HiddenIcons::LeaveClosed);
 }
 
@@ -244,6 +251,7 @@ void MainWindowImpl::onDestroyed() {
   KillTimer(window_, kTimer1Id);
   KillTimer(window_, kRereadAccountsTimerId);
   KillTimer(window_, kAccountReadingTimerId);
+  KillTimer(window_, kDailyCountTimerId);
   uiTasks_.close();
   gridMenu_.detach();
   grid_.detach();
@@ -260,6 +268,10 @@ void MainWindowImpl::onTimer(UINT_PTR id) {
     accounts_.start(HiddenIcons::LeaveClosed);
   }
   if (id == kAccountReadingTimerId) accounts_.onTimeLimit();
+  if (id == kDailyCountTimerId) {
+    contactLog_.flush();  // records a held log kept waiting, once it is free
+    showDailyCount(false);
+  }
 }
 
 // Explorer started or restarted: the icon goes back into the new notification
@@ -281,7 +293,12 @@ void MainWindowImpl::onTrayIconEvent(LPARAM mouseMessage) {
       }
       break;
     case WM_RBUTTONUP:
-      if (trayIcon_.popUpMenu() == kExitCommand) onExitChosen();
+      switch (trayIcon_.popUpMenu()) {
+        case kExitCommand:
+          return onExitChosen();
+        case kSettingsCommand:
+          return onSettingsChosen();
+      }
       break;
   }
 }
@@ -294,12 +311,22 @@ void MainWindowImpl::onExitChosen() {
   search_.stopForExit();
   waits_.cancelAll();
   batch_.close();
+  keepContactLogForExit();
   DestroyWindow(window_);
 }
 
 // Windows ends the process soon after this returns: what the user did is
 // kept as on "退出".
-void MainWindowImpl::onSessionEnding() { saveSettings(); }
+void MainWindowImpl::onSessionEnding() {
+  saveSettings();
+  keepContactLogForExit();
+}
+
+// Records of the contact log that could not be written yet (a spreadsheet
+// holds the log) get one more try, and then a file of their own.
+void MainWindowImpl::keepContactLogForExit() {
+  if (!contactLog_.flush()) contactLog_.keepWaitingRecords(platform::localNow());
+}
 
 void MainWindowImpl::onMouseMovedOverWindow() {
   if (regionLinkColour_ == kLinkHighlight) setRegionLinkColour(kLinkColour);
@@ -319,6 +346,8 @@ void MainWindowImpl::onCommand(int id, int code) {
   switch (id) {
     case kExitCommand:
       return onExitChosen();
+    case kSettingsCommand:
+      return onSettingsChosen();
     case kSearchKeyCommand:
       if (enabled(Control::搜索)) startSearch();
       return;
@@ -328,8 +357,9 @@ void MainWindowImpl::onCommand(int id, int code) {
       return onCancelPressed();
   }
   int index = controlIndexOfId(id);
-  if (index < 0 || code != BN_CLICKED) return;
-  onControlClicked(static_cast<Control>(index));
+  if (index < 0) return;
+  if (code == CBN_SELCHANGE && static_cast<Control>(index) == Control::联系旺旺列表框) return showDailyCount(false);
+  if (code == BN_CLICKED) onControlClicked(static_cast<Control>(index));
 }
 
 // Esc stops a running search; without one it sends the shown region panel away.
@@ -341,7 +371,11 @@ void MainWindowImpl::onCancelPressed() {
 // A search that passed its checks is remembered at once: its criteria are
 // what the user will want back after a crash as much as after "退出".
 void MainWindowImpl::startSearch() {
-  if (search_.start()) saveSettings();
+  const LocalText keywords = text(Control::关键词输入框);
+  if (!search_.start()) return;
+  settings_.recentKeywords = withRecentKeyword(settings_.recentKeywords, keywords);
+  showRecentKeywords(control(Control::关键词输入框), settings_.recentKeywords);
+  saveSettings();
 }
 
 void MainWindowImpl::onControlClicked(Control c) {
@@ -356,6 +390,7 @@ void MainWindowImpl::onControlClicked(Control c) {
     case Control::刷新:
       return accounts_.start(HiddenIcons::OpenIfNeeded);
     case Control::联系选中:
+      if (roundStop_) return roundStop_();
       return onContactSelectedClicked(*this);
     case Control::停止搜索:
       return search_.stop();
@@ -376,8 +411,7 @@ void MainWindowImpl::onEnterPressed(Control edit) {
 }
 
 void MainWindowImpl::onGridSpacePressed() {
-  toggleSelectedRows(table_, selection_, grid_.firstSelectedRow(), grid_.lastSelectedRow(),
-                     ticked(Control::选中过滤));
+  toggleRows(table_, selection_, grid_.rowsFromFirstToLastSelected(), ticked(Control::选中过滤));
 }
 
 // A click on a row's tick box ticks that row as space would.
@@ -408,6 +442,39 @@ LRESULT MainWindowImpl::onStaticColour(HDC dc, HWND label) {
   return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
+// 设置… from the icon menu or the grid's: one dialog at a time (the icon
+// still answers while it is open).
+void MainWindowImpl::onSettingsChosen() {
+  if (settingsOpen_) return;
+  settingsOpen_ = true;
+  const std::optional<ContactPace> pace = askContactPace(window_, settings_.pace);
+  settingsOpen_ = false;
+  if (!pace) return;
+  settings_.pace = *pace;
+  saveSettings();
+  showDailyCount(false);
+}
+
+void MainWindowImpl::onWorthContactingOnlyChosen(bool on) {
+  grid_.setWorthContactingOnly(on);
+  settings_.worthContactingOnly = on;
+}
+
+void MainWindowImpl::showViewStatus() { statusBar_.setText(StatusPart::View, viewStatusText(grid_.view(), table_)); }
+
+void MainWindowImpl::offerRoundStop(std::function<void()> stop) {
+  constexpr char kStopContacting[] = "\xCD\xA3\xD6\xB9\xC1\xAA\xCF\xB5";  // "停止联系"
+  constexpr char kContactSelected[] = "\xC1\xAA\xCF\xB5\xD1\xA1\xD6\xD0";  // "联系选中"
+  roundStop_ = std::move(stop);
+  setText(Control::联系选中, roundStop_ ? kStopContacting : kContactSelected);
+  setEnabled(Control::联系选中, roundStop_ || !waits_.waiting());
+}
+
+void MainWindowImpl::showDailyCount(bool reread) {
+  const int today = contactLog_.contactsOn(platform::localNow(), text(Control::联系旺旺列表框), reread);
+  statusBar_.setText(StatusPart::DailyCount, dailyCountText(today, settings_.pace));
+}
+
 void MainWindowImpl::attachGridMenu() {
   GridContextMenu::Actions actions;
   actions.searchedKeyword = [this] { return search_.searchedKeyword(); };
@@ -419,6 +486,9 @@ void MainWindowImpl::attachGridMenu() {
     // The path as it is: the user's folders may hold characters GBK lacks.
     statusBar_.setText(StatusPart::Message, toWide(exportedText(rows)) + path);
   };
+  actions.tickedRows = [this] { return selection_.rows(); };
+  actions.worthContactingOnlyChosen = [this](bool on) { onWorthContactingOnlyChosen(on); };
+  actions.settingsChosen = [this] { onSettingsChosen(); };
   gridMenu_.attach(control(Control::高级表格1), window_, std::move(actions));
 }
 

@@ -6,6 +6,8 @@
 
 #include <functional>
 
+#include "app/contact_log.h"
+#include "contact/contact_pace.h"
 #include "app/window/window_waits.h"
 #include "results/result_table.h"
 #include "search/service_hosts.h"
@@ -53,9 +55,8 @@ class MainWindow {
   virtual void resetSelection() = 0;
   // SelectionList as text: each ticked row number followed by ",".
   virtual LocalText selectionList() const = 0;
-  // Puts a ticked row back into SelectionList, after the entries there (a
-  // row that kept its tick when the others were emptied).
-  virtual void addToSelection(int row) = 0;
+  // Takes a row's entry out of SelectionList (the row's tick is the table's).
+  virtual void removeFromSelection(int row) = 0;
 
   virtual void slideRegionPanelOut() = 0;
 
@@ -63,6 +64,18 @@ class MainWindow {
   // a search is doing, what failed, how a contact round went). The window's
   // thread only; from another, through runOnUiThread.
   virtual void setStatusText(const LocalText& text) = 0;
+
+  // The contact log (联系记录.csv), for the program's run; the window's thread.
+  virtual ContactLog& contactLog() = 0;
+  // How fast contacting may go, as the user set it in 设置.
+  virtual ContactPace contactPace() const = 0;
+  // Shows "今日已联系 N / 上限" again for the account chosen now; `reread`
+  // reads the log afresh first (after a round, another program may have
+  // written to it too).
+  virtual void showDailyCount(bool reread) = 0;
+  // While a paced round of 联系选中 runs, its button reads "停止联系" and
+  // calls `stop`; an empty function gives the button back.
+  virtual void offerRoundStop(std::function<void()> stop) = 0;
 
   // The services the program talks to now: the settings file's hosts (or
   // the defaults), each replaced by its environment variable where set.

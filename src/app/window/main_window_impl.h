@@ -27,6 +27,7 @@
 #include "app/window/tray_icon.h"
 #include "app/window/ui_task_queue.h"
 #include "app/window/window_search.h"
+#include "contact/contact_history.h"
 #include "app/window/window_waits.h"
 #include "results/result_table.h"
 
@@ -60,7 +61,11 @@ class MainWindowImpl final : public MainWindow, private ProgramWindow {
   ResultTable& table() override { return table_; }
   void resetSelection() override;
   LocalText selectionList() const override { return selection_.list(); }
-  void addToSelection(int row) override { selection_.add(row); }
+  void removeFromSelection(int row) override { selection_.remove(row); }
+  ContactLog& contactLog() override { return contactLog_; }
+  ContactPace contactPace() const override { return settings_.pace; }
+  void showDailyCount(bool reread) override;
+  void offerRoundStop(std::function<void()> stop) override;
   // [Services] is read afresh each time: a host the user corrects in the
   // file counts from the next search on.
   ServiceHosts serviceHosts() const override {
@@ -142,12 +147,16 @@ class MainWindowImpl final : public MainWindow, private ProgramWindow {
   void onRegionLinkMouse(UINT mouseMessage);
   void onGridSpacePressed();
   void onGridTickClicked(int row);
+  void onSettingsChosen();
+  void onWorthContactingOnlyChosen(bool on);
   void onWaitingChanged(bool waiting);
   LRESULT onNotify(const NMHDR& header);
   LRESULT onStaticColour(HDC dc, HWND label);
 
   void setRegionLinkColour(COLORREF colour);
   void showSelectionCount();
+  void showViewStatus();
+  void keepContactLogForExit();
   void relayMouseToTooltip(UINT message, WPARAM wParam, LPARAM lParam);
   void attachGridMenu();
 
@@ -160,6 +169,9 @@ class MainWindowImpl final : public MainWindow, private ProgramWindow {
   HFONT font_ = nullptr;
   HFONT underlinedFont_ = nullptr;
   StatusBar statusBar_;
+  ContactLog contactLog_ = ContactLog::besideHistoryOf(ContactHistory::ofThisProgram().file());
+  bool settingsOpen_ = false;
+  std::function<void()> roundStop_;  // while a paced round of 联系选中 runs
   LayoutPasses layoutPasses_;
   UINT taskbarCreatedMessage_ = 0;
   UINT taskbarButtonCreatedMessage_ = 0;
@@ -170,7 +182,7 @@ class MainWindowImpl final : public MainWindow, private ProgramWindow {
   ResultTable table_;
   Selection selection_;
   ResultGrid grid_{table_};
-  GridContextMenu gridMenu_{table_};
+  GridContextMenu gridMenu_{grid_};
   RegionPanel panel_;
   TrayIcon trayIcon_;
   UiTaskQueue uiTasks_;

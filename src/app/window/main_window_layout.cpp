@@ -28,7 +28,7 @@ constexpr ControlLayout kLayout[] = {
     {旺旺输入框, K::Edit, P::Header, 288, 19, 196, 24, ""},
     {进入店铺, K::Button, P::Header, 498, 19, 63, 24, "\xBD\xF8\xC8\xEB\xB5\xEA\xC6\xCC"},
     {透明标签3, K::Label, P::Window, 597, 20, 48, 24, "\xB9\xD8\xBC\xFC\xB4\xCA\xA3\xBA"},
-    {关键词输入框, K::Edit, P::Header, 650, 19, 344, 25, ""},
+    {关键词输入框, K::EditableList, P::Header, 650, 19, 344, 25, ""},
     {搜索, K::Button, P::Header, 1017, 19, 63, 25, "\xCB\xD1\xCB\xF7"},
     {清空, K::Button, P::Header, 1087, 19, 63, 25, "\xC7\xE5\xBF\xD5"},
     {高级表格1, K::Grid, P::Window, 0, 53, 1215, 592, ""},

@@ -12,7 +12,11 @@
 
 namespace quorvane {
 
-enum class ControlKind { GroupBox, Label, DropDownList, Edit, Button, CheckBox, Grid, Panel, ImageButton };
+enum class ControlKind {
+  GroupBox, Label, DropDownList, Edit,
+  EditableList,  // an edit box with a drop-down list (an editable combo box)
+  Button, CheckBox, Grid, Panel, ImageButton,
+};
 enum class ControlParent { Window, Header, Panel };
 
 struct ControlLayout {

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/restored_placement.h"
+#include "app/window/keyword_box.h"
 #include "app/window/main_window_impl.h"
 #include "app/window/window_placement.h"
 #include "app/window/window_text.h"
@@ -32,7 +33,9 @@ bool MainWindowImpl::restorePlacement() {
 }
 
 void MainWindowImpl::showRememberedCriteria() {
+  showRecentKeywords(control(Control::关键词输入框), settings_.recentKeywords);
   setText(Control::关键词输入框, settings_.keyword);
+  grid_.setWorthContactingOnly(settings_.worthContactingOnly);
   setSelectedIndex(Control::组合框1, settings_.creditLevel);
   for (size_t province = 0; province < settings_.provinces.size(); ++province)
     setTicked(provinceCheckBox(province), settings_.provinces[province]);
@@ -53,6 +56,7 @@ Settings MainWindowImpl::currentSettings() const {
   settings.account = account.empty() ? settings_.account : account;
   settings.placement = placementOf(window_, scale_.dpi());
   settings.columnWidths = grid_.columnWidths();
+  settings.worthContactingOnly = grid_.view().worthContactingOnly();
   settings.exportFolder = utf16Of(exportFolder_);
   return settings;
 }

@@ -16,8 +16,11 @@ constexpr int kDefaultColumnWidth = kDefaultColumnWidths[columnIndex(Column::Cat
 constexpr int kTickImageSize = 16;
 constexpr int kTickBoxSize = 14;
 
-int rowOfItem(int item) { return item + 1; }
 int itemOfRow(int row) { return row - 1; }
+
+// A selection this large is let go when the view moves its rows, rather
+// than found again item by item.
+constexpr int kMostItemsKeptSelected = 2000;
 
 // A tick box as the system draws one, into a square image.
 HBITMAP drawTickBox(HDC screen, bool ticked, DpiScale scale) {
@@ -57,9 +60,9 @@ void ResultGrid::attach(HWND listView, HWND owner) {
     ListView_InsertColumn(list_, column, &header);
   }
   createTickImages();
-  ListView_SetItemCountEx(list_, table_.rowCount() - 1, LVSICF_NOINVALIDATEALL);
+  ListView_SetItemCountEx(list_, view_.lineCount(), LVSICF_NOINVALIDATEALL);
   SetWindowSubclass(list_, keyboardProc, 0, reinterpret_cast<DWORD_PTR>(this));
-  table_.setChangeListener([this](int first, int last) { redrawRows(first, last); });
+  table_.setChangeListener([this](int first, int last) { onTableChanged(first, last); });
 }
 
 void ResultGrid::detach() {
@@ -127,7 +130,7 @@ int ResultGrid::rowOfTickBoxAt(POINT point) const {
   if (item < 0 || hit.iSubItem != columnIndex(Column::Tick)) return -1;
   RECT box{};
   if (!ListView_GetItemRect(list_, item, &box, LVIR_ICON) || !PtInRect(&box, point)) return -1;
-  return rowOfItem(item);
+  return view_.rowAt(item);
 }
 
 // The titles stand centred in the header while the result cells below them
@@ -145,17 +148,93 @@ void ResultGrid::setUpHeader() {
   }
 }
 
-int ResultGrid::firstSelectedRow() const {
-  int item = ListView_GetNextItem(list_, -1, LVNI_SELECTED);
-  return item < 0 ? -1 : rowOfItem(item);
-}
-
-int ResultGrid::lastSelectedRow() const {
-  int last = -1;
+std::vector<int> ResultGrid::selectedRows() const {
+  std::vector<int> rows;
   for (int item = ListView_GetNextItem(list_, -1, LVNI_SELECTED); item >= 0;
        item = ListView_GetNextItem(list_, item, LVNI_SELECTED))
-    last = item;
-  return last < 0 ? -1 : rowOfItem(last);
+    if (const int row = view_.rowAt(item); row > 0) rows.push_back(row);
+  return rows;
+}
+
+std::vector<int> ResultGrid::rowsFromFirstToLastSelected() const {
+  std::vector<int> rows;
+  const int first = ListView_GetNextItem(list_, -1, LVNI_SELECTED);
+  if (first < 0) return rows;
+  int last = first;
+  for (int item = first; item >= 0; item = ListView_GetNextItem(list_, item, LVNI_SELECTED)) last = item;
+  for (int item = first; item <= last; ++item)
+    if (const int row = view_.rowAt(item); row > 0) rows.push_back(row);
+  return rows;
+}
+
+int ResultGrid::focusedRow() const {
+  const int item = ListView_GetNextItem(list_, -1, LVNI_FOCUSED);
+  return item < 0 ? -1 : view_.rowAt(item);
+}
+
+void ResultGrid::selectRows(const std::vector<int>& rows) {
+  ListView_SetItemState(list_, -1, 0, LVIS_SELECTED);
+  for (int row : rows)
+    if (const int item = view_.lineOf(row); item >= 0) ListView_SetItemState(list_, item, LVIS_SELECTED, LVIS_SELECTED);
+}
+
+void ResultGrid::setWorthContactingOnly(bool on) {
+  if (on == view_.worthContactingOnly()) return;
+  const std::vector<int> selected = selectedRows();
+  const int focused = focusedRow();
+  view_.setWorthContactingOnly(on);
+  showView(selected, focused);
+}
+
+void ResultGrid::sortBy(Column column) {
+  if (column == Column::Tick) return;
+  const std::vector<int> selected = selectedRows();
+  const int focused = focusedRow();
+  view_.sortBy(column);
+  showView(selected, focused);
+}
+
+// In the plain view every row keeps its item: the changed rows are only
+// painted again. Otherwise the view follows the table, and where that moves
+// rows to other items the selection goes with them.
+void ResultGrid::onTableChanged(int firstRow, int lastRow) {
+  if (!list_) return;
+  if (view_.plain()) return redrawRows(firstRow, lastRow);
+  const int lines = view_.lineCount();
+  const bool keepSelection = ListView_GetSelectedCount(list_) <= static_cast<UINT>(kMostItemsKeptSelected);
+  const std::vector<int> selected = keepSelection ? selectedRows() : std::vector<int>();
+  const int focused = focusedRow();
+  if (view_.rowsChanged(firstRow, lastRow) == ResultView::Effect::Reordered) return showView(selected, focused);
+  if (view_.lineCount() != lines)
+    ListView_SetItemCountEx(list_, view_.lineCount(), LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+  InvalidateRect(list_, nullptr, FALSE);
+  if (viewListener_) viewListener_();
+}
+
+void ResultGrid::showView(const std::vector<int>& selectedBefore, int focusedBefore) {
+  SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+  ListView_SetItemCountEx(list_, view_.lineCount(), LVSICF_NOSCROLL);
+  selectRows(selectedBefore);
+  if (const int item = view_.lineOf(focusedBefore); item >= 0)
+    ListView_SetItemState(list_, item, LVIS_FOCUSED, LVIS_FOCUSED);
+  SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(list_, nullptr, FALSE);
+  showSortArrows();
+  if (viewListener_) viewListener_();
+}
+
+// The sorted column's title shows the order the way Windows lists show it.
+void ResultGrid::showSortArrows() {
+  HWND header = ListView_GetHeader(list_);
+  for (int column = 0; column < kColumnCount; ++column) {
+    HDITEMW item{};
+    item.mask = HDI_FORMAT;
+    Header_GetItem(header, column, &item);
+    item.fmt &= ~(HDF_SORTUP | HDF_SORTDOWN);
+    if (view_.sort() && columnIndex(view_.sort()->column) == column)
+      item.fmt |= view_.sort()->order == SortOrder::Ascending ? HDF_SORTUP : HDF_SORTDOWN;
+    Header_SetItem(header, column, &item);
+  }
 }
 
 void ResultGrid::redrawRows(int firstRow, int lastRow) {
@@ -181,13 +260,17 @@ bool ResultGrid::onNotify(const NMHDR& header, LRESULT& result) {
     case LVN_ODFINDITEMW:
       result = -1;  // no type-ahead search: typing is not a way to tick
       return true;
+    case LVN_COLUMNCLICK:
+      sortBy(columnAt(reinterpret_cast<const NMLISTVIEW&>(header).iSubItem));
+      result = 0;
+      return true;
   }
   return false;
 }
 
 void ResultGrid::onGetDisplayInfo(NMLVDISPINFOW& info) const {
   LVITEMW& item = info.item;
-  const int row = rowOfItem(item.iItem), column = item.iSubItem;
+  const int row = view_.rowAt(item.iItem), column = item.iSubItem;
   if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0) {
     std::wstring text = toWide(table_.text(row, columnAt(column)));
     size_t length = std::min(text.size(), static_cast<size_t>(item.cchTextMax - 1));
@@ -206,7 +289,8 @@ LRESULT ResultGrid::onCustomDraw(NMLVCUSTOMDRAW& draw) const {
     case CDDS_ITEMPREPAINT:
       return CDRF_NOTIFYSUBITEMDRAW;
     case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
-      RowColours colours = table_.colours(rowOfItem(static_cast<int>(draw.nmcd.dwItemSpec)), columnAt(draw.iSubItem));
+      RowColours colours =
+          table_.colours(view_.rowAt(static_cast<int>(draw.nmcd.dwItemSpec)), columnAt(draw.iSubItem));
       draw.clrText = colours.text;
       draw.clrTextBk = colours.background;
       return CDRF_NEWFONT;

@@ -19,6 +19,8 @@ struct PartWidth {
 // Left to right.
 constexpr PartWidth kParts[] = {
     {StatusPart::Message, 0},
+    {StatusPart::View, 280},
+    {StatusPart::DailyCount, 150},
 };
 constexpr int kPartCount = static_cast<int>(std::size(kParts));
 

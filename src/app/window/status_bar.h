@@ -15,7 +15,11 @@
 
 namespace quorvane {
 
-enum class StatusPart { Message };
+enum class StatusPart {
+  Message,     // the latest thing the program has to say
+  View,        // what the grid shows when it does not show every row ("只显示在线且未联系 35/120")
+  DailyCount,  // "今日已联系 N / 上限"
+};
 
 class StatusBar {
  public:

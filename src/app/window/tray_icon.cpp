@@ -14,10 +14,13 @@ namespace quorvane {
 namespace {
 constexpr char kMenuCaption[] = "\xB2\xCB\xB5\xA5";  // "菜单"
 constexpr char kExitCaption[] = "\xCD\xCB\xB3\xF6";  // "退出"
+constexpr char kSettingsCaption[] = "\xC9\xE8\xD6\xC3\xA1\xAD";  // "设置…"
 
 HMENU createMenuBar() {
   HMENU bar = CreateMenu();
   HMENU menu = CreatePopupMenu();
+  AppendMenuW(menu, MF_STRING, kSettingsCommand, toWide(kSettingsCaption).c_str());
+  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
   AppendMenuW(menu, MF_STRING, kExitCommand, toWide(kExitCaption).c_str());
   AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(menu), toWide(kMenuCaption).c_str());
   return bar;

@@ -1,6 +1,6 @@
 #pragma once
 // The program's icon in the notification area and its pop-up menu "菜单"
-// with the one item "退出". The shell reports the icon's mouse events to the
+// with the items "设置…" and "退出". The shell reports the icon's mouse events to the
 // owner window as kTrayIconMessage.
 #include <windows.h>
 #include <shellapi.h>

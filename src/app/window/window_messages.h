@@ -18,6 +18,7 @@ constexpr UINT kGridTickMessage = WM_APP + 7;       // a row's tick box was clic
 constexpr UINT kExitCommand = 40001;  // "退出" in the icon menu
 constexpr UINT kSearchKeyCommand = 40002;  // F5
 constexpr UINT kRegionKeyCommand = 40003;  // Alt+R, the access key of 选择地区
+constexpr UINT kSettingsCommand = 40004;   // "设置…" in the icon menu
 constexpr UINT_PTR kTimer1Id = 1;     // 时钟1
 // Once, a while after the shell (re)started: the IM clients put their icons
 // back in answer to the same announcement, some only after the first reading.
@@ -27,6 +28,10 @@ constexpr UINT kRereadAccountsDelayMs = 2000;
 constexpr UINT_PTR kAccountReadingTimerId = 3;
 // Runs the runOnUiThread tasks whose kRunUiTasksMessage could not be posted.
 constexpr UINT_PTR kRunUiTasksTimerId = 4;
+// "今日已联系 N" is counted again now and then: the day ends at midnight,
+// and the account list may change under it.
+constexpr UINT_PTR kDailyCountTimerId = 5;
+constexpr UINT kDailyCountIntervalMs = 30000;
 
 // Control ids: kFirstControlId + the Control's index.
 constexpr int kFirstControlId = 1000;

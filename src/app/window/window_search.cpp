@@ -2,12 +2,14 @@
 
 #include <optional>
 
+#include "app/contact_log.h"
 #include "app/search_results.h"
 #include "app/window/window_text.h"
 #include "search/search_criteria.h"
 #include "search/search_worker.h"
 #include "search/service_hosts.h"
 #include "search/shop_page_patterns.h"
+#include "platform/local_time.h"
 #include "web/web_client.h"
 
 namespace quorvane {
@@ -68,7 +70,8 @@ bool WindowSearch::start() {
   // before the grid is reset.
   thread_.join();
   if (channel_) channel_->close();
-  window_.table().clearResults();
+  window_.table().clearResults(SearchRun{searchKeywords(criteria.keyword), criteria.provinces,
+                                         isoLocalTime(platform::localNow())});
   window_.resetSelection();
   setSearchButtonsEnabled(false);
   searchedKeyword_ = criteria.keyword;

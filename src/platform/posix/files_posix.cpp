@@ -61,6 +61,21 @@ bool writeWholeFileAtomically(const std::filesystem::path& path, const ByteArray
   return replaceWholeFile(path, content) == FileWrite::Written;
 }
 
+FileWrite appendToFile(const std::filesystem::path& path, const std::function<ByteArray(const FileEnd&)>& content,
+                       bool) {
+  FileEnd end;
+  if (std::optional<ByteArray> existing = readWholeFile(path)) {
+    end.size = existing->size();
+    end.endsWithLineBreak = existing->size() >= 2 && existing->compare(existing->size() - 2, 2, "\r\n") == 0;
+  }
+  std::ofstream out(path, std::ios::binary | std::ios::app);
+  if (!out) return errno == EACCES || errno == EPERM || errno == EROFS ? FileWrite::FolderDenied : FileWrite::Failed;
+  const ByteArray bytes = content(end);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  out.flush();
+  return out ? FileWrite::Written : FileWrite::Failed;
+}
+
 bool deleteFile(const std::filesystem::path& path) {
   std::error_code error;
   return std::filesystem::remove(path, error);

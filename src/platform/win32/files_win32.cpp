@@ -151,4 +151,49 @@ bool writeWholeFileAtomically(const std::filesystem::path& path, const ByteArray
 
 bool deleteFile(const std::filesystem::path& path) { return DeleteFileW(path.c_str()) != 0; }
 
+namespace {
+
+FileEnd endOf(HANDLE file) {
+  FileEnd end;
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file, &size)) return end;
+  end.size = static_cast<std::uint64_t>(size.QuadPart);
+  char last[2] = {};
+  DWORD got = 0;
+  LARGE_INTEGER at{};
+  at.QuadPart = size.QuadPart - 2;
+  end.endsWithLineBreak = size.QuadPart >= 2 && SetFilePointerEx(file, at, nullptr, FILE_BEGIN) &&
+                          ReadFile(file, last, 2, &got, nullptr) && got == 2 && last[0] == '\r' && last[1] == '\n';
+  return end;
+}
+
+}  // namespace
+
+// Append access without write access: every write lands at the end, so not
+// even a fault of this program can overwrite what the file holds. Others may
+// read the file meanwhile, not write it.
+FileWrite appendToFile(const std::filesystem::path& path, const std::function<ByteArray(const FileEnd&)>& content,
+                       bool waitWhileHeld) {
+  const ULONGLONG giveUpAt = GetTickCount64() + (waitWhileHeld ? kHeldFileWaitMs : 0);
+  HANDLE file = INVALID_HANDLE_VALUE;
+  DWORD refusal = ERROR_SUCCESS;
+  const auto open = [&] {
+    file = CreateFileW(path.c_str(), FILE_APPEND_DATA | GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                       FILE_ATTRIBUTE_NORMAL, nullptr);
+    refusal = GetLastError();
+    return file != INVALID_HANDLE_VALUE;
+  };
+  retryWhileHeld(giveUpAt, open, heldByAnotherProgram);
+  if (file == INVALID_HANDLE_VALUE) {
+    const bool missing = GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES;
+    return missing && (refusal == ERROR_ACCESS_DENIED || refusal == ERROR_WRITE_PROTECT) ? FileWrite::FolderDenied
+                                                                                         : FileWrite::Failed;
+  }
+  const ByteArray bytes = content(endOf(file));
+  LARGE_INTEGER none{};
+  const bool written = SetFilePointerEx(file, none, nullptr, FILE_END) && writeAll(file, bytes);
+  CloseHandle(file);
+  return written ? FileWrite::Written : FileWrite::Failed;
+}
+
 }  // namespace quorvane::platform

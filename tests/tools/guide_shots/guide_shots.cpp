@@ -7,7 +7,8 @@
 //
 //   guide_shots.exe        the guide's pictures and the README's main ones:
 //                          a notification area with the IM client's icons,
-//                          a search, a contact round, the menus and windows
+//                          a search, a contact round, the menus, dialogs
+//                          and windows
 //   guide_shots.exe PATH   the window after a search, as PATH (the README's
 //                          pictures at other DPIs and screen sizes)
 //
@@ -48,6 +49,7 @@ constexpr char kContactTicked[] = "\xC1\xAA\xCF\xB5\xD1\xA1\xD6\xD0";           
 constexpr char kBatchContact[] = "\xC5\xFA\xC1\xBF\xC1\xAA\xCF\xB5";             // 批量联系
 constexpr char kContact[] = "\xC1\xAA\xCF\xB5";                                  // 联系
 constexpr char kExportTitle[] = "\xB5\xBC\xB3\xF6\xC8\xAB\xB2\xBF\xBD\xE1\xB9\xFB";  // 导出全部结果
+constexpr char kSettingsTitle[] = "\xC9\xE8\xD6\xC3";                                 // 设置
 constexpr char kAccountsFound[] = "\xD5\xD2\xB5\xBD ";                           // "找到 "
 constexpr char kChatsOpened[] = "\xD2\xD1\xB4\xF2\xBF\xAA ";                     // "已打开 "
 constexpr char kBatchDone[] = "\xC5\xFA\xC1\xBF\xC1\xAA\xCF\xB5\xA3\xBA";        // 批量联系：
@@ -225,15 +227,6 @@ Window partsOf(const App& app) {
   return {main, placed(main, L"Button", -4, 1), findControl(main, L"SysListView32", L"")};
 }
 
-// The keyword's box: the header's edit box farthest right (a narrow window
-// narrows it, so its place is not the layout's).
-HWND keywordBox(HWND header) {
-  HWND found = nullptr;
-  for (HWND edit : findControls(header, L"Edit", L""))
-    if (!found || positionInParent(edit).left > positionInParent(found).left) found = edit;
-  return found;
-}
-
 HWND accountList(HWND main) { return placed(main, L"ComboBox", 92, 658); }
 
 // The region panel slid in, two provinces ticked.
@@ -247,8 +240,8 @@ void tickProvinces(const Window& w) {
 
 // A search for 连衣裙 up to 0-2心, from the panel's own button.
 bool search(const Window& w) {
-  typeText(keywordBox(w.header), fromLocal(kKeyword));
-  SendMessageW(findControl(w.header, L"ComboBox", L""), CB_SETCURSEL, kCreditUpTo2, 0);
+  typeText(keywordBox(w.main), fromLocal(kKeyword));
+  SendMessageW(creditList(w.header), CB_SETCURSEL, kCreditUpTo2, 0);
   HWND searchButton = findControl(w.header, L"Button", fromLocal(kSearch));
   click(findControl(w.main, L"Button", fromLocal(kStartSearch)));
   waitUntil([&] { return !IsWindowEnabled(searchButton); });
@@ -340,6 +333,19 @@ bool shootSaveDialog(const App& app, const Window& w, RemoteGrid& grid) {
   return waitUntil([&] { return !IsWindow(dialog); });
 }
 
+// 设置… from the same menu: the contact pace.
+bool shootSettingsDialog(const App& app, const Window& w, RemoteGrid& grid) {
+  HWND menu = openGridMenu(app, w, grid);
+  if (!menu) return false;
+  pressMenuAccessKey(menu, L'P');
+  HWND dialog = nullptr;
+  waitUntil([&] { return (dialog = app.topLevelWindow(L"#32770", fromLocal(kSettingsTitle))) && IsWindowVisible(dialog); });
+  if (!dialog) return false;
+  shoot("docs/guide/guide-settings.png", windowRect(dialog));
+  PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+  return waitUntil([&] { return !IsWindow(dialog); });
+}
+
 // 批量联系: ids pasted, 联系 pressed; the main window's status bar reports.
 bool shootBatchWindow(const App& app, const Window& w) {
   click(findControl(w.main, L"Button", fromLocal(kBatchContact)));
@@ -418,6 +424,7 @@ int guideAndReadmePictures() {
   shoot("docs/guide/guide-menu.png", unite(whole, windowRect(menu)));
   closeMenu(menu);
   if (!shootSaveDialog(*app, w, grid)) return finish(1);
+  if (!shootSettingsDialog(*app, w, grid)) return finish(1);
   if (!shootBatchWindow(*app, w)) return finish(1);
   return finish(0);
 }

@@ -14,7 +14,7 @@ int wmain() {
   HWND header = controlAt(window, L"Button", -4, 1);
   for (const char* province : {"\xB0\xB2\xBB\xD5", "\xD5\xE3\xBD\xAD", "\xB9\xE3\xB6\xAB"})  // 安徽 浙江 广东
     click(findControl(window, L"Button", fromLocal(province)));
-  typeText(controlAt(header, L"Edit", 650, 19), fromLocal("\xC1\xAC\xD2\xC2\xC8\xB9"));  // 连衣裙
+  typeText(keywordBox(window), fromLocal("\xC1\xAC\xD2\xC2\xC8\xB9"));  // 连衣裙
   SendMessageW(controlAt(header, L"ComboBox", 92, 20), CB_SETCURSEL, 2, 0);
   HWND search = findControl(header, L"Button", fromLocal("\xCB\xD1\xCB\xF7"));  // 搜索
   click(search);

@@ -57,6 +57,7 @@ class RecordingWindow final : public MainWindow {
   }
 
   AccountReading* reading = nullptr;
+  ContactLog log{ProgramFile("unused-log.csv", std::nullopt), ProgramFile("unused-data.txt", std::nullopt)};
   Items items;
   int selected = -1;
   std::vector<LocalText> statuses;
@@ -87,7 +88,11 @@ class RecordingWindow final : public MainWindow {
   ResultTable& table() override { return table_; }
   void resetSelection() override {}
   LocalText selectionList() const override { return ""; }
-  void addToSelection(int) override {}
+  void removeFromSelection(int) override {}
+  ContactLog& contactLog() override { return log; }
+  ContactPace contactPace() const override { return {}; }
+  void showDailyCount(bool) override {}
+  void offerRoundStop(std::function<void()>) override {}
   ServiceHosts serviceHosts() const override { return {}; }
   void slideRegionPanelOut() override {}
   unsigned timerInterval() const override { return 0; }

@@ -123,7 +123,7 @@ Run programSearch(const std::string& logPath, const std::wstring& program) {
   if (!app) return run;
   HWND window = app->mainWindow();
   HWND header = ui::controlAt(window, L"Button", -4, 1);
-  HWND keywordBox = ui::controlAt(header, L"Edit", 650, 19);
+  HWND keywordBox = ui::keywordBox(window);
   HWND credit = ui::controlAt(header, L"ComboBox", 92, 20);
   HWND searchButton = ui::findControl(window, L"Button", ui::fromLocal(kSearchCaption));
   HWND province = ui::findControl(window, L"Button", ui::fromLocal(kZhejiang));

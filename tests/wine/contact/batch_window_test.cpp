@@ -52,7 +52,7 @@ class BatchWindow : public ::testing::Test {
       launched.push_back(url);
       return url == buildChatUrl("  ") ? platform::ShellOpen::NoHandler : platform::ShellOpen::Opened;
     };
-    services.roundEnded = [this](const ChatLaunches& launches) { rounds.push_back(launches); };
+    services.roundEnded = [this](const ChatLaunches& launches, RoundEnd) { rounds.push_back(launches); };
     return services;
   }
   HWND open() {

@@ -14,7 +14,7 @@ namespace quorvane::testing {
 inline bool searchTheContactShops(HWND main, const ui::RemoteGrid& grid) {
   HWND zhejiang = ui::findControl(main, L"Button", ui::fromLocal("\xD5\xE3\xBD\xAD"));  // 浙江
   if (!ui::isChecked(zhejiang)) ui::click(zhejiang);
-  HWND keyword = ui::controlAt(ui::controlAt(main, L"Button", -4, 1), L"Edit", 650, 19);
+  HWND keyword = ui::keywordBox(main);
   if (ui::text(keyword) != L"contactround") ui::typeText(keyword, L"contactround");
   ui::click(ui::findControl(main, L"Button", ui::fromLocal("\xCB\xD1\xCB\xF7")));  // 搜索
   return ui::waitUntil([&] { return !grid.cell(3, 8).empty(); }, 30000);

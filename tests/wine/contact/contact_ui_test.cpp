@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "../../unit/csv_reader.h"
 #include "standin_tray_client.h"
 #include "standins.h"
 #include "ui_driver.h"
@@ -133,9 +134,10 @@ const char kChinese[] = "\xD6\xD0" "a";                                     // �
 
 class ContactSelected : public ContactUi {
  protected:
+  virtual ui::LaunchOptions options() const { return withHistory("old\r\n"); }
   void SetUp() override {
     ContactUi::SetUp();
-    launch(withHistory("old\r\n"));
+    launch(options());
     grid = std::make_unique<ui::RemoteGrid>(ui::controlAt(main, L"SysListView32", 0, 53));
     label = ui::controlAt(main, L"Static", 676, 657);
     contactButton = button("\xC1\xAA\xCF\xB5\xD1\xA1\xD6\xD0");  // 联系选中
@@ -144,10 +146,7 @@ class ContactSelected : public ContactUi {
   void searchTheContactShops() {
     HWND panel = ui::findControl(main, L"QuorvaneRegionPanel", L"");
     ui::click(ui::findControl(panel, L"Button", local("\xD5\xE3\xBD\xAD")));
-    HWND keyword = nullptr;
-    for (HWND edit : ui::findControls(main, L"Edit", L""))
-      if (ui::positionInParent(edit).left == 650) keyword = edit;
-    ui::typeText(keyword, L"contactround");
+    ui::typeText(ui::keywordBox(main), L"contactround");
     ui::click(button("\xCB\xD1\xCB\xF7"));  // 搜索
     ASSERT_TRUE(ui::waitUntil([&] { return !grid->cell(3, 8).empty(); }, 30000));
   }
@@ -226,6 +225,90 @@ TEST_F(ContactSelected, TickedRowsWithoutASellerOnlyLoseTheirTicks) {
   EXPECT_TRUE(imClient().launches().empty());
 }
 
+// ---- a paced round ----
+
+const std::wstring kContactLog = L"\u8054\u7CFB\u8BB0\u5F55.csv";  // 联系记录.csv
+
+// The contact log's records under its titles, read back field by field.
+std::vector<CsvRecord> logRecords(const ui::App& app) {
+  const std::optional<std::string> log = app.readFile(kContactLog);
+  if (!log || log->rfind("\xEF\xBB\xBF", 0) != 0) return {};
+  std::vector<CsvRecord> records = readCsv(std::string_view(*log).substr(3)).value_or(std::vector<CsvRecord>(1));
+  records.erase(records.begin());
+  return records;
+}
+
+class PacedContact : public ContactSelected {
+ protected:
+  ui::LaunchOptions options() const override {
+    ui::LaunchOptions options = withHistory("old\r\n");
+    options.files.push_back({L"Quorvane.ini", "[Contact]\r\nPauseMin=30\r\nPauseMax=30\r\n"});
+    return options;
+  }
+  // 设置 from the icon's menu: the four boxes filled, then 确定.
+  void setPace(const std::wstring& pauseMin, const std::wstring& pauseMax, const std::wstring& perRound) {
+    HWND menu = app->openTrayMenu();
+    ASSERT_NE(menu, nullptr);
+    ui::chooseMenuItem(menu, ui::kSettingsMenuItem);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(ui::waitUntil([&] { return (dialog = app->topLevelWindow(L"#32770", L"\u8BBE\u7F6E")) != nullptr; }));
+    const std::pair<int, std::wstring> boxes[] = {{101, pauseMin}, {102, pauseMax}, {103, perRound}};
+    for (const auto& [item, text] : boxes) setText(GetDlgItem(dialog, item), text);
+    ui::settle(dialog);
+    ui::saveScreenshot(L"settings-dialog");
+    PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    ASSERT_TRUE(ui::waitUntil([&] { return !IsWindow(dialog); }));
+  }
+  bool statusHas(const char* gbk) const { return ui::statusText(main).find(local(gbk)) != std::wstring::npos; }
+};
+
+// Ticked, then sorted: the round follows the sellers, in ticking order. A
+// 30 s pause follows the first chat; 停止联系 in it ends the round, and the
+// grid, the history and the log agree on the one chat. Then, with no pause
+// and one chat a round, the next round stops at its limit.
+TEST_F(PacedContact, AStopHalfWayAndARoundLimitLeaveTicksHistoryAndLogInAgreement) {
+  searchTheContactShops();
+  for (const char* id : {"ab_c", kChinese, "a b c"}) tick(rowOf(id));
+  grid->clickTitle(2);  // 旺旺ID
+  grid->clickTitle(2);
+  ui::click(contactButton);
+  ASSERT_TRUE(imClient().waitForLaunches(1));
+  ASSERT_TRUE(ui::waitUntil([&] { return statusHas("\xCF\xC2\xD2\xBB\xB8\xF6 "); }));  // 下一个
+  EXPECT_EQ(ui::statusText(main).rfind(local("\xD5\xFD\xD4\xDA\xC1\xAA\xCF\xB5 1/3\xA3\xAC"), 0), 0u)  // 正在联系 1/3，
+      << ui::statusText(main).size();
+  ui::saveScreenshot(L"contact-paced-round");
+  HWND stop = button("\xCD\xA3\xD6\xB9\xC1\xAA\xCF\xB5");  // 停止联系
+  ASSERT_NE(stop, nullptr);
+  ui::click(stop);
+  ASSERT_TRUE(ui::waitUntil([&] { return statusHas("\xC1\xAA\xCF\xB5\xD2\xD1\xCD\xA3\xD6\xB9"); }));  // 联系已停止
+  EXPECT_EQ(imClient().launches(), (Lines{chatUrl("ab%5Fc")}));
+  EXPECT_EQ(app->readFile(L"data.txt"), std::optional<std::string>("old\r\nab_c\r\n"));
+  std::vector<CsvRecord> log = logRecords(*app);
+  ASSERT_EQ(log.size(), 1u);
+  EXPECT_EQ(log[0].size(), 7u);
+  EXPECT_EQ(log[0].at(2), "ab_c");
+  EXPECT_EQ(log[0].at(4), "contactround");
+  EXPECT_EQ(log[0].at(6), "\xE6\x90\x9C\xE7\xB4\xA2\xE7\xBB\x93\xE6\x9E\x9C");  // 搜索结果
+  EXPECT_EQ(grid->cell(rowOf("ab_c"), 8), kContacted);
+  EXPECT_TRUE(grid->ticked(rowOf(kChinese)));
+  EXPECT_TRUE(grid->ticked(rowOf("a b c")));
+  EXPECT_EQ(ui::text(label), ui::fromLocal("\xD2\xD1\xD1\xA1\xD6\xD0\xCA\xFD\xC1\xBF\xA3\xBA" "2 \xB8\xF6"));
+  EXPECT_EQ(ui::text(contactButton), local("\xC1\xAA\xCF\xB5\xD1\xA1\xD6\xD0"));  // 联系选中 again
+
+  setPace(L"0", L"0", L"1");
+  ui::click(contactButton);
+  ASSERT_TRUE(imClient().waitForLaunches(2));
+  ASSERT_TRUE(ui::waitUntil([&] { return statusHas("\xD2\xD1\xB4\xEF\xB5\xBD\xC3\xBF\xC2\xD6\xC9\xCF\xCF\xDE 1 "); }));  // 已达到每轮上限 1
+  ui::settle(main, 4);
+  EXPECT_EQ(imClient().launches(), (Lines{chatUrl("ab%5Fc"), chatUrl("%E4%B8%ADa")}));
+  EXPECT_EQ(app->readFile(L"data.txt"), "old\r\nab_c\r\n" + std::string(kChinese) + "\r\n");
+  log = logRecords(*app);
+  ASSERT_EQ(log.size(), 2u);
+  EXPECT_EQ(log[1].at(2), "\xE4\xB8\xAD" "a");
+  EXPECT_TRUE(grid->ticked(rowOf("a b c")));
+  EXPECT_EQ(ui::statusText(main, ui::StatusPart::DailyCount), ui::fromLocal("\xBD\xF1\xC8\xD5\xD2\xD1\xC1\xAA\xCF\xB5 2"));  // 今日已联系 2
+}
+
 // ---- the batch-id window ----
 
 TEST_F(ContactUi, BatchContactOpensOneBatchWindowAndASecondClickBringsItForward) {
@@ -246,7 +329,7 @@ TEST_F(ContactUi, ExitClosesTheBatchWindowAndEndsTheProgram) {
   ASSERT_NE(openBatchWindow(), nullptr);
   HWND menu = app->openTrayMenu();
   ASSERT_NE(menu, nullptr);
-  ui::chooseMenuItem(menu, 0);
+  ui::chooseMenuItem(menu, ui::kExitMenuItem);
   EXPECT_EQ(app->waitForExit(), std::optional<DWORD>(0));
 }
 
@@ -260,6 +343,15 @@ TEST_F(ContactUi, BatchLooksUpEveryListedIdInOrderAndChatsOnlyWithOnlineOnes) {
   EXPECT_EQ(requestsFor("/muliuserstatus.aw"), (Lines{presencePath("%61"), presencePath("%62"), presencePath("%63")}));
   EXPECT_EQ(imClient().launches(), (Lines{chatUrl("a"), chatUrl("c")}));
   EXPECT_EQ(ui::text(batchList(batch)), L"a\r\n\r\nb\r\nc\r\n");
+  // The log holds both chats (data.txt none); no shop, keyword or province.
+  ui::settle(main, 4);
+  const std::vector<CsvRecord> log = logRecords(*app);
+  ASSERT_EQ(log.size(), 2u);
+  for (size_t i = 0; i < 2; ++i) {
+    EXPECT_EQ(log[i], (CsvRecord{log[i].at(0), log[i].at(1), i == 0 ? "a" : "c", "", "", "", "\xE6\x89\xB9\xE9\x87\x8F\xE8\x81\x94\xE7\xB3\xBB"}));  // 批量联系
+    EXPECT_EQ(log[i].at(0).size(), 25u) << "2024-05-17T14:03:22+08:00";
+  }
+  EXPECT_EQ(app->readFile(L"data.txt"), std::nullopt);
 }
 
 TEST_F(ContactUi, BatchTakesBareLineFeedsAsPartOfOneIdAndKeepsSpaces) {

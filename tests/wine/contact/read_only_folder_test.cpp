@@ -54,12 +54,12 @@ class ReadOnlyProgramFolder : public ::testing::Test {
     grid = std::make_unique<ui::RemoteGrid>(ui::controlAt(main, L"SysListView32", 0, 53));
   }
   HWND button(const char* caption) const { return ui::findControl(main, L"Button", ui::fromLocal(caption)); }
-  HWND keywordBox() const { return ui::controlAt(ui::controlAt(main, L"Button", -4, 1), L"Edit", 650, 19); }
+  HWND keywordBox() const { return ui::keywordBox(main); }
   int rowOf(const std::wstring& id) const { return testing::rowOfSeller(*grid, id); }
   void exitProgram() {
     HWND menu = app->openTrayMenu();
     ASSERT_NE(menu, nullptr);
-    ui::chooseMenuItem(menu, 0);
+    ui::chooseMenuItem(menu, ui::kExitMenuItem);
     ASSERT_EQ(app->waitForExit(), std::optional<DWORD>(0));
   }
 

@@ -101,7 +101,7 @@ class HostileContact : public ::testing::Test {
     EXPECT_NE(menu, nullptr);
     if (!menu) return 1e9;
     const ULONGLONG start = GetTickCount64();
-    ui::chooseMenuItem(menu, 0);
+    ui::chooseMenuItem(menu, ui::kExitMenuItem);
     const std::optional<DWORD> code = app->waitForExit(20000);
     EXPECT_EQ(code, std::optional<DWORD>(0));
     return secondsSince(start);

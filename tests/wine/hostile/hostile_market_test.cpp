@@ -67,7 +67,7 @@ class HostileMarket : public ::testing::Test {
     HWND box = button(where);
     ui::click(box);
     ASSERT_TRUE(ui::isChecked(box));
-    ui::typeText(ui::controlAt(header, L"Edit", 650, 19), fromLocal(kKeyword));
+    ui::typeText(ui::keywordBox(window), fromLocal(kKeyword));
     SendMessageW(ui::controlAt(header, L"ComboBox", 92, 20), CB_SETCURSEL, 1, 0);
     ui::click(button(kSearchCaption));
   }

@@ -54,13 +54,8 @@ class SearchWindow : public ::testing::Test {
     return client.right;
   }
   // Found at any DPI (the status bar's states are also shot at 144 DPI): the
-  // header's right-hand edit box, the label that counts.
-  HWND keywordBox() const {
-    HWND rightmost = nullptr;
-    for (HWND edit : ui::findControls(header, L"Edit", L""))
-      if (!rightmost || ui::positionInParent(edit).left > ui::positionInParent(rightmost).left) rightmost = edit;
-    return rightmost;
-  }
+  // keyword box, the label that counts.
+  HWND keywordBox() const { return ui::keywordBox(window); }
   HWND countLabel() const {
     for (HWND label : ui::findControls(window, L"Static", L""))
       if (ui::text(label).rfind(fromLocal("\xCF\xEE\xC4\xBF\xCA\xFD"), 0) == 0) return label;  // 项目数
@@ -74,7 +69,7 @@ class SearchWindow : public ::testing::Test {
     ASSERT_TRUE(ui::isChecked(box));
   }
   void chooseCredit(int index) {
-    HWND list = ui::findControl(header, L"ComboBox", L"");
+    HWND list = ui::creditList(header);
     SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
   }
   void prepare(std::initializer_list<LocalText> provinces, const LocalText& keyword, int credit) {
@@ -346,7 +341,7 @@ TEST_F(SearchWindow, ExitDuringASearchEndsTheProgramWithCodeZero) {
   waitForRequests(1);
   HWND menu = app->openTrayMenu();
   ASSERT_NE(menu, nullptr);
-  ui::chooseMenuItem(menu, 0);
+  ui::chooseMenuItem(menu, ui::kExitMenuItem);
   EXPECT_EQ(app->waitForExit(), std::optional<DWORD>(0));
 }
 

@@ -72,7 +72,7 @@ bool SoakUser::setUpSearch() {
   HWND filter = ui::controlAt(window_, L"Button", 549, 658);  // 选中过滤
   if (!header || !list || !province || !filter) return false;
   ui::click(province);
-  ui::typeText(ui::controlAt(header, L"Edit", 650, 19), ui::fromLocal(kKeyword));
+  ui::typeText(ui::keywordBox(window_), ui::fromLocal(kKeyword));
   SendMessageW(ui::controlAt(header, L"ComboBox", 92, 20), CB_SETCURSEL, 0, 0);  // every credit
   ui::click(filter);
   // One remote buffer for the whole run: the grid is read in every round,

@@ -28,7 +28,7 @@ class MainWindowInput : public ::testing::Test {
 };
 
 TEST_F(MainWindowInput, ClearEmptiesTheKeywordBox) {
-  HWND keyword = controlAt(header, L"Edit", 650, 19);
+  HWND keyword = keywordBox(window);
   typeText(keyword, fromLocal("\xD2\xC2\xB7\xFE") + L" 2024");
   ASSERT_EQ(text(keyword), fromLocal("\xD2\xC2\xB7\xFE") + L" 2024");
   click(controlAt(header, L"Button", 1087, 19));
@@ -36,7 +36,7 @@ TEST_F(MainWindowInput, ClearEmptiesTheKeywordBox) {
 }
 
 TEST_F(MainWindowInput, EnterInTheKeywordBoxKeepsItsText) {
-  HWND keyword = controlAt(header, L"Edit", 650, 19);
+  HWND keyword = keywordBox(window);
   typeText(keyword, L"abc");
   pressKey(keyword, VK_RETURN);
   EXPECT_EQ(text(keyword), L"abc");
@@ -51,7 +51,7 @@ HWND focusOf(HWND window) {
 }
 
 TEST_F(MainWindowInput, TabMovesFromTheKeywordBoxToTheSearchButton) {
-  HWND keyword = controlAt(header, L"Edit", 650, 19);
+  HWND keyword = keywordBox(window);
   click(keyword);
   ASSERT_TRUE(waitUntil([&] { return focusOf(window) == keyword; }));
   pressKey(keyword, VK_TAB);

@@ -25,7 +25,7 @@ inline constexpr Expected kHeaderAndWindow[] = {
     {Parent::Header, L"Edit", 288, 19, 196, 24, ""},
     {Parent::Header, L"Button", 498, 19, 63, 24, "\xBD\xF8\xC8\xEB\xB5\xEA\xC6\xCC"},
     {Parent::Window, L"Static", 597, 20, 48, 24, "\xB9\xD8\xBC\xFC\xB4\xCA\xA3\xBA"},
-    {Parent::Header, L"Edit", 650, 19, 344, 25, ""},
+    {Parent::Header, L"ComboBox", 650, 19, 344, 25, ""},
     {Parent::Header, L"Button", 1017, 19, 63, 25, "\xCB\xD1\xCB\xF7"},
     {Parent::Header, L"Button", 1087, 19, 63, 25, "\xC7\xE5\xBF\xD5"},
     {Parent::Window, L"SysListView32", 0, 53, 1215, 592, ""},

@@ -168,6 +168,16 @@ POINT RemoteGrid::pointInTickBox(int row) const {
   return {(answer.left + answer.right) / 2, (answer.top + answer.bottom) / 2};
 }
 
+void RemoteGrid::clickTitle(int column) const {
+  HWND header = ListView_GetHeader(list_);
+  RECT box{};
+  if (!sendWithRemote(header, HDM_GETITEMRECT, static_cast<WPARAM>(column), nullptr, 0, &box, sizeof(box))) return;
+  const LPARAM at = MAKELPARAM((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+  PostMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageW(header, WM_LBUTTONUP, 0, at);
+  settle(list_, 2);
+}
+
 int RemoteGrid::focusedRow() const {
   const int item = ListView_GetNextItem(list_, -1, LVNI_FOCUSED);
   return item < 0 ? -1 : item + 1;

@@ -43,13 +43,8 @@ struct Started {
     grid = findControl(window, L"SysListView32", L"");
   }
   // Found by what they are, not where: a window of another size squeezes its rows.
-  HWND keywordBox() const {
-    HWND rightmost = nullptr;
-    for (HWND edit : findControls(header, L"Edit", L""))
-      if (!rightmost || positionInParent(edit).left > positionInParent(rightmost).left) rightmost = edit;
-    return rightmost;
-  }
-  HWND creditList() const { return findControl(header, L"ComboBox", L""); }
+  HWND keywordBox() const { return ui::keywordBox(window); }
+  HWND creditList() const { return ui::creditList(header); }
   HWND button(const std::string& caption) const { return findControl(window, L"Button", fromLocal(caption)); }
   HWND filter() const { return button("\xD1\xA1\xD6\xD0\xCA\xB1\xD7\xD4\xB6\xAF\xB9\xFD\xC2\xCB"); }  // 选中时自动过滤
   int credit() const { return static_cast<int>(SendMessageW(creditList(), CB_GETCURSEL, 0, 0)); }
@@ -61,7 +56,7 @@ struct Started {
   void exitProgram() const {
     HWND menu = app->openTrayMenu();
     ASSERT_NE(menu, nullptr);
-    chooseMenuItem(menu, 0);
+    chooseMenuItem(menu, ui::kExitMenuItem);
     ASSERT_EQ(app->waitForExit(), std::optional<DWORD>(0));
   }
   // F5 in the keyword box; the search's end, as the status bar says it.

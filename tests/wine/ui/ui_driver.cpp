@@ -388,4 +388,44 @@ void pressMenuAccessKey(HWND menuWindow, wchar_t letter) { PostMessageW(menuWind
 
 std::wstring statusText(HWND mainWindow) { return text(findControl(mainWindow, STATUSCLASSNAMEW, L"")); }
 
+// SB_GETTEXTW writes into the bar's process: a block allocated there.
+std::wstring statusText(HWND mainWindow, StatusPart part) {
+  HWND bar = findControl(mainWindow, STATUSCLASSNAMEW, L"");
+  const WPARAM index = static_cast<WPARAM>(part);
+  DWORD_PTR length = 0;
+  if (!bar || !SendMessageTimeoutW(bar, SB_GETTEXTLENGTHW, index, 0, SMTO_ABORTIFHUNG, 5000, &length)) return L"";
+  const size_t units = LOWORD(length) + 1;
+  DWORD owner = 0;
+  GetWindowThreadProcessId(bar, &owner);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ, FALSE, owner);
+  if (!process) return L"";
+  void* remote = VirtualAllocEx(process, nullptr, units * sizeof(wchar_t), MEM_COMMIT, PAGE_READWRITE);
+  std::wstring text(units, L'\0');
+  DWORD_PTR ignored = 0;
+  SIZE_T read = 0;
+  if (remote && SendMessageTimeoutW(bar, SB_GETTEXTW, index, reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, 5000,
+                                    &ignored))
+    ReadProcessMemory(process, remote, text.data(), units * sizeof(wchar_t), &read);
+  if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  CloseHandle(process);
+  text.resize(wcsnlen(text.c_str(), text.size()));
+  return text;
+}
+
+// The one editable drop-down list of the window (组合框1 is a plain drop-down
+// list), wherever a DPI puts it.
+HWND keywordList(HWND mainWindow) {
+  for (HWND combo : findControls(mainWindow, L"ComboBox", L""))
+    if ((GetWindowLongW(combo, GWL_STYLE) & 3) == CBS_DROPDOWN) return combo;
+  return nullptr;
+}
+
+HWND creditList(HWND header) {
+  for (HWND combo : findControls(header, L"ComboBox", L""))
+    if ((GetWindowLongW(combo, GWL_STYLE) & 3) == CBS_DROPDOWNLIST) return combo;
+  return nullptr;
+}
+
+HWND keywordBox(HWND mainWindow) { return FindWindowExW(keywordList(mainWindow), nullptr, L"Edit", nullptr); }
+
 }  // namespace quorvane::ui

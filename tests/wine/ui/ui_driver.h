@@ -23,6 +23,9 @@ namespace quorvane::ui {
 constexpr UINT kTrayIconMessage = WM_APP + 1;
 constexpr UINT kTrayIconId = 1;
 constexpr DWORD kDefaultTimeoutMs = 10000;
+// The notification-area icon's menu: "设置…", a separator, "退出".
+constexpr int kSettingsMenuItem = 0;
+constexpr int kExitMenuItem = 1;
 
 // GBK (code page 936) bytes to wide text, whatever the ANSI code page.
 std::wstring fromLocal(std::string_view gbk);
@@ -124,6 +127,18 @@ void pressMenuAccessKey(HWND menuWindow, wchar_t letter);
 
 // What the main window's status bar says (its message part).
 std::wstring statusText(HWND mainWindow);
+// The status bar's parts, left to right: the message, the grid's view, the
+// day's count of chats.
+enum class StatusPart { Message, View, DailyCount };
+std::wstring statusText(HWND mainWindow, StatusPart part);
+
+// 关键词输入框: the edit box of the header's editable drop-down list (at
+// 650, 19 at 96 DPI); typing, pasting and Enter go there.
+HWND keywordBox(HWND mainWindow);
+// The drop-down list itself (its items are the recent keywords).
+HWND keywordList(HWND mainWindow);
+// 组合框1, the credit list, in the header frame `header`.
+HWND creditList(HWND header);
 
 // A key pressed while modifier keys (VK_CONTROL, VK_SHIFT) are held: they
 // are held in the keyboard state of the control's thread for the press, as
@@ -140,7 +155,7 @@ void emptyClipboard();
 
 // The result grid (an owner-data list view) read and steered across
 // processes. Rows count as in the program: row 0 is the title row, grid row
-// r is list item r-1.
+// r is list item r-1 (in a sorted or filtered view, the r-th line shown).
 // Where the text in a cell lies: its distance in pixels from the cell's left
 // and right edges.
 struct CellInk {
@@ -178,6 +193,8 @@ class RemoteGrid {
   // The middle of a row's tick box (the image in column 0), likewise.
   POINT pointInTickBox(int row) const;
   int focusedRow() const;  // -1 when no row has the focus
+  // A click on a column's title (the grid sorts by it).
+  void clickTitle(int column) const;
   // Where the text drawn on screen in a cell or a title lies; nothing when
   // no text shows there.
   std::optional<CellInk> cellInk(int row, int column) const;

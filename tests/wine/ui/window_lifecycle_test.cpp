@@ -13,7 +13,7 @@ class Lifecycle : public ::testing::Test {
     app = App::launch();
     ASSERT_NE(app, nullptr);
   }
-  HWND keywordBox() const { return controlAt(controlAt(app->mainWindow(), L"Button", -4, 1), L"Edit", 650, 19); }
+  HWND keywordBox() const { return ui::keywordBox(app->mainWindow()); }
   std::unique_ptr<App> app;
 };
 
@@ -67,7 +67,7 @@ TEST_F(Lifecycle, ExitFromTheIconMenuEndsWithCodeZero) {
   HWND menu = app->openTrayMenu();
   ASSERT_NE(menu, nullptr);
   saveScreenshot(L"tray-menu");
-  chooseMenuItem(menu, 0);
+  chooseMenuItem(menu, ui::kExitMenuItem);
   EXPECT_EQ(app->waitForExit(), std::optional<DWORD>(0));
 }
 
@@ -76,7 +76,7 @@ TEST_F(Lifecycle, ExitWorksWhileTheWindowIsHidden) {
   ASSERT_TRUE(waitUntil([&] { return !IsWindowVisible(app->mainWindow()); }));
   HWND menu = app->openTrayMenu();
   ASSERT_NE(menu, nullptr);
-  chooseMenuItem(menu, 0);
+  chooseMenuItem(menu, ui::kExitMenuItem);
   EXPECT_EQ(app->waitForExit(), std::optional<DWORD>(0));
 }
 
