@@ -319,29 +319,19 @@ void closeMenu(HWND menu) {
   waitUntil([&] { return !IsWindowVisible(menu); });
 }
 
-// 导出全部结果… opens the Save dialog with its proposed name.
-bool shootSaveDialog(const App& app, const Window& w, RemoteGrid& grid) {
+// A dialog a grid menu item opens (by its access key), shot as `path` and
+// cancelled: 导出全部结果… (the Save dialog with its proposed name and its
+// choice of rows) and 设置… (the contact pace).
+bool shootMenuDialog(const App& app, const Window& w, RemoteGrid& grid, wchar_t key, const char* title,
+                     const std::string& path) {
   HWND menu = openGridMenu(app, w, grid);
   if (!menu) return false;
-  pressMenuAccessKey(menu, L'E');
+  pressMenuAccessKey(menu, key);
   HWND dialog = nullptr;
-  waitUntil([&] { return (dialog = app.topLevelWindow(L"#32770", fromLocal(kExportTitle))) && IsWindowVisible(dialog); });
+  waitUntil([&] { return (dialog = app.topLevelWindow(L"#32770", fromLocal(title))) && IsWindowVisible(dialog); });
   if (!dialog) return false;
-  Sleep(1000);  // the folder's list fills in
-  shoot("docs/guide/guide-save.png", windowRect(dialog));
-  PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-  return waitUntil([&] { return !IsWindow(dialog); });
-}
-
-// 设置… from the same menu: the contact pace.
-bool shootSettingsDialog(const App& app, const Window& w, RemoteGrid& grid) {
-  HWND menu = openGridMenu(app, w, grid);
-  if (!menu) return false;
-  pressMenuAccessKey(menu, L'P');
-  HWND dialog = nullptr;
-  waitUntil([&] { return (dialog = app.topLevelWindow(L"#32770", fromLocal(kSettingsTitle))) && IsWindowVisible(dialog); });
-  if (!dialog) return false;
-  shoot("docs/guide/guide-settings.png", windowRect(dialog));
+  Sleep(1000);  // a Save dialog's folder list fills in
+  shoot(path, windowRect(dialog));
   PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
   return waitUntil([&] { return !IsWindow(dialog); });
 }
@@ -423,8 +413,8 @@ int guideAndReadmePictures() {
   if (!menu) return finish(1);
   shoot("docs/guide/guide-menu.png", unite(whole, windowRect(menu)));
   closeMenu(menu);
-  if (!shootSaveDialog(*app, w, grid)) return finish(1);
-  if (!shootSettingsDialog(*app, w, grid)) return finish(1);
+  if (!shootMenuDialog(*app, w, grid, L'E', kExportTitle, "docs/guide/guide-save.png")) return finish(1);
+  if (!shootMenuDialog(*app, w, grid, L'P', kSettingsTitle, "docs/guide/guide-settings.png")) return finish(1);
   if (!shootBatchWindow(*app, w)) return finish(1);
   return finish(0);
 }
