@@ -14,6 +14,9 @@ export QUORVANE_WIN_BUILD="$root/build/win"
 shots="$QUORVANE_WIN_BUILD/shots"
 driver="$QUORVANE_WIN_BUILD/tests/tools/guide_shots/guide_shots.exe"
 mkdir -p "$shots" docs/guide
+# The stand-in IM client answers a launch with whatever windows a test left
+# it to show (show.txt): the pictures want it plain, as a fresh client.
+rm -f "$QUORVANE_WIN_BUILD"/tests/tools/im_client/{show.txt,launches.log,events.log}
 
 # Runs the driver with ARGS on a desktop of SIZE ("shell" names the desktop
 # that has a taskbar), then crops and converts what it listed.
