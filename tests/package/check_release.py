@@ -4,8 +4,7 @@ their archiver meet it:
 
 - layout: one folder Quorvane-<version>/ with exactly the program, the example
   settings, the guide (Markdown with its screenshots, and plain text), the
-  terms, the changes and the sums; the version is the one the caption shows,
-  as the program's version resource says it;
+  terms, the changes and the sums; the version is the one the caption shows;
 - names: GBK without the UTF-8 flag, each non-ASCII one with an Info-ZIP
   Unicode Path field (version 1, CRC-32 of the stored name) holding the same
   name in UTF-8, in the central directory and the local header alike;
@@ -121,24 +120,7 @@ def check_program(exe, built, version):
           "the program keeps sections %s" % sorted(s for s in sections if s.startswith((".debug", "/"))))
     for name in (".text", ".rdata", ".data", ".rsrc"):
         check(sections.get(name) == built_sections.get(name), "the program's %s differs from the one built" % name)
-    check(product_version(exe).split(".")[:2] == version.split("."),
-          "the program's version resource says %r, not version %s" % (product_version(exe), version))
-
-
-# The version resource's ProductVersion, which Explorer's properties show. The
-# caption's text holds the same major and minor, but it need not stand in the
-# file as one string (a short literal may be built by the code itself).
-def product_version(exe):
-    key = "ProductVersion\0".encode("utf-16-le")
-    at = exe.find(key)
-    if at < 0:
-        return ""
-    at += len(key)
-    at += (4 - at % 4) % 4  # the value starts on a 32-bit boundary
-    end = at
-    while end + 1 < len(exe) and exe[end:end + 2] != b"\0\0":
-        end += 2
-    return exe[at:end].decode("utf-16-le", "replace")
+    check(b"QuorvaneV" + version.encode() + b"\0" in exe, "the program's caption does not show version %s" % version)
 
 
 def check_terms(text, terms_source, built):

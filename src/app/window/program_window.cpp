@@ -19,7 +19,7 @@ void ProgramWindow::registerClass(HINSTANCE instance, const wchar_t* className) 
   RegisterClassExW(&cls);
 }
 
-HWND ProgramWindow::createWindow(HINSTANCE instance, const wchar_t* className, const LocalText& caption,
+HWND ProgramWindow::createWindow(HINSTANCE instance, const wchar_t* className, std::string_view caption,
                                  DWORD style, const RECT& box) {
   // The creation parameter is this base, whatever the window derived from it.
   return CreateWindowExW(WS_EX_CONTROLPARENT, className, toWide(caption).c_str(), style, box.left, box.top,

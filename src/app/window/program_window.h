@@ -5,9 +5,10 @@
 // its own: its messages, what it renews at a new scale and its layout.
 #include <windows.h>
 
+#include <string_view>
+
 #include "app/dpi_scale.h"
 #include "app/window/program_icon.h"
-#include "text/text.h"
 
 namespace quorvane {
 
@@ -24,9 +25,10 @@ class ProgramWindow {
   // change of size (controls anchored to the bottom move and leave behind
   // what must be painted afresh).
   static void registerClass(HINSTANCE instance, const wchar_t* className);
-  // Creates a window of `className` bound to this object; its creation
-  // messages already reach handleMessage. Null when it could not be made.
-  HWND createWindow(HINSTANCE instance, const wchar_t* className, const LocalText& caption, DWORD style,
+  // Creates a window of `className` with the local-text caption, bound to
+  // this object; its creation messages already reach handleMessage. Null
+  // when it could not be made.
+  HWND createWindow(HINSTANCE instance, const wchar_t* className, std::string_view caption, DWORD style,
                     const RECT& box);
 
   // Every message but the first and the last of the window's life.

@@ -20,7 +20,7 @@
 namespace {
 
 using standin_tray::AutomationTree;
-using standin_tray::ElementSpec;
+using standin_tray::ElementShape;
 using standin_tray::kForwardOption;
 using standin_tray::kNestedMarker;
 using standin_tray::kOverflowMarker;
@@ -169,8 +169,8 @@ class StandinTray {
  private:
   LRESULT onReloadTips();
   void onToggleOverflow();
-  std::vector<ElementSpec> taskbarElements() const;
-  std::vector<ElementSpec> overflowElements() const;
+  std::vector<ElementShape> taskbarElements() const;
+  std::vector<ElementShape> overflowElements() const;
   LRESULT onNotifyIcon(WPARAM sender, const COPYDATASTRUCT& data);
   void forwardToShell(WPARAM sender, const COPYDATASTRUCT& data) const;
   void record(DWORD operation, const WineNotifyData& data, const std::string& tip);
@@ -296,17 +296,17 @@ LRESULT StandinTray::onReloadTips() {
 // the hidden icons' button, the icons (a tip after kNestedMarker one level
 // deeper, inside a group), then system buttons that share the button's
 // AutomationId.
-std::vector<ElementSpec> StandinTray::taskbarElements() const {
+std::vector<ElementShape> StandinTray::taskbarElements() const {
   const std::wstring button = L"SystemTray.NormalButton";
-  std::vector<ElementSpec> elements;
+  std::vector<ElementShape> elements;
   elements.push_back({L"SystemTrayIcon", L"\x663E\x793A\x9690\x85CF\x7684\x56FE\x6807", button, false,  // "显示隐藏的图标"
                       [this] { PostMessageW(tray_, kToggleOverflowMessage, 0, 0); }, {}});
-  ElementSpec nested{L"", L"", L"SystemTray.Stack", true, nullptr, {}};
+  ElementShape nested{L"", L"", L"SystemTray.Stack", true, nullptr, {}};
   std::vector<std::string> tips = tips_.visible;
   for (const NotifyIcon& icon : icons_) tips.push_back(icon.tip);
   for (const std::string& tip : tips) {
     const bool deeper = tip.rfind(kNestedMarker, 0) == 0;
-    ElementSpec icon{L"NotifyItemIcon", wideFromLocal(deeper ? tip.substr(1) : tip), button, false, nullptr, {}};
+    ElementShape icon{L"NotifyItemIcon", wideFromLocal(deeper ? tip.substr(1) : tip), button, false, nullptr, {}};
     if (deeper) nested.children.push_back(std::move(icon));
     else elements.push_back(std::move(icon));
   }
@@ -317,8 +317,8 @@ std::vector<ElementSpec> StandinTray::taskbarElements() const {
 }
 
 // The flyout has content only while it is open.
-std::vector<ElementSpec> StandinTray::overflowElements() const {
-  std::vector<ElementSpec> elements;
+std::vector<ElementShape> StandinTray::overflowElements() const {
+  std::vector<ElementShape> elements;
   if (!IsWindowVisible(overflow_)) return elements;
   for (const std::string& tip : tips_.hidden)
     elements.push_back({L"NotifyItemIcon", wideFromLocal(tip), L"SystemTray.NormalButton", false, nullptr, {}});

@@ -57,8 +57,8 @@ class AutomationTree::Node final : public IRawElementProviderSimple,
                                    public IRawElementProviderFragmentRoot,
                                    public IInvokeProvider {
  public:
-  Node(AutomationTree& tree, Node* parent, ElementSpec spec, int id)
-      : tree_(tree), parent_(parent), spec_(std::move(spec)), id_(id) {}
+  Node(AutomationTree& tree, Node* parent, ElementShape shape, int id)
+      : tree_(tree), parent_(parent), shape_(std::move(shape)), id_(id) {}
 
   bool isRoot() const { return parent_ == nullptr; }
 
@@ -71,7 +71,7 @@ class AutomationTree::Node final : public IRawElementProviderSimple,
       *object = static_cast<IRawElementProviderFragment*>(this);
     else if (iid == __uuidof(IRawElementProviderFragmentRoot) && isRoot())
       *object = static_cast<IRawElementProviderFragmentRoot*>(this);
-    else if (iid == kIidIInvokeProvider && spec_.onInvoke)
+    else if (iid == kIidIInvokeProvider && shape_.onInvoke)
       *object = static_cast<IInvokeProvider*>(this);
     else
       return E_NOINTERFACE;
@@ -86,7 +86,7 @@ class AutomationTree::Node final : public IRawElementProviderSimple,
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE GetPatternProvider(PATTERNID pattern, IUnknown** provider) override {
-    *provider = pattern == kInvokePatternId && spec_.onInvoke ? static_cast<IInvokeProvider*>(this) : nullptr;
+    *provider = pattern == kInvokePatternId && shape_.onInvoke ? static_cast<IInvokeProvider*>(this) : nullptr;
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE GetPropertyValue(PROPERTYID property, VARIANT* value) override {
@@ -96,13 +96,13 @@ class AutomationTree::Node final : public IRawElementProviderSimple,
       return S_OK;  // the window's host provider gives the rest
     }
     switch (property) {
-      case kAutomationIdProperty: setText(value, spec_.automationId); break;
-      case kNameProperty: setText(value, spec_.name); break;
-      case kClassNameProperty: setText(value, spec_.className); break;
-      case kControlTypeProperty: setInt(value, spec_.group ? kGroupControlType : kButtonControlType); break;
+      case kAutomationIdProperty: setText(value, shape_.automationId); break;
+      case kNameProperty: setText(value, shape_.name); break;
+      case kClassNameProperty: setText(value, shape_.className); break;
+      case kControlTypeProperty: setInt(value, shape_.group ? kGroupControlType : kButtonControlType); break;
       case kIsControlElementProperty:
       case kIsContentElementProperty: setBool(value, true); break;
-      case kIsInvokePatternAvailableProperty: setBool(value, static_cast<bool>(spec_.onInvoke)); break;
+      case kIsInvokePatternAvailableProperty: setBool(value, static_cast<bool>(shape_.onInvoke)); break;
     }
     return S_OK;
   }
@@ -169,14 +169,14 @@ class AutomationTree::Node final : public IRawElementProviderSimple,
 
   // IInvokeProvider
   HRESULT STDMETHODCALLTYPE Invoke() override {
-    if (spec_.onInvoke) spec_.onInvoke();
+    if (shape_.onInvoke) shape_.onInvoke();
     return S_OK;
   }
 
  private:
   void refreshChildren() {
     children_.clear();
-    for (ElementSpec& spec : tree_.content_()) children_.push_back(tree_.add(this, std::move(spec)));
+    for (ElementShape& shape : tree_.content_()) children_.push_back(tree_.add(this, std::move(shape)));
   }
   Node* sibling(int step) const {
     if (!parent_) return nullptr;
@@ -192,23 +192,23 @@ class AutomationTree::Node final : public IRawElementProviderSimple,
   friend class AutomationTree;
   AutomationTree& tree_;
   Node* parent_;
-  ElementSpec spec_;
+  ElementShape shape_;
   int id_;
   std::vector<Node*> children_;
 };
 
-AutomationTree::AutomationTree(HWND window, std::function<std::vector<ElementSpec>()> content, DWORD delayMs)
+AutomationTree::AutomationTree(HWND window, std::function<std::vector<ElementShape>()> content, DWORD delayMs)
     : window_(window), content_(std::move(content)), delayMs_(delayMs) {
   root_ = add(nullptr, {});
 }
 
 AutomationTree::~AutomationTree() = default;
 
-AutomationTree::Node* AutomationTree::add(Node* parent, ElementSpec spec) {
-  std::vector<ElementSpec> children = std::move(spec.children);
-  nodes_.push_back(std::make_unique<Node>(*this, parent, std::move(spec), static_cast<int>(nodes_.size()) + 1));
+AutomationTree::Node* AutomationTree::add(Node* parent, ElementShape shape) {
+  std::vector<ElementShape> children = std::move(shape.children);
+  nodes_.push_back(std::make_unique<Node>(*this, parent, std::move(shape), static_cast<int>(nodes_.size()) + 1));
   Node* node = nodes_.back().get();
-  for (ElementSpec& child : children) node->children_.push_back(add(node, std::move(child)));
+  for (ElementShape& child : children) node->children_.push_back(add(node, std::move(child)));
   return node;
 }
 

@@ -13,13 +13,13 @@
 namespace standin_tray {
 
 // One element: a button or a group of them.
-struct ElementSpec {
+struct ElementShape {
   std::wstring automationId;
   std::wstring name;
   std::wstring className;
   bool group = false;
   std::function<void()> onInvoke;  // a button that answers Invoke
-  std::vector<ElementSpec> children;
+  std::vector<ElementShape> children;
 };
 
 class AutomationTree {
@@ -27,7 +27,7 @@ class AutomationTree {
   // `content` gives the elements under the window each time a client
   // connects; `delayMs` is how long every answer of the window's root waits,
   // as a shell that hangs.
-  AutomationTree(HWND window, std::function<std::vector<ElementSpec>()> content, DWORD delayMs);
+  AutomationTree(HWND window, std::function<std::vector<ElementShape>()> content, DWORD delayMs);
   ~AutomationTree();
   AutomationTree(const AutomationTree&) = delete;
   AutomationTree& operator=(const AutomationTree&) = delete;
@@ -39,10 +39,10 @@ class AutomationTree {
   class Node;
 
  private:
-  Node* add(Node* parent, ElementSpec spec);
+  Node* add(Node* parent, ElementShape shape);
 
   HWND window_;
-  std::function<std::vector<ElementSpec>()> content_;
+  std::function<std::vector<ElementShape>()> content_;
   DWORD delayMs_;
   std::vector<std::unique_ptr<Node>> nodes_;  // every node ever served: clients may hold any of them
   Node* root_ = nullptr;

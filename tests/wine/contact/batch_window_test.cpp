@@ -28,6 +28,10 @@ class BatchWindow : public ::testing::Test {
   Lines looked, launched;
   std::function<void(const LocalText&)> duringLookup;
   std::vector<ChatLaunches> rounds;  // what each round that ended reported
+  std::vector<RoundEnd> ends;        // and why it ended
+  ContactPace pace;                  // as 设置 has it
+  std::vector<LocalText> told;       // the status line during pauses
+  std::function<void()> duringPause;
   // The thread's waits, as the main window holds them.
   WindowWaits waits{{}, [this](bool waiting) { batch.setWaiting(waiting); }};
   BatchIdWindow batch{waits, services()};
@@ -52,7 +56,15 @@ class BatchWindow : public ::testing::Test {
       launched.push_back(url);
       return url == buildChatUrl("  ") ? platform::ShellOpen::NoHandler : platform::ShellOpen::Opened;
     };
-    services.roundEnded = [this](const ChatLaunches& launches, RoundEnd) { rounds.push_back(launches); };
+    services.roundEnded = [this](const ChatLaunches& launches, RoundEnd end) {
+      rounds.push_back(launches);
+      ends.push_back(end);
+    };
+    services.pace = [this] { return pace; };
+    services.tell = [this](const LocalText& text) {
+      told.push_back(text);
+      if (duringPause) duringPause();
+    };
     return services;
   }
   HWND open() {
@@ -122,6 +134,32 @@ TEST_F(BatchWindow, ContactLooksUpEachListedIdAndChatsWithTheOnlineOnes) {
   EXPECT_EQ(rounds[0].opened, 1);
   EXPECT_EQ(rounds[0].notOpened, 1);
   EXPECT_TRUE(rounds[0].noHandler);
+}
+
+// A 10 s pause after each chat; "联系" reads "停止" during the round, and a
+// click on it ends the round in the pause: the next id is not even looked up.
+TEST_F(BatchWindow, APacedRoundIsStoppedInItsPauseByItsOwnButton) {
+  HWND window = open();
+  pace = {10, 10, 0, 0};
+  status = {{"a", "1"}, {"b", "1"}};
+  setWindowText(item(window, C::编辑框1), "a\r\nb");
+  std::string captionInPause;
+  duringPause = [&] {
+    if (!captionInPause.empty()) return;
+    captionInPause = windowText(item(window, C::按钮1));
+    EXPECT_TRUE(IsWindowEnabled(item(window, C::按钮1)));
+    PostMessageW(item(window, C::按钮1), BM_CLICK, 0, 0);
+  };
+  const ULONGLONG start = GetTickCount64();
+  clickButton(window, C::按钮1);
+  EXPECT_LT(GetTickCount64() - start, 5000u) << "the stop ended the pause";
+  EXPECT_EQ(captionInPause, "\xCD\xA3\xD6\xB9");  // 停止
+  ASSERT_FALSE(told.empty());
+  EXPECT_EQ(told.front(), "\xD5\xFD\xD4\xDA\xC1\xAA\xCF\xB5 1/2\xA3\xAC\xCF\xC2\xD2\xBB\xB8\xF6 10 \xC3\xEB\xBA\xF3");  // 正在联系 1/2，下一个 10 秒后
+  EXPECT_EQ(looked, (Lines{"a"}));
+  EXPECT_EQ(launched, (Lines{buildChatUrl("a")}));
+  EXPECT_EQ(ends, (std::vector<RoundEnd>{RoundEnd::Stopped}));
+  EXPECT_EQ(windowText(item(window, C::按钮1)), "\xC1\xAA\xCF\xB5");  // 联系 again
 }
 
 TEST_F(BatchWindow, ClearEmptiesTheListAndNothingElse) {

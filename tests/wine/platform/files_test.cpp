@@ -49,6 +49,29 @@ TEST_F(WholeFiles, DeleteOfAMissingFileFailsQuietly) {
   EXPECT_TRUE(deleteFile(path));
 }
 
+// A spreadsheet holds the contact log open and refuses writers: the append
+// gives up (at once when told not to wait) and leaves every byte; once the
+// file is let go, the next append sees the file's end and lands after it.
+TEST_F(WholeFiles, AnAppendRefusedByAHolderLeavesTheFileAndTheNextLandsAfterItsEnd) {
+  ASSERT_TRUE(writeWholeFileAtomically(path, "a\r\nb"));
+  HANDLE held = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(appendToFile(path, [](const FileEnd&) { return ByteArray("x"); }, false), FileWrite::Failed);
+  CloseHandle(held);
+  EXPECT_EQ(readWholeFile(path), std::optional<ByteArray>("a\r\nb"));
+  FileEnd seen;
+  const auto record = [&](const FileEnd& end) {
+    seen = end;
+    return ByteArray(end.endsWithLineBreak ? "c\r\n" : "\r\nc\r\n");
+  };
+  EXPECT_EQ(appendToFile(path, record, true), FileWrite::Written);
+  EXPECT_EQ(seen.size, 4u);
+  EXPECT_EQ(readWholeFile(path), std::optional<ByteArray>("a\r\nb\r\nc\r\n"));
+  EXPECT_EQ(appendToFile(path, record, true), FileWrite::Written);
+  EXPECT_TRUE(seen.endsWithLineBreak);
+  EXPECT_EQ(readWholeFile(path), std::optional<ByteArray>("a\r\nb\r\nc\r\nc\r\n"));
+}
+
 // Korean and an emoji: characters that GBK has no bytes for.
 class FolderOutsideGbk : public ScratchFolder {
  protected:
