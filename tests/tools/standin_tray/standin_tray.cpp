@@ -21,6 +21,7 @@ namespace {
 
 using standin_tray::AutomationTree;
 using standin_tray::ElementShape;
+using standin_tray::kForwardOption;
 using standin_tray::kNestedMarker;
 using standin_tray::kOverflowMarker;
 using standin_tray::kOverflowShownOption;
@@ -38,6 +39,7 @@ struct Options {
   bool protectedProcess = false;
   bool overflowShown = false;
   DWORD slowMs = 0;
+  bool forward = false;
 };
 
 struct Tips {
@@ -107,6 +109,7 @@ Options readOptions() {
     if (word == kWindows11Option) options.windows11 = true;
     if (word == kProtectedOption) options.protectedProcess = true;
     if (word == kOverflowShownOption) options.overflowShown = true;
+    if (word == kForwardOption) options.forward = true;
     if (word.rfind(kSlowOption, 0) == 0) options.slowMs = static_cast<DWORD>(_wtoi(word.c_str() + wcslen(kSlowOption)));
   }
   LocalFree(args);
@@ -168,7 +171,8 @@ class StandinTray {
   void onToggleOverflow();
   std::vector<ElementShape> taskbarElements() const;
   std::vector<ElementShape> overflowElements() const;
-  LRESULT onNotifyIcon(const COPYDATASTRUCT& data);
+  LRESULT onNotifyIcon(WPARAM sender, const COPYDATASTRUCT& data);
+  void forwardToShell(WPARAM sender, const COPYDATASTRUCT& data) const;
   void record(DWORD operation, const WineNotifyData& data, const std::string& tip);
   void applyNotifyIcon(DWORD operation, const WineNotifyData& data, const std::string& tip);
   void showButtons();
@@ -268,7 +272,7 @@ LRESULT StandinTray::handle(HWND window, UINT message, WPARAM wParam, LPARAM lPa
       onToggleOverflow();
       return 0;
     case WM_COPYDATA:
-      return onNotifyIcon(*reinterpret_cast<const COPYDATASTRUCT*>(lParam));
+      return onNotifyIcon(wParam, *reinterpret_cast<const COPYDATASTRUCT*>(lParam));
     case kReloadTipsMessage:
       return onReloadTips();
     case WM_CLOSE:
@@ -331,8 +335,9 @@ void StandinTray::onToggleOverflow() {
   }
 }
 
-LRESULT StandinTray::onNotifyIcon(const COPYDATASTRUCT& data) {
+LRESULT StandinTray::onNotifyIcon(WPARAM sender, const COPYDATASTRUCT& data) {
   static const size_t tipAt = wineMajorVersion() >= 10 ? kIconFormatBytes : 0;
+  if (options_.forward) forwardToShell(sender, data);
   if (data.cbData < sizeof(WineNotifyData) + tipAt || !data.lpData) return TRUE;
   WineNotifyData notify;
   const auto* bytes = static_cast<const BYTE*>(data.lpData);
@@ -342,6 +347,17 @@ LRESULT StandinTray::onNotifyIcon(const COPYDATASTRUCT& data) {
   record(static_cast<DWORD>(data.dwData), notify, tip);
   applyNotifyIcon(static_cast<DWORD>(data.dwData), notify, tip);
   return TRUE;
+}
+
+// Wine's taskbar reads the record exactly as it came, the icon's bits included.
+void StandinTray::forwardToShell(WPARAM sender, const COPYDATASTRUCT& data) const {
+  for (HWND other = FindWindowExW(nullptr, nullptr, L"Shell_TrayWnd", nullptr); other;
+       other = FindWindowExW(nullptr, other, L"Shell_TrayWnd", nullptr)) {
+    if (other == tray_) continue;
+    COPYDATASTRUCT copy = data;
+    SendMessageW(other, WM_COPYDATA, sender, reinterpret_cast<LPARAM>(&copy));
+    return;
+  }
 }
 
 void StandinTray::record(DWORD operation, const WineNotifyData& data, const std::string& tip) {

@@ -55,6 +55,7 @@ StandinTray::StandinTray(std::vector<std::string> visible, std::vector<std::stri
   if (options.processProtected) commandLine += std::wstring(L" ") + kProtectedOption;
   if (options.overflowShown) commandLine += std::wstring(L" ") + kOverflowShownOption;
   if (options.slowMs) commandLine += std::wstring(L" ") + kSlowOption + std::to_wstring(options.slowMs);
+  if (options.forwardToShell) commandLine += std::wstring(L" ") + kForwardOption;
   // A tray started while the previous test's tray is still going away can
   // fail to create its windows; a second start then succeeds.
   for (int attempt = 0; attempt < 3 && !window_; ++attempt) {

@@ -25,6 +25,7 @@ struct TrayOptions {
   bool processProtected = false;  // OpenProcess on the stand-in fails
   bool overflowShown = false;     // windows11: the hidden icons' window starts open
   DWORD slowMs = 0;               // windows11: every answer of a root element waits this long
+  bool forwardToShell = false;    // Wine's own taskbar also gets every icon, and draws it
 };
 
 // Whether this Wine has UI Automation to read the Windows 11 shape with:

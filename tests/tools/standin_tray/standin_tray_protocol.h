@@ -30,6 +30,9 @@
 //   protected  the stand-in's process refuses every OpenProcess (an empty,
 //              protected DACL), as a shell guarded by a security suite;
 //              window messages still arrive.
+//   forward    every Shell_NotifyIcon call is also handed on to the other
+//              Shell_TrayWnd (Wine's own taskbar), which then draws the
+//              icons and shows their tips as the shell does: for pictures.
 //
 // TIPS_FILE holds one button tip per line, as local (GBK) bytes; LF or CR LF
 // ends a line. The lines go to the visible icons' toolbar
@@ -62,6 +65,7 @@ constexpr const wchar_t* kWindows11Option = L"windows11";
 constexpr const wchar_t* kProtectedOption = L"protected";
 constexpr const wchar_t* kOverflowShownOption = L"overflowshown";
 constexpr const wchar_t* kSlowOption = L"slow=";
+constexpr const wchar_t* kForwardOption = L"forward";
 constexpr const char* kNestedMarker = "\t";
 
 }  // namespace standin_tray
