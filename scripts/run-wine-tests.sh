@@ -17,9 +17,10 @@ wine cmd /c exit >/dev/null 2>&1 || true
 # Each test program's stand-ins end with it (scripts/wine-run).
 export QUORVANE_END_STANDINS=1
 # A test that fails is run once more at once and counts only if it fails
-# again: Wine under load now and then loses a process start (a suite ended
-# in 0.01 s with no output, and passed alone and in every other run). Each
-# retried test is named below, so a flake is seen rather than hidden.
+# again: Wine now and then loses a process start (a suite ended in 0.01 s
+# with no output), and the first chat link a fresh prefix hands to its
+# handler may take longer than the 15 s a suite waits. Each retried test is
+# named below, so a flake is seen rather than hidden.
 status=0
 ctest --test-dir "$build" --output-on-failure --timeout 300 --repeat until-pass:2 "$@" >"$log" 2>&1 || status=$?
 grep -E '^ *[0-9]+/[0-9]+ Test +#[0-9]+: .*\*\*\*(Failed|Exception|Timeout)' "$log" | sed 's/^/retried: /' || true
